@@ -1,0 +1,62 @@
+#include "engine/birth_moment.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace tavrin {
+
+double Int(double value) { return std::floor(value); }
+
+double LocalHours(int hour, int minute, double zoneHoursEast, double longitudeEast) {
+  double h = hour + minute / 60.0;
+  if (longitudeEast > -181 && longitudeEast < 181) h += longitudeEast / 15 - zoneHoursEast;
+  return h;
+}
+
+double JulianDay0(int year, int month, int day) {
+  const double y = year;
+  const double m = month;
+  const double g = year <= kLastJulianCalendarYear ? 0 : 1;
+  double j = -Int(7 * (y + Int((m + 9) / 12)) / 4);
+  const double s = (m - 9) < 0 ? -1 : 1;
+  const double a = std::abs(m - 9);
+  double j3 = Int(y + s * Int(a / 7));
+  j3 = -Int((Int(j3 / 100) + 1) * 3 / 4);
+  j = j + Int(275 * m / 9) + day + g * j3;
+  return j + 1721027 + 2 * g + 367 * y - 0.5;
+}
+
+double SolarLongitude(double sunMoment) {
+  const double t = (sunMoment - kEpochJ2000) / kDaysPerJulianCentury;
+  const double meanAnomaly = 357.5291 + 35999.0503 * t - 0.0001559 * t * t - 0.00000048 * t * t * t;
+  const double meanLongitude = 280.46645 + 36000.76983 * t + 0.0003032 * t * t;
+  const double r = kDegreesToRadians;
+  const double centre = (1.9146 - 0.004817 * t - 0.000014 * t * t) * std::sin(meanAnomaly * r) +
+                        (0.019993 - 0.000101 * t) * std::sin(2 * meanAnomaly * r) +
+                        0.00029 * std::sin(3 * meanAnomaly * r);
+  double lambda = meanLongitude + centre;
+  lambda -= 360 * std::floor(lambda / 360);
+  if (lambda >= 360) lambda -= 360;  // floor rounding can leave exactly 360
+  return lambda;
+}
+
+std::optional<double> ParseZoneOffset(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  std::size_t i = (!text.empty() && text.front() == '-') ? 1 : 0;
+  std::size_t digits = 0;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+  }
+  if (digits == 0 || i != text.size()) return std::nullopt;
+  double value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace tavrin

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace tavrin {
+
+// pi as 22/7 cut to 14 decimals: the month boundaries and luck ages near a Jie
+// depend on this value, so it is not the true pi.
+inline constexpr double kPi = 3.14285714285714;
+inline constexpr double kDegreesToRadians = 2 * kPi / 360;
+inline constexpr double kEpochJ2000 = 2451545.0;
+inline constexpr double kDaysPerJulianCentury = 36525;
+inline constexpr int kLastJulianCalendarYear = 1585;
+
+// Clock time corrected to local mean solar time. A longitude outside the open
+// range (-181, 181) leaves the clock time as it is.
+double LocalHours(int hour, int minute, double zoneHoursEast, double longitudeEast);
+
+// Julian Date of 0 h of a calendar date (Julian reckoning up to 1585,
+// Gregorian after). Always ends in .5.
+double JulianDay0(int year, int month, int day);
+
+// The Sun's true ecliptic longitude in degrees, in [0, 360), at a Julian Date.
+double SolarLongitude(double sunMoment);
+
+// ZoneOffset text to hours: optional sign, digits, optional "." and digits,
+// surrounded by optional spaces. Anything else is not a number.
+std::optional<double> ParseZoneOffset(std::string_view text);
+
+// Floor, as the calendar arithmetic uses it.
+double Int(double value);
+
+}  // namespace tavrin

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "engine/birth_details.h"
+#include "engine/luck.h"
+
+namespace tavrin {
+
+inline constexpr int kPillarCellCount = 21;  // four pillars of five; the last slot stays empty
+inline constexpr int kLuckCaptionCount = 24;
+
+enum class PillarBlock { year = 0, month = 1, day = 2, hour = 3 };
+
+// Everything the chart shows, computed from one set of birth details.
+struct Chart {
+  double localHours = 0;
+  double julianDay0 = 0;
+  double dayMoment = 0;
+  double sunMoment = 0;
+  double solarLongitude = 0;
+  std::array<std::string_view, kPillarCellCount> pillarCells{};
+  int luckDirection = 0;
+  double luckStartAge = 0;
+  LuckPeriods luckPeriods{};
+  // Captions in label order: 0..7 ages, 8..15 stems, 16..23 branches; caption
+  // c shows period 8 - c, so the first period sits at 7, 15 and 23.
+  std::array<std::string, kLuckCaptionCount> luckCaptions;
+  // The interpretation box texts, year, month, day, hour.
+  std::array<std::string, 4> interpretation;
+};
+
+enum class CastError { none, zoneOffsetNotANumber };
+
+// Casts the chart of `birth` into `out`. Ages use `decimalSeparator`. On an
+// error `out` is left as far as it was written. Reusing one `out` across calls
+// keeps its strings' storage.
+CastError ComputeChart(const BirthDetails& birth, Chart& out, char decimalSeparator = '.');
+
+// The text one interpretation box receives for one pillar's five cells.
+void AppendInterpretation(std::string& box, const std::string_view* cells, PillarBlock block);
+
+std::string_view DescribeCastError(CastError error);
+
+}  // namespace tavrin

@@ -1,0 +1,100 @@
+#include "engine/birth_moment.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace tavrin {
+namespace {
+
+struct DateCase {
+  int year, month, day;
+  double julianDay0;
+};
+
+// Known Julian Dates of 0 h, Julian reckoning up to 1585 and Gregorian after.
+TEST(JulianDay0, MatchesReferenceDates) {
+  const DateCase cases[] = {
+      {2000, 1, 1, 2451544.5},  {1984, 2, 10, 2445740.5}, {2010, 6, 1, 2455348.5},
+      {1585, 10, 15, 2300266.5}, {1586, 10, 15, 2300621.5}, {1500, 3, 1, 2268992.5},
+      {1900, 1, 1, 2415020.5},  {1970, 1, 1, 2440587.5},  {1000, 1, 1, 2086307.5},
+      {1, 1, 1, 1721423.5},     {2050, 12, 31, 2470171.5}, {1582, 10, 4, 2299159.5},
+      {9999, 12, 31, 5373483.5},
+  };
+  for (const auto& c : cases)
+    EXPECT_DOUBLE_EQ(JulianDay0(c.year, c.month, c.day), c.julianDay0) << c.year << "-" << c.month << "-" << c.day;
+}
+
+TEST(JulianDay0, ConsecutiveDaysStepByOneWithinEachReckoning) {
+  const int daysIn[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  for (const auto& range : {std::pair{1, 1585}, std::pair{1586, 2400}}) {
+    double previous = JulianDay0(range.first, 1, 1) - 1;
+    for (int y = range.first; y <= range.second; ++y) {
+      const bool leap = y <= 1585 ? y % 4 == 0 : (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0));
+      for (int m = 1; m <= 12; ++m) {
+        const int days = daysIn[m - 1] + (m == 2 && leap ? 1 : 0);
+        for (int d = 1; d <= days; ++d) {
+          const double jd = JulianDay0(y, m, d);
+          ASSERT_DOUBLE_EQ(jd, previous + 1) << y << "-" << m << "-" << d;
+          previous = jd;
+        }
+      }
+    }
+  }
+}
+
+struct MomentCase {
+  int year, month, day, hour, minute;
+  double zone, longitude;
+  double localHours, solarLongitude, tolerance;
+};
+
+TEST(SolarLongitude, MatchesWorkedExamples) {
+  const MomentCase cases[] = {
+      {2000, 1, 1, 12, 0, 0, 0, 12.0, 280.3871, 0.0001},
+      {1984, 2, 10, 10, 30, 8, 116, 10.2333, 320.473, 0.001},
+      {1984, 2, 10, 10, 30, -5, -74, 10.5667, 321.036, 0.001},
+      {2010, 6, 1, 12, 0, 0, 0, 12.0, 70.854, 0.001},
+      {1984, 2, 4, 12, 0, 0, 0, 12.0, 314.80, 0.005},
+  };
+  for (const auto& c : cases) {
+    const double local = LocalHours(c.hour, c.minute, c.zone, c.longitude);
+    EXPECT_NEAR(local, c.localHours, 0.0001);
+    const double sunMoment = JulianDay0(c.year, c.month, c.day) + local / 24 - c.zone / 24;
+    EXPECT_NEAR(SolarLongitude(sunMoment), c.solarLongitude, c.tolerance) << c.year << "-" << c.month << "-" << c.day;
+  }
+}
+
+TEST(SolarLongitude, StaysWithinOneTurnOverLongRanges) {
+  for (double jd = JulianDay0(1, 1, 1); jd < JulianDay0(9999, 12, 31); jd += 7.37) {
+    const double lambda = SolarLongitude(jd);
+    ASSERT_GE(lambda, 0.0) << jd;
+    ASSERT_LT(lambda, 360.0) << jd;
+  }
+}
+
+TEST(LocalHours, CorrectionAppliesOnlyInsideTheOpenLongitudeRange) {
+  struct Case {
+    double longitude;
+    double expected;
+  };
+  const Case cases[] = {
+      {181, 10.5}, {-181, 10.5}, {500, 10.5}, {180.99, 10.5 + 180.99 / 15 - 8}, {0, 2.5}, {120, 10.5},
+  };
+  for (const auto& c : cases) EXPECT_NEAR(LocalHours(10, 30, 8, c.longitude), c.expected, 1e-12) << c.longitude;
+}
+
+TEST(ParseZoneOffset, ReadsDecimalTextAndRejectsAnythingElse) {
+  const std::pair<const char*, double> good[] = {
+      {"8", 8}, {"-5", -5}, {"5.5", 5.5}, {"0", 0}, {" 10.5 ", 10.5}, {"-3.5", -3.5}, {"+3", 3}, {"7.", 7}, {".5", 0.5}};
+  for (const auto& [text, value] : good) {
+    const auto parsed = ParseZoneOffset(text);
+    ASSERT_TRUE(parsed.has_value()) << text;
+    EXPECT_DOUBLE_EQ(*parsed, value) << text;
+  }
+  for (const char* bad : {"", " ", "abc", "1e3", "5,5", "--5", ".", "-", "nan", "inf", "8h", "0x10"})
+    EXPECT_FALSE(ParseZoneOffset(bad).has_value()) << bad;
+}
+
+}  // namespace
+}  // namespace tavrin
