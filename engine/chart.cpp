@@ -15,7 +15,7 @@ void WritePillar(Chart& out, PillarBlock block, const Pillar& pillar) {
   for (int i = 0; i < 5; ++i) out.pillarCells[first + i] = pillar.cells[i];
 }
 
-void WriteLuckCaptions(Chart& out, char decimalSeparator) {
+void WriteLuckCaptions(Chart& out, std::string_view decimalSeparator) {
   for (int slot = 0; slot < 8; ++slot) {
     const LuckPeriod& period = out.luckPeriods[7 - slot];
     std::string& age = out.luckCaptions[slot];
@@ -42,7 +42,7 @@ void AppendInterpretation(std::string& box, const std::string_view* cells, Pilla
   }
 }
 
-CastError ComputeChart(const BirthDetails& birth, Chart& out, char decimalSeparator) {
+CastError ComputeChart(const BirthDetails& birth, Chart& out, std::string_view decimalSeparator) {
   const auto zone = ParseZoneOffset(birth.ZoneOffset);
   if (!zone) return CastError::zoneOffsetNotANumber;
 

@@ -37,7 +37,7 @@ enum class CastError { none, zoneOffsetNotANumber };
 // Casts the chart of `birth` into `out`. Ages use `decimalSeparator`. On an
 // error `out` is left as far as it was written. Reusing one `out` across calls
 // keeps its strings' storage.
-CastError ComputeChart(const BirthDetails& birth, Chart& out, char decimalSeparator = '.');
+CastError ComputeChart(const BirthDetails& birth, Chart& out, std::string_view decimalSeparator = ".");
 
 // The text one interpretation box receives for one pillar's five cells.
 void AppendInterpretation(std::string& box, const std::string_view* cells, PillarBlock block);

@@ -5,7 +5,7 @@
 
 namespace tavrin {
 
-void AppendGeneralNumber(std::string& out, double value, char decimalSeparator) {
+void AppendGeneralNumber(std::string& out, double value, std::string_view decimalSeparator) {
   // Values here carry at most two decimals (plus binary noise far below the
   // fifteenth significant digit), so rounding to hundredths is the general format.
   long long hundredths = std::llround(value * 100);
@@ -23,7 +23,7 @@ void AppendGeneralNumber(std::string& out, double value, char decimalSeparator) 
   if (fraction % 10 != 0) out += static_cast<char>('0' + fraction % 10);
 }
 
-std::string GeneralNumber(double value, char decimalSeparator) {
+std::string GeneralNumber(double value, std::string_view decimalSeparator) {
   std::string text;
   AppendGeneralNumber(text, value, decimalSeparator);
   return text;

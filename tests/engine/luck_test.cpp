@@ -59,7 +59,7 @@ TEST(LuckCaptions, FillTheSlotsLastPeriodFirst) {
   EXPECT_EQ(chart.luckCaptions[15], "-Wood [Yi]");
   EXPECT_EQ(chart.luckCaptions[23], "Pig [Hai]");
   Chart withComma;
-  ASSERT_EQ(ComputeChart(Birth(2000, 1, 1, 12, 0, "0", 0, 1), withComma, ','), CastError::none);
+  ASSERT_EQ(ComputeChart(Birth(2000, 1, 1, 12, 0, "0", 0, 1), withComma, ","), CastError::none);
   EXPECT_EQ(withComma.luckCaptions[7], "8,46");
 }
 
@@ -127,7 +127,7 @@ TEST(GeneralNumber, AgreesWithFifteenDigitFormatForEveryTwoDecimalAge) {
       ASSERT_EQ(GeneralNumber(age), general) << hundredths << " + " << 10 * i;
     }
   }
-  EXPECT_EQ(GeneralNumber(8.5, ','), "8,5");
+  EXPECT_EQ(GeneralNumber(8.5, ","), "8,5");
   EXPECT_EQ(GeneralNumber(10), "10");
 }
 
