@@ -1,0 +1,211 @@
+#include "chart/reading_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <vector>
+
+#include "chart/reading_entries.h"
+#include "engine/birth_moment.h"
+#include "shell/text_codec.h"
+
+namespace tavrin {
+namespace {
+
+// Saved readings raise every Windows-1252 code by 14; the expected bytes are
+// built here by hand, not through the codec.
+std::string Raised(std::string_view ansi) {
+  std::string out;
+  for (const char c : ansi) out += static_cast<char>(static_cast<unsigned char>(c) + 14);
+  return out;
+}
+
+std::string File(const std::vector<std::string>& ansiLines) {
+  std::string out;
+  for (const auto& line : ansiLines) out += Raised(line) + "\r\n";
+  return out;
+}
+
+ReadingSlots Read(const std::string& bytes) {
+  std::istringstream in(bytes);
+  return ReadReading(in);
+}
+
+// Fields in order: Name, BirthYear, MonthName, BirthMonth, BirthDay, BirthHour,
+// BirthMinute, BirthSecond, ZoneOffset, Longitude, GenderText, GenderSign.
+BirthDetails Person(std::string name, std::int16_t minute = 30, std::string zone = "8", std::string gender = "Male") {
+  return {std::move(name), 1984, "February", 2, 10, 10, minute, 0, std::move(zone), 120, std::move(gender), 1};
+}
+
+TEST(ReadingFile, ComposesTheLinesByteForByte) {
+  const std::vector<std::string> ann = {"Ann Lee", "1984", "February", "10", "10", "30", "0", "8", "Male"};
+  const auto annWith = [&](std::string name, std::string extra = "") {
+    auto lines = ann;
+    lines[0] = std::move(name);
+    if (!extra.empty()) lines.push_back(std::move(extra));
+    return File(lines);
+  };
+  struct Case {
+    std::string name;
+    std::optional<double> longitude;
+    std::string expected;
+  } cases[] = {
+      {"Ann Lee", std::nullopt, annWith("Ann Lee")},
+      {"Ann Lee", 116.4, annWith("Ann Lee", "116.4")},
+      {"Ann Lee", -0.5, annWith("Ann Lee", "-0.5")},
+      {"Ann Lee", 0.00001, annWith("Ann Lee", "0.00001")},  // plain decimal, never 1e-05
+      {"Ann Lee", -0.0, annWith("Ann Lee", "0")},
+      {"Zoë", std::nullopt, annWith("Zo\xEB")},      // 0xEB + 14 still fits a byte
+      {"Jörg Ñúñez", std::nullopt, annWith("Jrg \xD1\xF1" "ez")},  // ö and ú pass 255: dropped
+      {"李小龍", std::nullopt, annWith("???")},     // not in Windows-1252
+      {"öüÿ", std::nullopt, annWith("")},  // nothing left: the line is just CR LF
+  };
+  for (const auto& c : cases) EXPECT_EQ(ComposeReading(Person(c.name), c.longitude), c.expected) << c.name;
+
+  BirthDetails negative = Person("X", 5, "-3.5", "Female");
+  negative.BirthYear = -44;
+  negative.BirthSecond = 59;
+  EXPECT_EQ(ComposeReading(negative, std::nullopt),
+            File({"X", "-44", "February", "10", "10", "5", "59", "-3.5", "Female"}));
+}
+
+TEST(ReadingFile, RoundTripsThroughTheOpeningRules) {
+  struct Case {
+    BirthDetails person;
+    std::optional<double> longitude;
+    std::string name;  // as it comes back
+  } cases[] = {
+      {Person("O'Brien-Smith, Jr. (\"Bo\") #1"), std::nullopt, "O'Brien-Smith, Jr. (\"Bo\") #1"},
+      {Person("Zoë Ånström", 0, "-5", "Female"), 116.397, "Zoë Ånstrm"},
+      {Person("€ Œuvre", 59, "5.5"), -180, "€ Œuvre"},
+      {Person("李 Li", 0, "-3.5"), 0.1, "? Li"},
+      {Person("", 7, "0", "Female"), std::nullopt, ""},
+  };
+  for (const auto& c : cases) {
+    const ReadingSlots slots = Read(ComposeReading(c.person, c.longitude));
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(slots.linesRead, c.longitude ? 10u : 9u);
+    const std::string expected[] = {c.name, "1984", "February", "10", "10", std::to_string(c.person.BirthMinute),
+                                    "0", c.person.ZoneOffset, c.person.GenderText};
+    for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(slots.text[i], expected[i]) << i;
+    EXPECT_EQ(MinuteFromSlot(slots.text[5]), c.person.BirthMinute);
+    EXPECT_EQ(IsMaleSlot(slots.text[8]), c.person.GenderText == "Male");
+    EXPECT_EQ(ZoneFromSlot(slots.text[7]), ParseZoneOffset(c.person.ZoneOffset));
+    EXPECT_EQ(LongitudeFromSlot(slots.text[9]), c.longitude);
+  }
+}
+
+TEST(ReadingFile, ReadsLinesLeniently) {
+  std::vector<std::string> twelve;
+  for (int i = 1; i <= 12; ++i) twelve.push_back(std::to_string(i));
+  struct Case {
+    const char* label;
+    std::string bytes;
+    std::vector<std::string> slots;
+  } cases[] = {
+      {"empty file", "", {}},
+      {"one break", "\r\n", {""}},
+      {"four lines", File({"Ann", "1984", "March", "7"}), {"Ann", "1984", "March", "7"}},
+      {"twelve lines", File(twelve), {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}},
+      {"lone LF", Raised("a") + "\n" + Raised("b") + "\n", {"a", "b"}},
+      {"lone CR", Raised("a") + "\r" + Raised("b") + "\r", {"a", "b"}},
+      {"mixed breaks", Raised("a") + "\r\n\n" + Raised("b") + "\r\r" + Raised("c"), {"a", "", "b", "", "c"}},
+      {"below the offset", std::string("\x00\x05", 2) + Raised("A") + "\x0B\x0C" + Raised("n"), {"An"}},
+      {"high codes", "\x8E\xFF", {"€ñ"}},
+  };
+  for (const auto& c : cases) {
+    const ReadingSlots slots = Read(c.bytes);
+    EXPECT_EQ(slots.linesRead, c.slots.size()) << c.label;
+    for (std::size_t i = 0; i < kReadingSlotCount; ++i)
+      EXPECT_EQ(slots.text[i], i < c.slots.size() ? c.slots[i] : "") << c.label << " slot " << i;
+  }
+}
+
+TEST(ReadingFile, CutsLongLinesAndKeepsTheNextOnes) {
+  const std::string a = Raised("a");
+  const ReadingSlots slots = Read(std::string(100 * 1024, a[0]) + "\r\n" + File({"b", "c"}));
+  EXPECT_EQ(slots.text[0], std::string(kReadingLineLimit, 'a'));
+  EXPECT_EQ(slots.text[1], "b");
+  EXPECT_EQ(slots.text[2], "c");
+  EXPECT_EQ(slots.linesRead, 3u);
+
+  std::istringstream huge(std::string(10'000'000, a[0]) + "\r\n" + File({"b"}));
+  EXPECT_EQ(ReadReading(huge).text[0].size(), kReadingLineLimit);
+  EXPECT_LE(static_cast<std::size_t>(huge.tellg()), kReadingByteBudget);
+}
+
+// A stream that never ends, repeating a pattern, and counts the bytes taken.
+class EndlessBytes : public std::streambuf {
+ public:
+  explicit EndlessBytes(std::string pattern) : block_(pattern) {
+    while (block_.size() < 4096) block_ += pattern;
+  }
+  std::size_t Taken() const { return handedOut_ - static_cast<std::size_t>(egptr() - gptr()); }
+
+ protected:
+  int_type underflow() override {
+    setg(block_.data(), block_.data(), block_.data() + block_.size());
+    handedOut_ += block_.size();
+    return traits_type::to_int_type(block_[0]);
+  }
+
+ private:
+  std::string block_;
+  std::size_t handedOut_ = 0;
+};
+
+TEST(ReadingFile, TakesABoundedNumberOfBytesFromAnEndlessStream) {
+  std::string allCodes;
+  for (int code = 0; code < 256; ++code) allCodes += static_cast<char>(code);
+  struct Case {
+    const char* label;
+    std::string pattern;
+    std::size_t linesRead;
+    std::optional<std::size_t> taken;
+  } cases[] = {
+      {"no break", "x", 1, kReadingByteBudget},
+      {"LF only", "\n", 10, 10},
+      {"CR LF only", "\r\n", 10, 20},
+      {"long lines", std::string(70000, 'x') + "\n", 10, kReadingByteBudget},
+      {"every code", allCodes, 10, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EndlessBytes bytes(c.pattern);
+    std::istream in(&bytes);
+    const ReadingSlots slots = ReadReading(in);
+    EXPECT_EQ(slots.linesRead, c.linesRead) << c.label;
+    EXPECT_LE(bytes.Taken(), kReadingByteBudget) << c.label;
+    if (c.taken) {
+      EXPECT_EQ(bytes.Taken(), *c.taken) << c.label;
+    }
+    for (const auto& slot : slots.text) EXPECT_LE(ToAnsi(slot).size(), kReadingLineLimit) << c.label;
+  }
+}
+
+// The fuzzer's seed readings are files as the program saves them; they must
+// keep opening the same way.
+TEST(ReadingFile, SeedReadingsAreWhatTheProgramSaves) {
+  struct Case {
+    const char* file;
+    BirthDetails person;
+    std::optional<double> longitude;
+  } cases[] = {
+      {"ann-lee.baz", Person("Ann Lee"), std::nullopt},
+      {"zoe-with-longitude.baz", Person("Zoë Ånström", 0, "-5", "Female"), -73.9857},
+      {"half-hour-zone.baz", Person("R. K. Narayan", 59, "5.5"), std::nullopt},
+      {"dropped-name.baz", Person("öüÿ", 7, "-3.5", "Female"), std::nullopt},
+  };
+  const auto corpus = std::filesystem::path(__FILE__).parent_path() / "../../fuzz/corpus";
+  for (const auto& c : cases) {
+    std::ifstream in(corpus / c.file, std::ios::binary);
+    ASSERT_TRUE(in) << c.file;
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(bytes, ComposeReading(c.person, c.longitude)) << c.file;
+  }
+}
+
+}  // namespace
+}  // namespace tavrin
