@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/birth_details.h"
+
+namespace tavrin::cast {
+
+// The birth as typed: one text per field, from the command line or a batch row.
+struct BirthFields {
+  std::string_view name;
+  std::string_view date;    // YYYY-MM-DD
+  std::string_view time;    // HH:MM or HH:MM:SS
+  std::string_view zone;    // hours east of Greenwich
+  std::string_view gender;  // male or female, any letter case
+  std::optional<std::string_view> longitude;  // degrees east
+};
+
+// Which field was wrong, what it held and what would have been accepted.
+struct FieldError {
+  std::string_view field;  // "date", "zone", ...
+  std::string value;
+  std::string reason;
+};
+
+// Checks every field and fills `birth` as the entry form would. Without a
+// longitude the zone's standard meridian is used, so the chart follows the
+// clock time as entered. On an error `birth` is partly written.
+std::optional<FieldError> FillBirthDetails(const BirthFields& fields, BirthDetails& birth);
+
+// "<prefix><field> <value>: <reason>", e.g. "--date 1984-02-30: no such day (...)".
+std::string DescribeFieldError(const FieldError& error, std::string_view fieldPrefix);
+
+}  // namespace tavrin::cast

@@ -1,0 +1,85 @@
+#include "tools/caster.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "build_settings.h"
+#include "engine/chart.h"
+#include "tools/batch.h"
+#include "tools/birth_fields.h"
+#include "tools/chart_json.h"
+#include "tools/chart_text.h"
+#include "tools/command_line.h"
+
+namespace tavrin::cast {
+namespace {
+
+constexpr std::string_view kProgram = "tavrin-cast: ";
+
+ExitStatus CastOne(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  BirthDetails birth;
+  if (auto error = FillBirthDetails(line.birth, birth)) {
+    err << kProgram << DescribeFieldError(*error, "--") << '\n';
+    return kBadInput;
+  }
+  Chart chart;
+  if (const CastError error = ComputeChart(birth, chart); error != CastError::none) {
+    err << kProgram << DescribeCastError(error) << '\n';
+    return kBadInput;
+  }
+  std::string text;
+  if (line.format == OutputFormat::json) {
+    AppendChartJson(text, birth, chart);
+    text += '\n';
+  } else {
+    AppendChartText(text, birth, chart);
+  }
+  out << text;
+  return kDone;
+}
+
+ExitStatus CastBatchFrom(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
+  if (line.batchPath == "-") return CastBatch(in, line.format, out, err);
+  const std::filesystem::path path(line.batchPath);
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) {
+    err << kProgram << "cannot read the batch " << line.batchPath << ": it is a directory\n";
+    return kBadInput;
+  }
+  std::ifstream file(path);
+  if (!file) {
+    err << kProgram << "cannot read the batch " << line.batchPath << ": " << std::strerror(errno) << '\n';
+    return kBadInput;
+  }
+  return CastBatch(file, line.format, out, err);
+}
+
+ExitStatus Run(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
+  switch (line.action) {
+    case Action::showHelp: out << HelpText(); return kDone;
+    case Action::showVersion: out << "tavrin-cast " << kVersionText << '\n'; return kDone;
+    case Action::castOne: return CastOne(line, out, err);
+    case Action::castBatch: return CastBatchFrom(line, in, out, err);
+  }
+  return kBadInput;
+}
+
+}  // namespace
+
+ExitStatus RunCaster(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
+  const auto parsed = ParseCommandLine(args);
+  if (const auto* usage = std::get_if<UsageError>(&parsed)) {
+    err << kProgram << usage->message << "\nTry 'tavrin-cast --help' for more information.\n";
+    return kBadInput;
+  }
+  const ExitStatus status = Run(std::get<CommandLine>(parsed), in, out, err);
+  if (!out.flush()) {
+    err << kProgram << "the output could not be written\n";
+    return kBadInput;
+  }
+  return status;
+}
+
+}  // namespace tavrin::cast

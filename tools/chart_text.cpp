@@ -1,0 +1,142 @@
+#include "tools/chart_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+
+#include "engine/birth_moment.h"
+#include "engine/number_text.h"
+#include "engine/vocabulary.h"
+
+namespace tavrin::cast {
+namespace {
+
+constexpr std::size_t kLineWidth = 78;
+constexpr std::size_t kLabelWidth = 14;
+constexpr std::size_t kColumnWidth = 16;  // the longest label, "+Metal [Geng]", is 13
+
+void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
+  out += text;
+  if (text.size() < width) out.append(width - text.size(), ' ');
+}
+
+void EndLine(std::string& out) {
+  while (!out.empty() && out.back() == ' ') out.pop_back();
+  out += '\n';
+}
+
+// Control characters in a name would act on the terminal; they show as "?".
+void AppendPrintable(std::string& out, std::string_view text) {
+  for (char c : text) out += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? '?' : c;
+}
+
+void AppendFormatted(std::string& out, const char* format, double value) {
+  char buffer[64];
+  const int length = std::snprintf(buffer, sizeof buffer, format, value);
+  out.append(buffer, static_cast<std::size_t>(length));
+}
+
+void AppendBirth(std::string& out, const BirthDetails& birth) {
+  AppendPrintable(out, birth.Name);
+  out += "\nBorn " + std::to_string(birth.BirthDay) + ' ' + birth.MonthName + ' ' + std::to_string(birth.BirthYear);
+  if (birth.BirthYear <= kLastJulianCalendarYear) out += " (Julian calendar)";
+  char clock[32];
+  std::snprintf(clock, sizeof clock, " at %02d:%02d:%02d", birth.BirthHour, birth.BirthMinute, birth.BirthSecond);
+  out += clock;
+  out += ", UTC";
+  if (birth.ZoneOffset.front() != '-') out += '+';
+  out += birth.ZoneOffset;
+  out += ", longitude ";
+  out += GeneralNumber(std::abs(birth.Longitude));
+  out += birth.Longitude < 0 ? " W, " : " E, ";
+  out += birth.GenderText;
+  out += '\n';
+}
+
+void AppendSolarTime(std::string& out, const Chart& chart) {
+  const long long minutes = std::llround(chart.localHours * 60);
+  const long long ofDay = ((minutes % 1440) + 1440) % 1440;
+  char clock[32];
+  std::snprintf(clock, sizeof clock, "%02lld:%02lld", ofDay / 60, ofDay % 60);
+  out += "Local mean solar time ";
+  out += clock;
+  if (chart.localHours < 0) out += " of the day before";
+  if (chart.localHours >= 24) out += " of the day after";
+  AppendFormatted(out, ", Sun at %.2f degrees\n", chart.solarLongitude);
+}
+
+void AppendPillars(std::string& out, const Chart& chart) {
+  static constexpr std::string_view kColumns[4] = {"Year", "Month", "Day", "Hour"};
+  static constexpr std::string_view kRows[5] = {"Stem", "Branch", "Hidden stems", "", ""};
+  out.append(kLabelWidth, ' ');
+  for (auto column : kColumns) AppendPadded(out, column, kColumnWidth);
+  EndLine(out);
+  for (int row = 0; row < 5; ++row) {
+    bool any = false;
+    for (int block = 0; block < 4; ++block) any = any || !chart.pillarCells[block * 5 + row].empty();
+    if (!any) continue;
+    AppendPadded(out, kRows[row], kLabelWidth);
+    for (int block = 0; block < 4; ++block) AppendPadded(out, chart.pillarCells[block * 5 + row], kColumnWidth);
+    EndLine(out);
+  }
+}
+
+// The captions hold the periods last first: period i (0 = first) is at 7 - i.
+void AppendLuck(std::string& out, const Chart& chart) {
+  out += chart.luckDirection > 0 ? "Luck periods, forward\n" : "Luck periods, backward\n";
+  out += "  From age  Stem            Branch\n";
+  for (int i = 0; i < 8; ++i) {
+    out += "  ";
+    AppendPadded(out, chart.luckCaptions[7 - i], 10);
+    AppendPadded(out, chart.luckCaptions[15 - i], kColumnWidth);
+    out += chart.luckCaptions[23 - i];
+    out += '\n';
+  }
+}
+
+// One line of text, broken at spaces so that no line passes kLineWidth
+// (a single longer word stays whole).
+void AppendWrapped(std::string& out, std::string_view line) {
+  while (line.size() > kLineWidth) {
+    std::size_t cut = line.rfind(' ', kLineWidth);
+    if (cut == line.npos || cut == 0) cut = line.find(' ', kLineWidth);
+    if (cut == line.npos) break;
+    out += line.substr(0, cut);
+    out += '\n';
+    line.remove_prefix(cut + 1);
+  }
+  out += line;
+  out += '\n';
+}
+
+// The box text with its CR LF breaks as plain lines; its trailing empty lines dropped.
+void AppendInterpretationBox(std::string& out, std::string_view heading, std::string_view box) {
+  out += heading;
+  out += '\n';
+  out.append(heading.size(), '-');
+  out += '\n';
+  while (box.ends_with("\r\n")) box.remove_suffix(2);
+  while (!box.empty()) {
+    const std::size_t end = std::min(box.find("\r\n"), box.size());
+    AppendWrapped(out, box.substr(0, end));
+    box.remove_prefix(std::min(end + 2, box.size()));
+  }
+}
+
+}  // namespace
+
+void AppendChartText(std::string& out, const BirthDetails& birth, const Chart& chart) {
+  AppendBirth(out, birth);
+  AppendSolarTime(out, chart);
+  out += '\n';
+  AppendPillars(out, chart);
+  out += '\n';
+  AppendLuck(out, chart);
+  for (int block = 0; block < 4; ++block) {
+    out += '\n';
+    AppendInterpretationBox(out, PillarHeadings[block], chart.interpretation[block]);
+  }
+}
+
+}  // namespace tavrin::cast

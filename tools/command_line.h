@@ -1,0 +1,33 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "tools/birth_fields.h"
+
+namespace tavrin::cast {
+
+enum class Action { castOne, castBatch, showHelp, showVersion };
+enum class OutputFormat { text, json };
+
+// What the caster was asked to do. The texts are views into the arguments.
+struct CommandLine {
+  Action action = Action::castOne;
+  BirthFields birth;
+  OutputFormat format = OutputFormat::text;
+  std::string_view batchPath;  // "-" reads standard input
+};
+
+struct UsageError {
+  std::string message;
+};
+
+// Reads the arguments after the program name. Options take their value as the
+// next argument or after "=" (--zone=-5). --help and --version win at once.
+std::variant<CommandLine, UsageError> ParseCommandLine(std::span<const std::string> args);
+
+std::string HelpText();
+
+}  // namespace tavrin::cast
