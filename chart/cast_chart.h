@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "engine/birth_details.h"
+#include "engine/chart.h"
+
+// The chart engine's window side: casts the chart of the shared birth details
+// and writes it into the chart window.
+namespace modFengShuiFourPillar {
+
+// The person of the last analysis; written by the entry form before CastChart.
+extern tavrin::BirthDetails BirthDetails;
+// The twenty pillar cells of the last chart, five per pillar (year, month,
+// day, hour: stem, branch, hidden stems 1 to 3); slot 20 stays empty.
+extern std::array<std::string, tavrin::kPillarCellCount> PillarCells;
+
+// Casts the chart of BirthDetails, fills PillarCells and writes the pillar
+// cells, luck periods and interpretation texts into the chart window, which
+// it creates (not shown) if there is none. On an error the chart window
+// exists but nothing of the chart has been written.
+tavrin::CastError CastChart();
+
+}  // namespace modFengShuiFourPillar

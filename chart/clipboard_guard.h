@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+
+class QEvent;
+class QPlainTextEdit;
+class QTextCursor;
+class QTextEdit;
+class QWidget;
+
+namespace tavrin {
+
+// Keeps text copied out of a text box from staying on the system clipboard.
+// Each event of the box (Change, Click, MouseDown, MouseMove, MouseUp) empties
+// the clipboard, but only while it holds something this program put there:
+// what the user copied in another program is left alone. Copying from the box
+// with the keyboard goes through the guard, which marks the copy as ours so it
+// is recognised on platforms that cannot say who owns the clipboard.
+class ClipboardGuard : public QObject {
+  Q_OBJECT
+ public:
+  explicit ClipboardGuard(QPlainTextEdit& box);
+  explicit ClipboardGuard(QTextEdit& box);
+
+  // The box's events; each empties the clipboard if it holds our data.
+  void Change();
+  void Click();
+  void MouseDown();
+  void MouseMove();
+  void MouseUp();
+
+  // True while the clipboard holds data this program put there.
+  static bool HoldsOwnData();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  ClipboardGuard(QWidget& box, QWidget& viewport, QPlainTextEdit* plain, QTextEdit* rich);
+  QTextCursor Cursor() const;
+  void CopySelection();
+  static void EmptyIfOwn();
+
+  QWidget& box_;
+  QWidget& viewport_;
+  QPlainTextEdit* plain_;
+  QTextEdit* rich_;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,226 @@
+#include "chart/frmFengShuiFourPillar.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabBar>
+
+#include "chart/chart_window_texts.h"
+#include "chart/clipboard_guard.h"
+#include "entry/frmMain.h"
+#include "shell/app_font.h"
+#include "shell/app_text.h"
+#include "shell/form_instance.h"
+#include "shell/twips.h"
+
+using tavrin::TwipRect;
+
+namespace {
+
+// Window layout in twips (left, top, width, height). Page rectangles are on
+// the page; the pages stand in the tab strip's area.
+constexpr int kClientWidth = 8085, kClientHeight = 4845;
+constexpr int kTabAreaTop = 840;
+const QRect kTabArea = TwipRect(0, kTabAreaTop, 8100, 3105);
+const QRect kPageInTabArea = TwipRect(0, 1140 - kTabAreaTop, 8100, 2850);
+constexpr std::array<int, 4> kExplanationHeight = {975, 975, 1215, 855};  // year, month, day, hour page
+constexpr int kCellLeft = 6227, kCellTop = 120, kCellPitch = 360;
+constexpr int kCellWidth = 1815, kCellHeight = 285;  // pillar cells and luck labels alike
+constexpr std::array<int, 4> kLuckColumnLeft = {255, 2175, 4095, 6015};
+constexpr int kLuckBlockTop = 120, kLuckBlockPitch = 1440, kLuckRowPitch = 360;
+
+// Paragraph size that keeps the longest explanation inside its rectangle.
+constexpr double kExplanationPointSize = 7.5;
+
+const QColor kTitleBack(0, 0, 64);
+const QColor kExplanationText(0, 128, 0);
+const QColor kCellText(255, 0, 0);
+
+QString IndexedName(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
+
+QLabel* MakeLabel(QWidget& parent, const QString& name, const QRect& rect, const QString& text = {}) {
+  auto* label = new QLabel(text, &parent);
+  label->setObjectName(name);
+  label->setGeometry(rect);
+  return label;
+}
+
+// Text of the given colour on the system window colour.
+void OnWindowColour(QLabel& label, const QColor& text) {
+  QPalette palette = label.palette();
+  palette.setColor(QPalette::Window, palette.color(QPalette::Base));
+  palette.setColor(QPalette::WindowText, text);
+  label.setPalette(palette);
+  label.setAutoFillBackground(true);
+}
+
+}  // namespace
+
+frmFengShuiFourPillar::frmFengShuiFourPillar(QWidget* parent) : tavrin::MainForm(parent) {
+  setObjectName(QStringLiteral("frmFengShuiFourPillar"));
+  setWindowTitle(QString::fromLatin1(tavrin::kWindowCaption));
+  setFont(tavrin::AppFont());
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  setCentralWidget(client);
+
+  BuildMenu();
+  Label1 = MakeLabel(*client, QStringLiteral("Label1"), TwipRect(2835, 525, 1890, 210),
+                     QString::fromLatin1(tavrin::kApplicationTitle));
+  Label1->setFont(tavrin::AppFont(8.25, true));
+  Label1->setAlignment(Qt::AlignCenter);
+  QPalette titlePalette = Label1->palette();
+  titlePalette.setColor(QPalette::Window, kTitleBack);
+  titlePalette.setColor(QPalette::WindowText, Qt::white);
+  Label1->setPalette(titlePalette);
+  Label1->setAutoFillBackground(true);
+  BuildTabStrip(*client);
+  BuildButtons(*client);
+
+  txtYearGuard = new tavrin::ClipboardGuard(*txtYear);
+  txtMonthGuard = new tavrin::ClipboardGuard(*txtMonth);
+  txtDayGuard = new tavrin::ClipboardGuard(*txtDay);
+  txtHourGuard = new tavrin::ClipboardGuard(*txtHour);
+
+  connect(TS, &QTabBar::currentChanged, this, &frmFengShuiFourPillar::TS_Click);
+  connect(new QShortcut(QKeySequence::NextChild, this), &QShortcut::activated, this, [this] { SelectNextTab(1); });
+  connect(new QShortcut(QKeySequence::PreviousChild, this), &QShortcut::activated, this, [this] { SelectNextTab(-1); });
+  connect(cmdBack, &QPushButton::clicked, this, &frmFengShuiFourPillar::cmdBack_Click);
+  connect(mnuBack, &QAction::triggered, this, &frmFengShuiFourPillar::mnuBack_Click);
+  connect(mnuExit, &QAction::triggered, this, &frmFengShuiFourPillar::mnuExit_Click);
+
+  // Every chart opens on the year pillar.
+  TS->setCurrentIndex(0);
+  BringToFront(*fraSubject[0]);
+
+  tavrin::FixAndCentre(*this, tavrin::TwipSize(kClientWidth, kClientHeight) + QSize(0, menuBar()->sizeHint().height()));
+}
+
+void frmFengShuiFourPillar::BuildMenu() {
+  menuBar()->setObjectName(QStringLiteral("menuBar"));
+  mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+  mnuFile->setObjectName(QStringLiteral("mnuFile"));
+  mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
+  mnuBack->setObjectName(QStringLiteral("mnuBack"));
+  mnuSep = mnuFile->addSeparator();
+  mnuSep->setObjectName(QStringLiteral("mnuSep"));
+  mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+  mnuExit->setObjectName(QStringLiteral("mnuExit"));
+}
+
+void frmFengShuiFourPillar::BuildTabStrip(QWidget& client) {
+  auto* tabArea = new QWidget(&client);
+  tabArea->setObjectName(QStringLiteral("fraTabStrip"));
+  tabArea->setGeometry(kTabArea);
+
+  TS = new QTabBar(tabArea);
+  TS->setObjectName(QStringLiteral("TS"));
+  TS->setExpanding(false);
+  for (const char* caption : tavrin::chart_window::kTabCaptions) TS->addTab(QString::fromLatin1(caption));
+  TS->setGeometry(0, 0, kTabArea.width(), kPageInTabArea.top());
+
+  fraSubject[0] = BuildPillarPage(*tabArea, 0, lblYear, txtYear);
+  fraSubject[1] = BuildPillarPage(*tabArea, 1, lblMonth, txtMonth);
+  fraSubject[2] = BuildPillarPage(*tabArea, 2, lblDay, txtDay);
+  fraSubject[3] = BuildPillarPage(*tabArea, 3, lblHour, txtHour);
+  fraSubject[4] = BuildLuckPage(*tabArea);
+}
+
+QFrame* frmFengShuiFourPillar::BuildPillarPage(QWidget& tabArea, int page, std::array<QLabel*, 5>& cells,
+                                               QPlainTextEdit*& box) {
+  auto* frame = new QFrame(&tabArea);
+  frame->setObjectName(IndexedName("fraSubject", page));
+  frame->setGeometry(kPageInTabArea);
+  frame->setAutoFillBackground(true);
+
+  const int captionIndex = 3 - page;
+  QLabel*& explanation = lblCaption[captionIndex];
+  explanation = MakeLabel(*frame, IndexedName("lblCaption", captionIndex), TwipRect(45, 120, 6000, kExplanationHeight[page]),
+                          QString::fromLatin1(tavrin::chart_window::kPillarExplanations[captionIndex]));
+  explanation->setFont(tavrin::AppFont(kExplanationPointSize));
+  explanation->setWordWrap(true);
+  explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  OnWindowColour(*explanation, kExplanationText);
+
+  static constexpr std::array<const char*, 4> kCellNames = {"lblYear", "lblMonth", "lblDay", "lblHour"};
+  for (int i = 0; i < 5; ++i) {
+    cells[i] = MakeLabel(*frame, IndexedName(kCellNames[page], i),
+                         TwipRect(kCellLeft, kCellTop + kCellPitch * i, kCellWidth, kCellHeight));
+    OnWindowColour(*cells[i], kCellText);
+  }
+
+  lblLabel[page] = MakeLabel(*frame, IndexedName("lblLabel", page), TwipRect(45, 1560, 1395, 195),
+                             QString::fromLatin1(tavrin::chart_window::kInterpretation));
+
+  static constexpr std::array<const char*, 4> kBoxNames = {"txtYear", "txtMonth", "txtDay", "txtHour"};
+  box = new QPlainTextEdit(frame);
+  box->setObjectName(QLatin1String(kBoxNames[page]));
+  box->setGeometry(TwipRect(42, 1920, 8000, 855));
+  box->setReadOnly(true);
+  return frame;
+}
+
+QFrame* frmFengShuiFourPillar::BuildLuckPage(QWidget& tabArea) {
+  auto* frame = new QFrame(&tabArea);
+  frame->setObjectName(IndexedName("fraSubject", 4));
+  frame->setGeometry(kPageInTabArea);
+  frame->setAutoFillBackground(true);
+
+  // Slot s: column s mod 4 of block s div 4; age, stem and branch top to bottom.
+  for (int slot = 0; slot < 8; ++slot) {
+    const int left = kLuckColumnLeft[slot % 4];
+    const int top = kLuckBlockTop + kLuckBlockPitch * (slot / 4);
+    for (int row = 0; row < 3; ++row) {
+      const int index = 8 * row + slot;
+      lblLuckPeriods[index] = MakeLabel(*frame, IndexedName("lblLuckPeriods", index),
+                                        TwipRect(left, top + kLuckRowPitch * row, kCellWidth, kCellHeight));
+      OnWindowColour(*lblLuckPeriods[index], frame->palette().color(QPalette::Text));
+    }
+  }
+  return frame;
+}
+
+void frmFengShuiFourPillar::BuildButtons(QWidget& client) {
+  cmdSave = new QPushButton(QStringLiteral("&Save"), &client);
+  cmdSave->setObjectName(QStringLiteral("cmdSave"));
+  cmdSave->setGeometry(TwipRect(6795, 4080, 1215, 350));
+  cmdBack = new QPushButton(QStringLiteral("&Back"), &client);
+  cmdBack->setObjectName(QStringLiteral("cmdBack"));
+  cmdBack->setGeometry(TwipRect(6795, 4440, 1215, 350));
+}
+
+void frmFengShuiFourPillar::TS_Click() {
+  for (int tab = 1; tab <= 4; ++tab) {
+    if (TS->currentIndex() == tab - 1) {
+      BringToFront(*fraSubject[tab - 1]);
+      return;
+    }
+  }
+  BringToFront(*fraSubject[4]);
+}
+
+void frmFengShuiFourPillar::SelectNextTab(int step) {
+  const int count = TS->count();
+  TS->setCurrentIndex((TS->currentIndex() + step + count) % count);
+}
+
+void frmFengShuiFourPillar::BringToFront(QFrame& page) {
+  // The pages overlap exactly; hiding the ones behind also keeps their
+  // controls out of the keyboard's reach.
+  page.raise();
+  for (QFrame* other : fraSubject) other->setVisible(other == &page);
+}
+
+void frmFengShuiFourPillar::cmdBack_Click() { mnuBack_Click(); }
+
+void frmFengShuiFourPillar::mnuBack_Click() {
+  tavrin::FormInstance<frmMain>::Get().show();
+  CloseForSwap();
+}
+
+void frmFengShuiFourPillar::mnuExit_Click() { close(); }

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <array>
+
+#include "shell/main_form.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTabBar;
+
+namespace tavrin {
+class ClipboardGuard;
+}
+
+// The chart window: the four pillars, their interpretations and the luck
+// periods of one chart on a five-page tab strip. It computes nothing; the
+// chart is written into its controls by CastChart.
+class frmFengShuiFourPillar : public tavrin::MainForm {
+  Q_OBJECT
+ public:
+  explicit frmFengShuiFourPillar(QWidget* parent = nullptr);
+
+  QLabel* Label1;
+  QTabBar* TS;
+  // Page k belongs to tab k + 1; the last one shows the luck periods.
+  std::array<QFrame*, 5> fraSubject;
+  // Explanation paragraphs: hour page 0, day 1, month 2, year 3.
+  std::array<QLabel*, 4> lblCaption;
+  // The pillar cells, top to bottom: stem, branch, hidden stems 1 to 3.
+  std::array<QLabel*, 5> lblYear, lblMonth, lblDay, lblHour;
+  std::array<QLabel*, 4> lblLabel;
+  QPlainTextEdit* txtYear;
+  QPlainTextEdit* txtMonth;
+  QPlainTextEdit* txtDay;
+  QPlainTextEdit* txtHour;
+  // Ages 0..7, stems 8..15, branches 16..23; slot c shows luck period 8 - c.
+  std::array<QLabel*, 24> lblLuckPeriods;
+  QPushButton* cmdSave;
+  QPushButton* cmdBack;
+  QMenu* mnuFile;
+  QAction* mnuBack;
+  QAction* mnuSep;
+  QAction* mnuExit;
+
+  void TS_Click();
+  void cmdBack_Click();
+  void mnuBack_Click();
+  void mnuExit_Click();
+
+ private:
+  void BuildMenu();
+  void BuildTabStrip(QWidget& client);
+  QFrame* BuildPillarPage(QWidget& tabArea, int page, std::array<QLabel*, 5>& cells, QPlainTextEdit*& box);
+  QFrame* BuildLuckPage(QWidget& tabArea);
+  void BuildButtons(QWidget& client);
+  void SelectNextTab(int step);
+  void BringToFront(QFrame& page);
+  void GoBack();
+
+  // Empty the clipboard on each event of their box, while it holds our copy.
+  tavrin::ClipboardGuard* txtYearGuard;
+  tavrin::ClipboardGuard* txtMonthGuard;
+  tavrin::ClipboardGuard* txtDayGuard;
+  tavrin::ClipboardGuard* txtHourGuard;
+};
