@@ -1,0 +1,131 @@
+// Feeds arbitrary bytes to the reading-file reader, the opening rules and the
+// text codec, and stops with a report when one of their promises breaks.
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <streambuf>
+#include <string>
+#include <string_view>
+
+#include "chart/reading_entries.h"
+#include "chart/reading_file.h"
+#include "shell/text_codec.h"
+
+namespace {
+
+using namespace tavrin;
+
+void Require(bool holds, const char* promise) {
+  if (holds) return;
+  std::fprintf(stderr, "broken promise: %s\n", promise);
+  std::abort();
+}
+
+std::string WithoutCodesAbove(std::string_view bytes, int highest) {
+  std::string out;
+  for (const char c : bytes)
+    if (static_cast<unsigned char>(c) <= highest) out += c;
+  return out;
+}
+
+void CheckCodec(std::string_view bytes) {
+  const std::string encoded = EncodeText(bytes);
+  Require(encoded.find_first_of("\r\n") == std::string::npos, "encoded text holds no line break");
+  Require(DecodeText(encoded) == WithoutCodesAbove(bytes, 255 - kCodecOffset),
+          "decoding gives back every code the encoding kept");
+  Require(ToAnsi(FromAnsi(bytes)) == bytes, "Windows-1252 survives a trip through UTF-8");
+  Require(ToAnsi(bytes).size() <= bytes.size(), "UTF-8 never becomes longer as Windows-1252");
+}
+
+void CheckOpeningRules(const ReadingSlots& slots) {
+  Require(slots.linesRead <= kReadingSlotCount, "at most ten lines are read");
+  for (std::size_t i = 0; i < kReadingSlotCount; ++i) {
+    Require(ToAnsi(slots.text[i]).size() <= kReadingLineLimit, "a slot keeps at most the line limit");
+    Require(i < slots.linesRead || slots.text[i].empty(), "slots of missing lines are empty");
+  }
+  if (const auto minute = MinuteFromSlot(slots.text[5])) Require(*minute >= 0 && *minute <= 59, "minute in 0..59");
+  if (const auto zone = ZoneFromSlot(slots.text[7])) {
+    const ZoneCaptions captions = ZoneCaptionsFor(*zone);
+    const int hours = std::stoi(captions.hours);
+    const int minutes = std::stoi(captions.minutes);
+    Require(std::abs(minutes) < 60 && (hours == 0 || minutes == 0 || (hours < 0) == (minutes < 0)),
+            "zone minutes are below an hour and share the hours' sign");
+    Require(std::abs(-(hours + minutes / 60.0) - *zone) <= 1.0 / 120 + 1e-9, "zone captions within half a minute");
+  }
+  if (const auto degrees = LongitudeFromSlot(slots.text[9])) Require(std::abs(*degrees) <= 180, "longitude in range");
+}
+
+// The bytes also serve as a name, a zone text and (when there are eight of
+// them) a longitude: what is saved must come back as the opening rules read it.
+void CheckRoundTrip(std::string_view bytes) {
+  BirthDetails person{std::string(bytes), 1984, "February", 2, 10, 10, 30, 0, std::string(bytes), 0, "Male", 1};
+  std::optional<double> longitude;
+  if (bytes.size() >= sizeof(double)) {
+    double degrees = 0;
+    std::memcpy(&degrees, bytes.data(), sizeof degrees);
+    if (std::abs(degrees) <= 180) longitude = degrees;
+  }
+  std::istringstream file(ComposeReading(person, longitude));
+  const ReadingSlots slots = ReadReading(file);
+  Require(slots.linesRead == (longitude ? 10u : 9u), "a saved reading has nine lines, ten with a longitude");
+  const std::string kept = FromAnsi(WithoutCodesAbove(ToAnsi(bytes), 255 - kCodecOffset));
+  if (ToAnsi(bytes).size() <= kReadingLineLimit) {
+    Require(slots.text[0] == kept, "the name comes back less what the codec cannot carry");
+    Require(slots.text[7] == kept, "the zone text comes back less what the codec cannot carry");
+  }
+  Require(slots.text[5] == "30" && MinuteFromSlot(slots.text[5]) == 30, "the minute comes back");
+  Require(IsMaleSlot(slots.text[8]), "the gender comes back");
+  if (longitude) {
+    const auto restored = LongitudeFromSlot(slots.text[9]);
+    Require(restored && *restored == *longitude, "an entered longitude comes back exactly");
+  }
+}
+
+// A stream that repeats the input without end and counts the bytes taken, so
+// the reader's limits meet lines far longer than the fuzzer's inputs.
+class EndlessBytes : public std::streambuf {
+ public:
+  explicit EndlessBytes(std::string_view pattern) : block_(pattern) {
+    while (block_.size() < 4096) block_ += pattern;
+  }
+  std::size_t Taken() const { return handedOut_ - static_cast<std::size_t>(egptr() - gptr()); }
+
+ protected:
+  int_type underflow() override {
+    setg(block_.data(), block_.data(), block_.data() + block_.size());
+    handedOut_ += block_.size();
+    return traits_type::to_int_type(block_[0]);
+  }
+
+ private:
+  std::string block_;
+  std::size_t handedOut_ = 0;
+};
+
+void CheckEndlessStream(std::string_view pattern) {
+  EndlessBytes bytes(pattern);
+  std::istream in(&bytes);
+  CheckOpeningRules(ReadReading(in));
+  Require(bytes.Taken() <= kReadingByteBudget, "the reader takes no more than its byte budget");
+}
+
+}  // namespace
+
+// An input that starts with the byte 0xFF is repeated without end; any other
+// input is a reading file and a field text of its own.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  if (size > 1 && data[0] == 0xFF) {
+    CheckEndlessStream(bytes.substr(1));
+    return 0;
+  }
+  std::istringstream file{std::string(bytes)};
+  CheckOpeningRules(ReadReading(file));
+  CheckCodec(bytes);
+  CheckRoundTrip(bytes);
+  return 0;
+}
