@@ -50,7 +50,7 @@ std::optional<double> ParseDecimal(std::string_view text) {
   double value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
   if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
+  return value == 0 ? 0.0 : value;  // "-0" is plain zero
 }
 
 bool IsLeapYear(int year) {
@@ -141,13 +141,12 @@ std::optional<FieldError> FillTime(std::string_view text, BirthDetails& birth) {
   return std::nullopt;
 }
 
-// The zone as the entry form writes it: shortest decimal text, "." as the
-// point, no exponent, zero as "0" without a sign.
+// The zone as the entry form writes it: shortest decimal text with "." as the
+// point and no exponent (the engine reads no exponent). The buffer holds even
+// the smallest double written out in full.
 void WriteZoneOffset(double hours, std::string& out) {
-  char buffer[64];
-  const auto end = hours == 0 ? std::to_chars(buffer, buffer + sizeof buffer, 0).ptr
-                              : std::to_chars(buffer, buffer + sizeof buffer, hours, std::chars_format::fixed).ptr;
-  out.assign(buffer, end);
+  char buffer[512];
+  out.assign(buffer, std::to_chars(buffer, buffer + sizeof buffer, hours, std::chars_format::fixed).ptr);
 }
 
 std::optional<FieldError> FillZone(std::string_view text, BirthDetails& birth, double& hours) {

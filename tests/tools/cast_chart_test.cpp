@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "build_settings.h"
+#include "engine/chart.h"
+#include "engine/number_text.h"
+#include "tests/tools/caster_process.h"
+
+namespace tavrin {
+namespace {
+
+using testing::Lines;
+using testing::RunCaster;
+using testing::SampleArgs;
+
+std::string JsonTexts(const auto& texts) {
+  std::string joined;
+  for (const auto& text : texts) joined += (joined.empty() ? "[\"" : ",\"") + std::string(text) + "\"";
+  return joined + "]";
+}
+
+std::string EscapedLineBreaks(std::string text) {
+  for (std::size_t at; (at = text.find("\r\n")) != text.npos;) text.replace(at, 2, "\\r\\n");
+  return text;
+}
+
+TEST(CastOne, SampleChartAsText) {
+  const auto run = RunCaster(SampleArgs());
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out.find('\r'), std::string::npos);
+  const auto lines = Lines(run.out);
+  for (const char* want : {"Stem          +Wood [Jia]     +Fire [Bing]    +Wood [Jia]     -Earth [Ji]",
+                           "Branch        Rat [Zi]        Tiger [Yin]     Dog [Xu]        Snake [Si]",
+                           "Hidden stems  -Water [Gui]    +Wood [Jia]     +Earth [Wu]     +Fire [Bing]",
+                           "Luck periods, forward", "The Year Pillar", "The Hour Pillar",
+                           "Yang fire is a forest fire which is hot and burns non-stop."})
+    EXPECT_NE(std::find(lines.begin(), lines.end(), want), lines.end()) << want << "\n" << run.out;
+  const auto table = std::find(lines.begin(), lines.end(), "  From age  Stem            Branch");
+  ASSERT_LT(table + 8, lines.end());
+  EXPECT_EQ(table[1], "  8.17      -Fire [Ding]    Rabbit [Mao]");
+  for (int i = 0; i < 8; ++i) EXPECT_TRUE(table[1 + i].starts_with("  " + std::to_string(10 * i + 8) + ".17 "));
+  for (const auto& line : lines) EXPECT_LE(line.size(), 80u) << line;
+}
+
+struct EngineCase {
+  std::vector<std::string> args;
+  BirthDetails birth;  // what the entry form would hand the engine
+};
+
+TEST(CastOne, JsonHoldsWhatTheEngineComputesForTheBirthTheFormWouldGive) {
+  const EngineCase cases[] = {
+      {SampleArgs(), {"Sample Person", 1984, "February", 2, 10, 10, 30, 0, "8", 116, "Male", 1}},
+      {{"--name", "  Ana Lima ", "--date", "2000-01-01", "--time", "12:00:45", "--zone", "-3.5", "--gender", "Female"},
+       {"Ana Lima", 2000, "January", 1, 1, 12, 0, 45, "-3.5", -52.5, "Female", -1}},
+      {{"--name", "Old", "--date", "1500-02-29", "--time", "23:30", "--zone", "+05.50", "--longitude", "-0.5",
+        "--gender", "MALE"},
+       {"Old", 1500, "February", 2, 29, 23, 30, 0, "5.5", -0.5, "Male", 1}},
+      {{"--name", "Z", "--date", "0001-03-01", "--time", "0:05", "--zone=-0", "--gender", "fEmAlE"},
+       {"Z", 1, "March", 3, 1, 0, 5, 0, "0", 0, "Female", -1}},
+      {{"--name", "Late", "--date", "9999-12-31", "--time", "23:59:59", "--zone", "14", "--gender", "male"},
+       {"Late", 9999, "December", 12, 31, 23, 59, 59, "14", 210, "Male", 1}},
+  };
+  std::string allLines;
+  for (const auto& c : cases) {
+    Chart chart;
+    ASSERT_EQ(ComputeChart(c.birth, chart), CastError::none);
+    auto args = c.args;
+    args.push_back("--json");
+    const auto run = RunCaster(args);
+    ASSERT_EQ(run.status, 0) << c.birth.Name << ": " << run.err;
+    allLines += run.out;
+    const std::string want[] = {
+        "{\"name\":\"" + c.birth.Name + "\",",
+        "\"monthName\":\"" + c.birth.MonthName + "\",",
+        "\"zoneOffset\":\"" + c.birth.ZoneOffset + "\",\"longitude\":" + ShortestNumber(c.birth.Longitude) + ",",
+        "\"gender\":\"" + c.birth.GenderText + "\",",
+        "\"localHours\":" + ShortestNumber(chart.localHours) + ",",
+        "\"julianDay0\":" + ShortestNumber(chart.julianDay0) + ",",
+        "\"solarLongitude\":" + ShortestNumber(chart.solarLongitude) + ",",
+        "\"pillarCells\":" + JsonTexts(chart.pillarCells) + ",",
+        "\"luckDirection\":" + std::to_string(chart.luckDirection) + ",",
+        "\"luckStartAge\":" + ShortestNumber(chart.luckStartAge) + ",",
+        "\"luckPeriods\":[{\"age\":" + ShortestNumber(chart.luckPeriods[0].age) + ",\"stem\":\"" +
+            std::string(chart.luckPeriods[0].stem) + "\",\"branch\":\"" + std::string(chart.luckPeriods[0].branch),
+        "\"luckCaptions\":" + JsonTexts(chart.luckCaptions) + ",",
+        "\"interpretation\":{\"year\":\"" + EscapedLineBreaks(chart.interpretation[0]) + "\",\"month\":\"" +
+            EscapedLineBreaks(chart.interpretation[1]) + "\",\"day\":\"" + EscapedLineBreaks(chart.interpretation[2]) +
+            "\",\"hour\":\"" + EscapedLineBreaks(chart.interpretation[3]) + "\"}}\n",
+    };
+    for (const auto& fragment : want) EXPECT_NE(run.out.find(fragment), std::string::npos) << fragment << "\n" << run.out;
+  }
+  EXPECT_VALID_JSON_LINES(allLines);
+}
+
+TEST(CastOne, SampleChartAsJson) {
+  const auto run = RunCaster(SampleArgs({"--json"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const char* want :
+       {"\"pillarCells\":[\"+Wood [Jia]\",\"Rat [Zi]\",\"-Water [Gui]\",\"\",\"\",\"+Fire [Bing]\",\"Tiger [Yin]\",",
+        "\"-Earth [Ji]\",\"Snake [Si]\",",
+        "\"luckDirection\":1,\"luckStartAge\":8.17,\"luckPeriods\":[{\"age\":8.17,\"stem\":\"-Fire [Ding]\","
+        "\"branch\":\"Rabbit [Mao]\"}"})
+    EXPECT_NE(run.out.find(want), std::string::npos) << want;
+}
+
+TEST(CastOne, WithoutALongitudeThePillarsFollowTheClockTimeInTheZone) {
+  const std::pair<const char*, const char*> zoneAndMeridian[] = {
+      {"8", "120"}, {"-5", "-75"}, {"5.5", "82.5"}, {"0", "0"}, {"-9.75", "-146.25"}};
+  for (const auto& [zone, meridian] : zoneAndMeridian) {
+    for (const bool json : {false, true}) {
+      std::vector<std::string> base = {"--name", "N", "--date", "1984-02-10", "--time", "00:30", "--zone", zone,
+                                       "--gender", "female"};
+      if (json) base.push_back("--json");
+      auto withMeridian = base;
+      withMeridian.insert(withMeridian.end(), {"--longitude", meridian});
+      const auto left = RunCaster(base), given = RunCaster(withMeridian);
+      ASSERT_EQ(left.status, 0) << zone << ": " << left.err;
+      EXPECT_EQ(left.out, given.out) << zone;
+      if (json) {
+        EXPECT_NE(left.out.find("\"localHours\":0.5,"), std::string::npos) << zone;
+      }
+    }
+  }
+}
+
+TEST(CastOne, NamesPassThroughEscapedInJsonAndWithControlsShownAsQuestionMarksInText) {
+  const std::string name = "a\"b\\c\td\x01\x7f \xC3\xA9\xE6\xBC\xA2";
+  const auto json = RunCaster({"--name", " " + name + " ", "--date", "1984-02-10", "--time", "10:30", "--zone", "8",
+                               "--gender", "male", "--json"});
+  ASSERT_EQ(json.status, 0) << json.err;
+  EXPECT_TRUE(json.out.starts_with("{\"name\":\"a\\\"b\\\\c\\td\\u0001\x7f \xC3\xA9\xE6\xBC\xA2\",")) << json.out;
+  EXPECT_VALID_JSON_LINES(json.out);
+  const auto text = RunCaster({"--name", name, "--date", "1984-02-10", "--time", "10:30", "--zone", "8", "--gender",
+                               "male"});
+  EXPECT_TRUE(text.out.starts_with("a\"b\\c?d?? \xC3\xA9\xE6\xBC\xA2\n")) << text.out;
+}
+
+TEST(CastOne, VersionAndHelp) {
+  const auto version = RunCaster({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, std::string("tavrin-cast ") + kVersionText + "\n");
+  EXPECT_EQ(kVersionText, std::string("1.55"));
+  const auto help = RunCaster({"--help"});
+  EXPECT_EQ(help.status, 0);
+  for (const char* option : {"--name", "--date", "--time", "--zone", "--gender", "--longitude", "--batch", "--json"})
+    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+  for (const auto& line : Lines(help.out)) EXPECT_LE(line.size(), 80u) << line;
+}
+
+}  // namespace
+}  // namespace tavrin

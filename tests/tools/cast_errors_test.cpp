@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/tools/caster_process.h"
+
+namespace tavrin {
+namespace {
+
+using testing::RunCaster;
+using testing::SampleArgs;
+
+// The sample person with one option's value replaced.
+std::vector<std::string> SampleWith(const std::string& option, const std::string& value) {
+  auto args = SampleArgs();
+  *(std::find(args.begin(), args.end(), option) + 1) = value;
+  return args;
+}
+
+struct BadValue {
+  const char* option;
+  std::string value;
+  const char* message;  // the whole line on standard error, after "tavrin-cast: "
+};
+
+TEST(BadBirth, NamesTheFieldTheValueAndWhatIsAcceptedAndWritesNothing) {
+  const BadValue cases[] = {
+      {"--date", "1984-02-30", "--date 1984-02-30: no such day (February 1984 has 29 days)"},
+      {"--date", "1700-02-29", "--date 1700-02-29: no such day (February 1700 has 28 days)"},
+      {"--date", "2023-04-31", "--date 2023-04-31: no such day (April 2023 has 30 days)"},
+      {"--date", "1984-02-0", "--date 1984-02-0: no such day (February 1984 has 29 days)"},
+      {"--date", "0000-06-01", "--date 0000-06-01: year 0 is out of range (1 to 9999)"},
+      {"--date", "10000-06-01", "--date 10000-06-01: year 10000 is out of range (1 to 9999)"},
+      {"--date", "1984-13-01", "--date 1984-13-01: month 13 is out of range (1 to 12)"},
+      {"--date", "10/02/1984", "--date 10/02/1984: expected a date as YYYY-MM-DD"},
+      {"--date", "10-02-1984", "--date 10-02-1984: expected a date as YYYY-MM-DD"},
+      {"--time", "24:00", "--time 24:00: hour 24 is out of range (0 to 23)"},
+      {"--time", "10:60", "--time 10:60: minute 60 is out of range (0 to 59)"},
+      {"--time", "10:30:60", "--time 10:30:60: second 60 is out of range (0 to 59)"},
+      {"--time", "1030", "--time 1030: expected a time as HH:MM or HH:MM:SS (24-hour clock)"},
+      {"--time", "10:30:", "--time 10:30:: expected a time as HH:MM or HH:MM:SS (24-hour clock)"},
+      {"--zone", "14.5", "--zone 14.5: out of range (-14 to 14 hours east of Greenwich)"},
+      {"--zone", "-14.25", "--zone -14.25: out of range (-14 to 14 hours east of Greenwich)"},
+      {"--zone", "8h", "--zone 8h: expected hours east of Greenwich as a decimal number (e.g. 8, -5 or 5.5)"},
+      {"--zone", "1e1", "--zone 1e1: expected hours east of Greenwich as a decimal number (e.g. 8, -5 or 5.5)"},
+      {"--zone", "5..5", "--zone 5..5: expected hours east of Greenwich as a decimal number (e.g. 8, -5 or 5.5)"},
+      {"--longitude", "181", "--longitude 181: out of range (-180 to 180 degrees east)"},
+      {"--longitude", "-180.5", "--longitude -180.5: out of range (-180 to 180 degrees east)"},
+      {"--longitude", "nan", "--longitude nan: expected degrees east as a decimal number (e.g. 116 or -74.5)"},
+      {"--gender", "x", "--gender x: expected male or female"},
+      {"--gender", "m", "--gender m: expected male or female"},
+      {"--name", "   ", "--name \"   \": must not be empty"},
+      {"--name", "\xC3(", "--name \xC3(: is not valid UTF-8 text"},
+      {"--name", "\xED\xA0\x80", "--name \xED\xA0\x80: is not valid UTF-8 text"},  // a surrogate
+  };
+  for (const auto& c : cases) {
+    const auto run = RunCaster(SampleWith(c.option, c.value));
+    EXPECT_EQ(run.status, 2) << c.message;
+    EXPECT_EQ(run.out, "") << c.message;
+    EXPECT_EQ(run.err, std::string("tavrin-cast: ") + c.message + "\n");
+  }
+}
+
+TEST(BadBirth, TheEdgesOfEveryRangeAreAccepted) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"--date", "0001-01-01"}, {"--date", "9999-12-31"}, {"--date", "1500-02-29"}, {"--date", "2000-02-29"},
+      {"--date", "1582-10-10"}, {"--time", "00:00"},      {"--time", "23:59:59"},   {"--time", "7:05"},
+      {"--zone", "-14"},        {"--zone", "+14"},        {"--longitude", "-180"},  {"--longitude", "180.0"},
+      {"--gender", "FEMALE"},   {"--gender", "Male"},     {"--name", "\xE6\xBC\xA2 \xF0\x9F\x90\x89"},
+  };
+  for (const auto& [option, value] : cases) {
+    const auto run = RunCaster(SampleWith(option, value));
+    EXPECT_EQ(run.status, 0) << option << " " << value << ": " << run.err;
+    EXPECT_NE(run.out, "") << option << " " << value;
+  }
+}
+
+struct BadCommandLine {
+  std::vector<std::string> args;
+  const char* message;
+};
+
+TEST(BadCommandLine, ExplainsTheMistakeWithAUsageHint) {
+  const BadCommandLine cases[] = {
+      {{}, "missing --name, --date, --time, --zone, --gender"},
+      {{"--name", "A", "--zone", "8"}, "missing --date, --time, --gender"},
+      {SampleArgs({"--colour", "red"}), "unknown option --colour"},
+      {SampleArgs({"extra"}), "unexpected argument extra"},
+      {SampleArgs({"--longitude"}), "--longitude needs a value: DEGREES_EAST"},
+      {{"--name", "--date", "1984-02-10"}, "--name needs a value: NAME"},
+      {SampleArgs({"--zone", "9"}), "--zone is given more than once"},
+      {SampleArgs({"--json=yes"}), "--json takes no value"},
+      {{"--batch", "rows.csv", "--name", "A"}, "--name cannot be combined with --batch (the rows give the births)"},
+  };
+  for (const auto& c : cases) {
+    const auto run = RunCaster(c.args);
+    EXPECT_EQ(run.status, 2) << c.message;
+    EXPECT_EQ(run.out, "") << c.message;
+    EXPECT_EQ(run.err, std::string("tavrin-cast: ") + c.message +
+                           "\nTry 'tavrin-cast --help' for more information.\n");
+  }
+}
+
+TEST(BadCommandLine, UnreadableBatch) {
+  const std::string missing = ::testing::TempDir() + "no-such-rows.csv";
+  const std::pair<std::string, std::string> cases[] = {
+      {missing, "cannot read the batch " + missing + ": No such file or directory"},
+      {::testing::TempDir(), "cannot read the batch " + ::testing::TempDir() + ": it is a directory"},
+  };
+  for (const auto& [path, message] : cases) {
+    const auto run = RunCaster({"--batch", path, "--json"});
+    EXPECT_EQ(run.status, 2) << path;
+    EXPECT_EQ(run.out, "") << path;
+    EXPECT_EQ(run.err, "tavrin-cast: " + message + "\n");
+  }
+}
+
+}  // namespace
+}  // namespace tavrin

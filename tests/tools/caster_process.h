@@ -1,0 +1,126 @@
+#pragma once
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace tavrin::testing {
+
+struct ProgramRun {
+  bool started = false;
+  int status = -1;  // exit status; -1 when killed by a signal
+  std::string out;
+  std::string err;
+};
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// Runs `program` (a path, or a name looked up in PATH) with `input` on its
+// standard input, and collects its exit status and both outputs.
+inline ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                             const std::string& input = "") {
+  namespace fs = std::filesystem;
+  std::string pattern = (fs::temp_directory_path() / "tavrin-cast-test-XXXXXX").string();
+  const fs::path dir = mkdtemp(pattern.data());
+  std::ofstream(dir / "in", std::ios::binary) << input;
+  const std::string in = (dir / "in").string(), out = (dir / "out").string(), err = (dir / "err").string();
+
+  posix_spawn_file_actions_t files;
+  posix_spawn_file_actions_init(&files);
+  posix_spawn_file_actions_addopen(&files, 0, in.c_str(), O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+
+  ProgramRun run;
+  pid_t pid = 0;
+  run.started = posix_spawnp(&pid, program.c_str(), &files, nullptr, argv.data(), environ) == 0;
+  posix_spawn_file_actions_destroy(&files);
+  if (run.started) {
+    int wait = 0;
+    waitpid(pid, &wait, 0);
+    run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+    run.out = ReadFile(out);
+    run.err = ReadFile(err);
+  }
+  fs::remove_all(dir);
+  return run;
+}
+
+// TAVRIN_BIN_DIR names the folder of the built programs; without it, the
+// folder of this test program, where the build puts every program.
+inline std::string CasterPath() {
+  const char* dir = std::getenv("TAVRIN_BIN_DIR");
+  if (dir != nullptr) return std::string(dir) + "/tavrin-cast";
+  return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "tavrin-cast").string();
+}
+
+inline ProgramRun RunCaster(const std::vector<std::string>& args, const std::string& input = "") {
+  ProgramRun run = RunProgram(CasterPath(), args, input);
+  EXPECT_TRUE(run.started) << "cannot start " << CasterPath();
+  return run;
+}
+
+// The lines of a text, each without its "\n".
+inline std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != text.npos; start = end + 1)
+    lines.push_back(text.substr(start, end - start));
+  return lines;
+}
+
+// The sample person's options, with `extra` appended.
+inline std::vector<std::string> SampleArgs(std::vector<std::string> extra = {}) {
+  std::vector<std::string> args = {"--name", "Sample Person", "--date", "1984-02-10", "--time", "10:30",
+                                   "--zone", "8", "--longitude", "116", "--gender", "male"};
+  args.insert(args.end(), extra.begin(), extra.end());
+  return args;
+}
+
+// Python's own reader as an independent judge of JSON Lines: every line must
+// parse strictly (no NaN or Infinity) and print back to itself, which also
+// holds the key order, the escapes and the shortest numbers to its standard.
+struct JsonVerdict {
+  bool checked = false;  // false: no python3 here
+  std::string problem;   // empty: valid
+};
+
+inline JsonVerdict JudgeJsonLines(const std::string& lines) {
+  static const std::string kScript =
+      "import json, sys\n"
+      "def reject(constant): raise ValueError(constant)\n"
+      "for n, line in enumerate(sys.stdin.buffer.read().decode('utf-8').split('\\n')[:-1], 1):\n"
+      "    again = json.dumps(json.loads(line, parse_constant=reject), ensure_ascii=False, separators=(',', ':'))\n"
+      "    if again != line: sys.exit('line %d prints back as %s' % (n, again))\n";
+  const ProgramRun run = RunProgram("python3", {"-c", kScript}, lines);
+  if (!run.started) return {};
+  return {true, run.status == 0 ? "" : run.err + " (status " + std::to_string(run.status) + ")"};
+}
+
+#define EXPECT_VALID_JSON_LINES(text)                                            \
+  do {                                                                           \
+    const auto verdict = ::tavrin::testing::JudgeJsonLines(text);                \
+    if (verdict.checked) {                                                       \
+      EXPECT_EQ(verdict.problem, "") << (text);                                  \
+    }                                                                            \
+  } while (false)
+
+}  // namespace tavrin::testing
