@@ -1,0 +1,284 @@
+#include "entry/frmMain.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <optional>
+
+#include "chart/cast_chart.h"
+#include "chart/frmFengShuiFourPillar.h"
+#include "engine/vocabulary.h"
+#include "entry/click_label.h"
+#include "entry/entry_conversions.h"
+#include "entry/frmTimeZone.h"
+#include "shell/app_font.h"
+#include "shell/app_text.h"
+#include "shell/form_instance.h"
+#include "shell/twips.h"
+
+namespace {
+
+constexpr const char* kDescription =
+    "As per the Feng Shui belief, the Destiny Chart or the natal chart of an individual consists of four "
+    "pillars. Each of the pillars includes an animal sign belonging to the Chinese Zodiac at the bottom and "
+    "the top portion consists of one of the five types of Qi in Yin or Yang expression.";
+
+constexpr const char* kLongitudeTip =
+    "Longitude of the birth place in degrees east (E) or west (W), for example 116.4 E or 74 W; "
+    "a number without a letter counts east, a negative one west.\n"
+    "With a longitude the chart uses the local mean solar time of the birth place.\n"
+    "Leave it blank to use the time zone's own meridian, so the chart follows the clock time as entered.";
+
+// The room this form leaves free for the menu bar and the link captions
+// runs from the top link caption (435 twips high) down to the brand frame
+// at 4200 twips; everything placed here stays inside that band.
+constexpr int kClientWidth = 8085;
+constexpr int kClientHeight = 5100;
+
+template <typename Widget, typename... Args>
+Widget* Make(QWidget* parent, const char* name, Args&&... args) {
+  auto* widget = new Widget(std::forward<Args>(args)..., parent);
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+QComboBox* MakeNumberList(QWidget* parent, const char* name) {
+  auto* list = Make<QComboBox>(parent, name);
+  list->setEditable(false);
+  return list;
+}
+
+void AddNumbers(QComboBox* list, int first, int last) {
+  for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
+}
+
+// A chosen list entry read as a whole number, as the shared record keeps it.
+std::int16_t Whole(const QComboBox* list) { return static_cast<std::int16_t>(list->currentText().trimmed().toInt()); }
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(tavrin::kWindowCaption);
+  setFont(tavrin::AppFont());
+  auto* client = Make<QWidget>(this, "client");
+  setCentralWidget(client);
+
+  lblDescription = Make<QLabel>(client, "lblDescription", kDescription);
+  lblDescription->setWordWrap(true);
+  lblDescription->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  lblDescription->setFont(tavrin::AppFont(9.75));
+  lblDescription->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  lblDescription->setMargin(6);
+
+  lblTitle = Make<QLabel>(client, "lblTitle", tavrin::kApplicationTitle);
+  lblTitle->setAlignment(Qt::AlignCenter);
+  lblTitle->setFont(tavrin::AppFont(11, true));
+  lblTitle->setAutoFillBackground(true);
+  QPalette titleColours = lblTitle->palette();
+  titleColours.setColor(QPalette::Window, QColor(0, 0, 64));
+  titleColours.setColor(QPalette::WindowText, Qt::white);
+  lblTitle->setPalette(titleColours);
+
+  cmdOpen = Make<QPushButton>(client, "cmdOpen", "&Open Previously Saved Reading");
+
+  fraDetails = Make<QGroupBox>(client, "fraDetails", "Personal Details");
+  lblFillUp = Make<QLabel>(fraDetails, "lblFillUp", "Please Fill Up the following details");
+  lblFillUp->setFont(tavrin::AppFont(8.25, true));
+
+  lblEnterName = Make<QLabel>(fraDetails, "lblEnterName", "Enter Name");
+  txtName = Make<QLineEdit>(fraDetails, "txtName");
+
+  lblEnterDate = Make<QLabel>(fraDetails, "lblEnterDate", "Enter Date of Birth");
+  cboMonth = MakeNumberList(fraDetails, "cboMonth");
+  cboDate = MakeNumberList(fraDetails, "cboDate");
+  cboYear = MakeNumberList(fraDetails, "cboYear");
+
+  lblEnterTime = Make<QLabel>(fraDetails, "lblEnterTime", "Enter Time of Birth");
+  cboHH = MakeNumberList(fraDetails, "cboHH");
+  cboMM = MakeNumberList(fraDetails, "cboMM");
+  cboSS = MakeNumberList(fraDetails, "cboSS");
+  lblTimeFormat = Make<QLabel>(fraDetails, "lblTimeFormat", "HH:MM:SS");
+
+  lblEnterZone = Make<QLabel>(fraDetails, "lblEnterZone", "Enter Time Zone");
+  lblZoneHour = Make<QLabel>(fraDetails, "lblZoneHour", "0");
+  lblZoneMinute = Make<QLabel>(fraDetails, "lblZoneMinute", "0");
+  for (QLabel* zone : {lblZoneHour, lblZoneMinute}) {
+    zone->setAlignment(Qt::AlignCenter);
+    zone->setFont(tavrin::AppFont(8.25, true));
+    zone->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  }
+  lblTimeZone = Make<tavrin::ClickLabel>(fraDetails, "lblTimeZone", "Time Zone Help");
+  lblTimeZone->setFont(tavrin::AppFont(8.25, true));
+  lblTimeZone->setCursor(Qt::PointingHandCursor);
+  QPalette linkColours = lblTimeZone->palette();
+  linkColours.setColor(QPalette::WindowText, QColor(0, 0, 255));
+  lblTimeZone->setPalette(linkColours);
+
+  lblEnterLongitude = Make<QLabel>(fraDetails, "lblEnterLongitude", "Enter Longitude");
+  txtLongitude = Make<QLineEdit>(fraDetails, "txtLongitude");
+  txtLongitude->setPlaceholderText(QStringLiteral("e.g. 116 E"));
+  lblLongitudeHint = Make<QLabel>(fraDetails, "lblLongitudeHint", QStringLiteral("\u00B0 E or W (optional)"));
+  for (QWidget* longitude : {static_cast<QWidget*>(lblEnterLongitude), static_cast<QWidget*>(txtLongitude),
+                             static_cast<QWidget*>(lblLongitudeHint)}) {
+    longitude->setToolTip(kLongitudeTip);
+  }
+
+  lblEnterGender = Make<QLabel>(fraDetails, "lblEnterGender", "Enter Gender");
+  optMale = Make<QRadioButton>(fraDetails, "optMale", "Male");
+  optFemale = Make<QRadioButton>(fraDetails, "optFemale", "Female");
+  optMale->setChecked(true);
+
+  cmdCalculation = Make<QPushButton>(client, "cmdCalculation", "Analyze My Ba Zi");
+  cmdCalculation->setFont(tavrin::AppFont(8.25, true));
+
+  PlaceControls();
+
+  // cmdOpen gets its handler with the reading files.
+  connect(lblTimeZone, &tavrin::ClickLabel::clicked, this, &frmMain::lblTimeZone_Click);
+  connect(cmdCalculation, &QPushButton::clicked, this, &frmMain::cmdCalculation_Click);
+
+  Form_Load();
+  tavrin::FixAndCentre(*this, tavrin::TwipSize(kClientWidth, kClientHeight));
+}
+
+void frmMain::PlaceControls() {
+  using tavrin::TwipRect;
+  lblDescription->setGeometry(TwipRect(120, 450, 2460, 3720));
+  lblTitle->setGeometry(TwipRect(2760, 450, 5205, 300));
+  cmdOpen->setGeometry(TwipRect(2760, 795, 5205, 345));
+  fraDetails->setGeometry(TwipRect(2760, 1185, 5205, 2595));
+  cmdCalculation->setGeometry(TwipRect(2760, 3825, 5205, 345));
+
+  // Inside the frame, below its title: captions on the left, their controls
+  // from 1920 twips on, one row every 330 twips.
+  lblFillUp->setGeometry(TwipRect(120, 315, 4965, 225));
+  const struct {
+    QLabel* caption;
+    int top;
+  } rows[] = {{lblEnterName, 570},  {lblEnterDate, 900},       {lblEnterTime, 1230},
+              {lblEnterZone, 1560}, {lblEnterLongitude, 1890}, {lblEnterGender, 2220}};
+  for (const auto& row : rows) row.caption->setGeometry(TwipRect(120, row.top, 1740, 300));
+
+  txtName->setGeometry(TwipRect(1920, 570, 3165, 300));
+  cboMonth->setGeometry(TwipRect(1920, 900, 1380, 300));
+  cboDate->setGeometry(TwipRect(3360, 900, 720, 300));
+  cboYear->setGeometry(TwipRect(4140, 900, 945, 300));
+  cboHH->setGeometry(TwipRect(1920, 1230, 690, 300));
+  cboMM->setGeometry(TwipRect(2670, 1230, 690, 300));
+  cboSS->setGeometry(TwipRect(3420, 1230, 690, 300));
+  lblTimeFormat->setGeometry(TwipRect(4170, 1230, 915, 300));
+  lblZoneHour->setGeometry(TwipRect(1920, 1560, 540, 300));
+  lblZoneMinute->setGeometry(TwipRect(2520, 1560, 540, 300));
+  lblTimeZone->setGeometry(TwipRect(3120, 1560, 1965, 300));
+  txtLongitude->setGeometry(TwipRect(1920, 1890, 1260, 300));
+  lblLongitudeHint->setGeometry(TwipRect(3240, 1890, 1845, 300));
+  optMale->setGeometry(TwipRect(1920, 2220, 1050, 300));
+  optFemale->setGeometry(TwipRect(3120, 2220, 1200, 300));
+}
+
+void frmMain::Form_Load() {
+  for (std::string_view month : tavrin::MonthNames) {
+    cboMonth->addItem(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
+  }
+  AddNumbers(cboDate, 1, 31);
+  AddNumbers(cboYear, 1901, 2050);
+  AddNumbers(cboHH, 0, 23);
+  AddNumbers(cboMM, 0, 59);
+  AddNumbers(cboSS, 0, 59);
+  for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) list->setCurrentIndex(0);
+
+  // The birth-place longitude is entered after the time; gender is chosen
+  // with the mouse, and the saved reading button comes last.
+  const QWidget* chain[] = {txtName, cboMonth, cboDate,        cboYear, cboHH,     cboMM,
+                            cboSS,   txtLongitude, cmdCalculation, optMale, optFemale, cmdOpen};
+  for (std::size_t i = 1; i < std::size(chain); ++i) {
+    setTabOrder(const_cast<QWidget*>(chain[i - 1]), const_cast<QWidget*>(chain[i]));
+  }
+  txtName->setFocus();
+}
+
+void frmMain::lblTimeZone_Click() {
+  frmTimeZone picker(this);
+  picker.exec();
+}
+
+void frmMain::ShowCheckMessage(const char* text, bool error) {
+  QMessageBox box(error ? QMessageBox::Critical : QMessageBox::Information, tavrin::kApplicationTitle, text,
+                  QMessageBox::Ok, this);
+  box.exec();
+}
+
+bool frmMain::ValidateBirthDetails() {
+  if (txtName->text().trimmed().isEmpty()) {
+    ShowCheckMessage("Please Enter Your Name", true);
+    txtName->setFocus();
+    return false;
+  }
+  if (!optMale->isChecked() && !optFemale->isChecked()) {
+    ShowCheckMessage("Please Select Your Gender", true);
+    return false;
+  }
+  const int month = cboMonth->currentIndex();  // 0 is January
+  const int day = cboDate->currentIndex() + 1;
+  if (month == 1) {
+    // Within 1901..2050 every fourth year is a leap year.
+    const int lastDay = Whole(cboYear) % 4 == 0 ? 29 : 28;
+    if (day > lastDay) {
+      ShowCheckMessage("Please Enter Correct Date Or Month!", false);
+      return false;
+    }
+  }
+  const bool thirtyDays = month == 3 || month == 5 || month == 8 || month == 10;
+  if (thirtyDays && day == 31) {
+    ShowCheckMessage("Please Enter Correct Date Or Month !", false);
+    return false;
+  }
+  return CheckLongitude();
+}
+
+bool frmMain::CheckLongitude() {
+  const QString typed = txtLongitude->text().trimmed();
+  if (typed.isEmpty() || tavrin::ParseLongitude(typed.toStdString())) return true;
+  ShowCheckMessage("Please Enter the Longitude From 180 W To 180 E, Or Leave It Blank", false);
+  txtLongitude->setFocus();
+  txtLongitude->selectAll();
+  return false;
+}
+
+void frmMain::StoreBirthDetails() {
+  tavrin::BirthDetails& birth = modFengShuiFourPillar::BirthDetails;
+  birth.Name = txtName->text().trimmed().toStdString();
+  birth.BirthYear = Whole(cboYear);
+  birth.MonthName = cboMonth->currentText().trimmed().toStdString();
+  birth.BirthMonth = static_cast<std::int16_t>(cboMonth->currentIndex() + 1);
+  birth.BirthDay = Whole(cboDate);
+  birth.BirthHour = Whole(cboHH);
+  birth.BirthMinute = Whole(cboMM);
+  birth.BirthSecond = Whole(cboSS);
+  const int zoneHours = lblZoneHour->text().trimmed().toInt();
+  const int zoneMinutes = lblZoneMinute->text().trimmed().toInt();
+  birth.ZoneOffset = tavrin::ZoneOffsetText(zoneHours, zoneMinutes);
+  // Without a longitude the place sits on its zone's meridian, where local
+  // mean time is the clock time.
+  const std::optional<double> longitude = tavrin::ParseLongitude(txtLongitude->text().trimmed().toStdString());
+  birth.Longitude = longitude ? *longitude : 15 * tavrin::ZoneHoursEast(zoneHours, zoneMinutes);
+  const bool male = optMale->isChecked();
+  birth.GenderText = male ? "Male" : "Female";
+  birth.GenderSign = male ? 1 : -1;
+}
+
+void frmMain::cmdCalculation_Click() {
+  if (!ValidateBirthDetails()) return;
+  StoreBirthDetails();
+  // The chart window is shown even when the cast stopped early: it then
+  // shows what was written before the stop.
+  static_cast<void>(modFengShuiFourPillar::CastChart());
+  tavrin::FormInstance<frmFengShuiFourPillar>::Get().show();
+  CloseForSwap();
+}
