@@ -35,7 +35,7 @@ tavrin::CastError CastChart() {
   for (int slot = 0; slot < 20; ++slot) PillarCells[slot].assign(chart.pillarCells[slot]);
 
   const std::array<std::array<QLabel*, 5>*, 4> cells = {&window.lblYear, &window.lblMonth, &window.lblDay,
-                                                         &window.lblHour};
+                                                        &window.lblHour};
   for (int block = 0; block < 4; ++block) {
     for (int i = 0; i < 5; ++i) (*cells[block])[i]->setText(Text(PillarCells[block * 5 + i]));
   }

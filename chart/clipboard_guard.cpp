@@ -16,9 +16,7 @@ namespace {
 // its own where the platform cannot tell who owns the clipboard.
 QString OwnDataFormat() { return QStringLiteral("application/x-tavrin-own-copy"); }
 
-bool IsCopyKey(QEvent* event) {
-  return static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy);
-}
+bool IsCopyKey(QEvent* event) { return static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy); }
 
 }  // namespace
 
@@ -71,18 +69,13 @@ bool ClipboardGuard::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched != &viewport_) return false;
   switch (event->type()) {
-    case QEvent::MouseButtonPress:
-      MouseDown();
-      break;
-    case QEvent::MouseMove:
-      MouseMove();
-      break;
+    case QEvent::MouseButtonPress: MouseDown(); break;
+    case QEvent::MouseMove: MouseMove(); break;
     case QEvent::MouseButtonRelease:
       MouseUp();
       if (viewport_.rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) Click();
       break;
-    default:
-      break;
+    default: break;
   }
   return false;
 }

@@ -5,9 +5,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabBar>
+#include <algorithm>
 
 #include "chart/chart_window_texts.h"
 #include "chart/clipboard_guard.h"
@@ -40,7 +42,9 @@ const QColor kTitleBack(0, 0, 64);
 const QColor kExplanationText(0, 128, 0);
 const QColor kCellText(255, 0, 0);
 
-QString IndexedName(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
+QString IndexedName(const char* name, int index) {
+  return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
 
 QLabel* MakeLabel(QWidget& parent, const QString& name, const QRect& rect, const QString& text = {}) {
   auto* label = new QLabel(text, &parent);
@@ -49,14 +53,31 @@ QLabel* MakeLabel(QWidget& parent, const QString& name, const QRect& rect, const
   return label;
 }
 
-// Text of the given colour on the system window colour.
-void OnWindowColour(QLabel& label, const QColor& text) {
+void Paint(QLabel& label, const QColor& text, const QColor& back) {
   QPalette palette = label.palette();
-  palette.setColor(QPalette::Window, palette.color(QPalette::Base));
+  palette.setColor(QPalette::Window, back);
   palette.setColor(QPalette::WindowText, text);
   label.setPalette(palette);
   label.setAutoFillBackground(true);
 }
+
+// Text of the given colour on the system window colour.
+void OnWindowColour(QLabel& label, const QColor& text) { Paint(label, text, label.palette().color(QPalette::Base)); }
+
+// Keeps the tabs within the strip's height above the pages.
+class TabStripStyle : public QProxyStyle {
+ public:
+  explicit TabStripStyle(int tabHeight) : tabHeight_(tabHeight) {}
+  QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                         const QWidget* widget) const override {
+    QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+    if (type == CT_TabBarTab) result.setHeight(std::min(result.height(), tabHeight_));
+    return result;
+  }
+
+ private:
+  int tabHeight_;
+};
 
 }  // namespace
 
@@ -74,11 +95,7 @@ frmFengShuiFourPillar::frmFengShuiFourPillar(QWidget* parent) : tavrin::MainForm
                      QString::fromLatin1(tavrin::kApplicationTitle));
   Label1->setFont(tavrin::AppFont(8.25, true));
   Label1->setAlignment(Qt::AlignCenter);
-  QPalette titlePalette = Label1->palette();
-  titlePalette.setColor(QPalette::Window, kTitleBack);
-  titlePalette.setColor(QPalette::WindowText, Qt::white);
-  Label1->setPalette(titlePalette);
-  Label1->setAutoFillBackground(true);
+  Paint(*Label1, Qt::white, kTitleBack);
   BuildTabStrip(*client);
   BuildButtons(*client);
 
@@ -121,6 +138,9 @@ void frmFengShuiFourPillar::BuildTabStrip(QWidget& client) {
   TS = new QTabBar(tabArea);
   TS->setObjectName(QStringLiteral("TS"));
   TS->setExpanding(false);
+  auto* style = new TabStripStyle(kPageInTabArea.top());
+  style->setParent(this);  // outlives the tab strip, which goes with the client area
+  TS->setStyle(style);
   for (const char* caption : tavrin::chart_window::kTabCaptions) TS->addTab(QString::fromLatin1(caption));
   TS->setGeometry(0, 0, kTabArea.width(), kPageInTabArea.top());
 
@@ -140,8 +160,9 @@ QFrame* frmFengShuiFourPillar::BuildPillarPage(QWidget& tabArea, int page, std::
 
   const int captionIndex = 3 - page;
   QLabel*& explanation = lblCaption[captionIndex];
-  explanation = MakeLabel(*frame, IndexedName("lblCaption", captionIndex), TwipRect(45, 120, 6000, kExplanationHeight[page]),
-                          QString::fromLatin1(tavrin::chart_window::kPillarExplanations[captionIndex]));
+  explanation =
+      MakeLabel(*frame, IndexedName("lblCaption", captionIndex), TwipRect(45, 120, 6000, kExplanationHeight[page]),
+                QString::fromLatin1(tavrin::chart_window::kPillarExplanations[captionIndex]));
   explanation->setFont(tavrin::AppFont(kExplanationPointSize));
   explanation->setWordWrap(true);
   explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
