@@ -1,5 +1,7 @@
 #include "chart/frmFengShuiFourPillar.h"
 
+#include <algorithm>
+
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -9,7 +11,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabBar>
-#include <algorithm>
 
 #include "chart/chart_window_texts.h"
 #include "chart/clipboard_guard.h"

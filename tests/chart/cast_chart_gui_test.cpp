@@ -1,13 +1,15 @@
+#include "chart/cast_chart.h"
+
 #include <gtest/gtest.h>
 
-#include <QLabel>
-#include <QLocale>
-#include <QPlainTextEdit>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "chart/cast_chart.h"
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+
 #include "tests/chart/chart_window_fixture.h"
 
 namespace tavrin {

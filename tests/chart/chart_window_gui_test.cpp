@@ -1,4 +1,9 @@
+#include "chart/frmFengShuiFourPillar.h"
+
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
 
 #include <QAction>
 #include <QApplication>
@@ -12,10 +17,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
-#include <cstdlib>
-#include <map>
 
-#include "chart/frmFengShuiFourPillar.h"
 #include "engine/vocabulary.h"
 #include "shell/twips.h"
 #include "tests/chart/chart_window_fixture.h"
@@ -26,19 +28,10 @@ namespace {
 using testing::SampleBirth;
 using ChartWindow = testing::ChartWindowTest;
 
-TEST_F(ChartWindow, CaptionsAndObjectNames) {
+// The reading report and the screenshot script find controls by these names
+// and read each page's paragraph by its index, which runs against the pages.
+TEST_F(ChartWindow, ControlsAreFoundByNameAndParagraphIndicesRunAgainstThePages) {
   auto& window = FormInstance<frmFengShuiFourPillar>::Get();
-  EXPECT_EQ(window.windowTitle(), "Tavrin v1.55");
-  const std::map<QString, QString> texts = {
-      {"Label1", "Tavrin"}, {"lblLabel(0)", "Interpretation"}, {"lblLabel(3)", "Interpretation"}, {"cmdSave", "&Save"},
-      {"cmdBack", "&Back"},
-  };
-  for (const auto& [name, text] : texts) {
-    const QWidget* control = window.findChild<QWidget*>(name);
-    ASSERT_NE(control, nullptr) << name.toStdString();
-    EXPECT_EQ(control->property("text").toString(), text) << name.toStdString();
-  }
-  // Each page's paragraph is the one the reading report expects at that index.
   const char* pillars[] = {"Year", "Month", "Day", "Hour"};
   for (int page = 0; page < 4; ++page) {
     EXPECT_EQ(window.TS->tabText(page), QStringLiteral("The %1 Pillar").arg(pillars[page]));
@@ -47,31 +40,12 @@ TEST_F(ChartWindow, CaptionsAndObjectNames) {
     EXPECT_EQ(paragraph->parentWidget(), window.fraSubject[page]);
     EXPECT_TRUE(paragraph->text().startsWith(QStringLiteral("The %1 Pillar is calculated").arg(pillars[page])));
   }
-  EXPECT_EQ(window.TS->tabText(4), "Luck Periods");
+  EXPECT_EQ(window.findChild<QFrame*>("fraSubject(4)"), window.fraSubject[4]);
   EXPECT_EQ(window.findChild<QLabel*>("lblLuckPeriods(23)"), window.lblLuckPeriods[23]);
   EXPECT_EQ(window.findChild<QLabel*>("lblHour(4)"), window.lblHour[4]);
-  EXPECT_EQ(window.mnuFile->title(), "&File");
   QStringList menu;
   for (const QAction* item : window.mnuFile->actions()) menu << item->objectName() + ":" + item->text();
   EXPECT_EQ(menu, QStringList({"mnuBack:&Back", "mnuSep:", "mnuExit:E&xit"}));
-}
-
-TEST_F(ChartWindow, ColoursOfTitleParagraphsCellsAndLuckLabels) {
-  auto& window = FormInstance<frmFengShuiFourPillar>::Get();
-  const QColor windowColour = window.palette().color(QPalette::Base);
-  struct Case {
-    const QLabel* label;
-    QColor text, back;
-  };
-  for (const Case& c :
-       {Case{window.Label1, Qt::white, QColor(0, 0, 64)}, Case{window.lblCaption[0], QColor(0, 128, 0), windowColour},
-        Case{window.lblYear[4], QColor(255, 0, 0), windowColour},
-        Case{window.lblHour[0], QColor(255, 0, 0), windowColour},
-        Case{window.lblLuckPeriods[9], window.palette().color(QPalette::Text), windowColour}}) {
-    EXPECT_EQ(c.label->palette().color(QPalette::WindowText), c.text) << c.label->objectName().toStdString();
-    EXPECT_EQ(c.label->palette().color(QPalette::Window), c.back) << c.label->objectName().toStdString();
-    EXPECT_TRUE(c.label->autoFillBackground());
-  }
 }
 
 TEST_F(ChartWindow, EachTabBringsItsPageToTheFront) {

@@ -1,4 +1,8 @@
+#include "chart/clipboard_guard.h"
+
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <QApplication>
 #include <QClipboard>
@@ -7,9 +11,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextEdit>
-#include <functional>
 
-#include "chart/clipboard_guard.h"
 #include "tests/chart/chart_window_fixture.h"
 
 namespace tavrin {
