@@ -2,10 +2,14 @@
 
 #include "entry/frmMain.h"
 #include "shell/form_instance.h"
+#include "shell/instance_lock.h"
+#include "shell/startup.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);  // window swaps must not end the program
-  tavrin::FormInstance<frmMain>::Get().show();
+  tavrin::InstanceLock lock;
+  if (!tavrin::StartUp(lock, [](tavrin::FrontFrameLabel) { tavrin::FormInstance<frmMain>::Get().show(); }))
+    return 0;
   return QApplication::exec();
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <string>
+
+namespace tavrin {
+
+inline const QColor kLinkBlue(0, 0, 255);
+inline const QColor kAboutLinkGreen(0, 128, 0);
+
+// A label that links to a page of the maker's site: blue text that wraps,
+// the program's link pointer while the mouse rests on it, and a single
+// click opens its page in the browser. It does nothing else.
+class LinkLabel : public QLabel {
+  Q_OBJECT
+ public:
+  // `caption` as the link tables keep it: "&&" stands for one shown "&".
+  LinkLabel(const QString& objectName, const QString& caption, std::string pageKey, QWidget* parent);
+
+  void SetLinkColour(const QColor& colour);
+  const std::string& PageKey() const { return pageKey_; }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  std::string pageKey_;
+  bool pressed_ = false;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,98 @@
+#include "shell/frmAbout.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "shell/twips.h"
+
+namespace {
+
+// Shows the About box modally and lets `act` close it; true when exec()
+// returned (the box closed) after the box was seen modal.
+bool ClosesBy(const std::function<void(frmAbout&)>& act) {
+  frmAbout about;
+  bool sawModal = false;
+  QTimer::singleShot(0, [&] {
+    sawModal = QApplication::activeModalWidget() == &about && about.isModal();
+    act(about);
+  });
+  // A box that stays open would hold the test; close it late instead.
+  QTimer::singleShot(3000, &about, [&] { about.done(-1); });
+  const int result = about.exec();
+  return sawModal && result != -1 && !about.isVisible();
+}
+
+TEST(AboutBox, ClosesByOkEnterEscAndTheCloseBox) {
+  struct Case {
+    const char* how;
+    std::function<void(frmAbout&)> act;
+  };
+  const Case cases[] = {
+      {"OK", [](frmAbout& a) { QTest::mouseClick(a.findChild<QPushButton*>("cmdOK"), Qt::LeftButton); }},
+      {"Enter", [](frmAbout& a) { QTest::keyClick(&a, Qt::Key_Return); }},
+      {"Esc", [](frmAbout& a) { QTest::keyClick(&a, Qt::Key_Escape); }},
+      {"close box", [](frmAbout& a) { a.close(); }},
+  };
+  for (const Case& c : cases) EXPECT_TRUE(ClosesBy(c.act)) << c.how;
+}
+
+TEST(AboutBox, OtherKeysLeaveItOpen) {
+  EXPECT_FALSE(ClosesBy([](frmAbout& a) { QTest::keyClick(&a, Qt::Key_A); }));
+}
+
+TEST(AboutBox, CaptionAndFixedSize) {
+  frmAbout about;
+  EXPECT_EQ(about.windowTitle(), QStringLiteral("Tavrin v1.55"));
+  EXPECT_EQ(about.minimumSize(), about.maximumSize());
+}
+
+TEST(AboutBox, ControlsSitWhereTheLayoutPutsThem) {
+  using tavrin::TwipRect;
+  struct Case {
+    const char* name;
+    QRect place;
+  };
+  const Case cases[] = {
+      {"Label2", TwipRect(840, 45, 4140, 345)},     {"Label1", TwipRect(840, 390, 6165, 1455)},
+      {"lblHomePage", TwipRect(2955, 1845, 4050, 195)}, {"Label3", TwipRect(120, 2280, 6885, 435)},
+      {"lblCobrand", TwipRect(4710, 2715, 2295, 195)},  {"cmdOK", TwipRect(5745, 3120, 1260, 345)},
+  };
+  frmAbout about;
+  for (const Case& c : cases) {
+    auto* control = about.findChild<QWidget*>(QString::fromLatin1(c.name));
+    ASSERT_NE(control, nullptr) << c.name;
+    EXPECT_EQ(control->geometry(), c.place) << c.name;
+  }
+}
+
+TEST(AboutBox, NothingIsCutOffOrOverlaps) {
+  frmAbout about;
+  about.show();
+  const QRect inside = about.rect();
+  QList<QWidget*> controls = about.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  ASSERT_GE(controls.size(), 8);
+  for (QWidget* control : controls) {
+    const std::string name = control->objectName().toStdString();
+    EXPECT_FALSE(name.empty());
+    EXPECT_TRUE(inside.contains(control->geometry())) << name;
+    if (auto* label = qobject_cast<QLabel*>(control); label && !label->text().isEmpty()) {
+      // The whole wrapped text fits in the label's box.
+      EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name;
+      const QRect needed = label->fontMetrics().boundingRect(label->rect(), Qt::TextWordWrap, label->text());
+      EXPECT_LE(needed.width(), label->width()) << name;
+      EXPECT_LE(needed.height(), label->height()) << name;
+    }
+    for (QWidget* other : controls) {
+      if (other == control) continue;
+      EXPECT_FALSE(control->geometry().intersects(other->geometry())) << name;
+    }
+  }
+}
+
+}  // namespace
