@@ -8,26 +8,6 @@
 namespace tavrin {
 namespace {
 
-struct ZoneCase {
-  int hours;
-  int minutes;
-  const char* text;
-};
-
-TEST(ZoneOffsetText, TurnsWestCaptionsIntoShortestHoursEast) {
-  const ZoneCase cases[] = {
-      {5, 0, "-5"},   {-9, 0, "9"},    {-8, 0, "8"},         {3, 30, "-3.5"}, {-5, -30, "5.5"},
-      {-10, -30, "10.5"}, {10, 30, "-10.5"}, {0, 0, "0"}, {-13, 0, "13"}, {12, 0, "-12"},
-  };
-  for (const ZoneCase& c : cases) {
-    EXPECT_EQ(ZoneOffsetText(c.hours, c.minutes), c.text) << c.hours << "," << c.minutes;
-  }
-}
-
-TEST(ZoneHoursEast, ZeroCarriesNoSign) {
-  EXPECT_FALSE(std::signbit(ZoneHoursEast(0, 0)));
-}
-
 struct LongitudeCase {
   const char* text;
   std::optional<double> degreesEast;

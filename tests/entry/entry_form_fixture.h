@@ -101,6 +101,22 @@ class EntryFormTest : public ::testing::Test {
     return catcher.messages;
   }
 
+  // Analyzes with the shared record set to Sentinel() and expects one check
+  // message, OK only, titled "Tavrin", with nothing stored and the form open.
+  void ExpectRefused(const char* text, QMessageBox::Icon icon) {
+    modFengShuiFourPillar::BirthDetails = Sentinel();
+    const std::vector<Message> messages = Analyze();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, text);
+    EXPECT_EQ(messages[0].title, "Tavrin");
+    EXPECT_EQ(messages[0].icon, icon);
+    EXPECT_EQ(messages[0].buttons, QMessageBox::Ok);
+    EXPECT_EQ(messages[0].buttonCount, 1);
+    EXPECT_EQ(Fields(modFengShuiFourPillar::BirthDetails), Fields(Sentinel()));
+    EXPECT_EQ(FormInstance<frmMain>::Existing(), form_);
+    EXPECT_EQ(FormInstance<frmFengShuiFourPillar>::Existing(), nullptr);
+  }
+
  private:
   frmMain* form_ = nullptr;
 };
