@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <cstdint>
 #include <optional>
+#include <utility>
 
 #include "chart/cast_chart.h"
 #include "chart/frmFengShuiFourPillar.h"
@@ -34,9 +36,9 @@ constexpr const char* kLongitudeTip =
     "With a longitude the chart uses the local mean solar time of the birth place.\n"
     "Leave it blank to use the time zone's own meridian, so the chart follows the clock time as entered.";
 
-// The room this form leaves free for the menu bar and the link captions
-// runs from the top link caption (435 twips high) down to the brand frame
-// at 4200 twips; everything placed here stays inside that band.
+// The client area below the menu bar. Its top 435 twips hold a link caption
+// and from 4200 twips down stands the brand frame; the controls placed here
+// stay between the two.
 constexpr int kClientWidth = 8085;
 constexpr int kClientHeight = 5100;
 
@@ -45,12 +47,6 @@ Widget* Make(QWidget* parent, const char* name, Args&&... args) {
   auto* widget = new Widget(std::forward<Args>(args)..., parent);
   widget->setObjectName(QString::fromLatin1(name));
   return widget;
-}
-
-QComboBox* MakeNumberList(QWidget* parent, const char* name) {
-  auto* list = Make<QComboBox>(parent, name);
-  list->setEditable(false);
-  return list;
 }
 
 void AddNumbers(QComboBox* list, int first, int last) {
@@ -95,14 +91,14 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   txtName = Make<QLineEdit>(fraDetails, "txtName");
 
   lblEnterDate = Make<QLabel>(fraDetails, "lblEnterDate", "Enter Date of Birth");
-  cboMonth = MakeNumberList(fraDetails, "cboMonth");
-  cboDate = MakeNumberList(fraDetails, "cboDate");
-  cboYear = MakeNumberList(fraDetails, "cboYear");
+  cboMonth = Make<QComboBox>(fraDetails, "cboMonth");
+  cboDate = Make<QComboBox>(fraDetails, "cboDate");
+  cboYear = Make<QComboBox>(fraDetails, "cboYear");
 
   lblEnterTime = Make<QLabel>(fraDetails, "lblEnterTime", "Enter Time of Birth");
-  cboHH = MakeNumberList(fraDetails, "cboHH");
-  cboMM = MakeNumberList(fraDetails, "cboMM");
-  cboSS = MakeNumberList(fraDetails, "cboSS");
+  cboHH = Make<QComboBox>(fraDetails, "cboHH");
+  cboMM = Make<QComboBox>(fraDetails, "cboMM");
+  cboSS = Make<QComboBox>(fraDetails, "cboSS");
   lblTimeFormat = Make<QLabel>(fraDetails, "lblTimeFormat", "HH:MM:SS");
 
   lblEnterZone = Make<QLabel>(fraDetails, "lblEnterZone", "Enter Time Zone");
@@ -144,7 +140,9 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   connect(cmdCalculation, &QPushButton::clicked, this, &frmMain::cmdCalculation_Click);
 
   Form_Load();
-  tavrin::FixAndCentre(*this, tavrin::TwipSize(kClientWidth, kClientHeight));
+  // The client area keeps its size whatever bars the window carries above it.
+  client->setFixedSize(tavrin::TwipSize(kClientWidth, kClientHeight));
+  tavrin::FixAndCentre(*this, sizeHint());
 }
 
 void frmMain::PlaceControls() {

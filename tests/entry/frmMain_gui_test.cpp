@@ -186,7 +186,9 @@ TEST_F(EntryFormTest, AnalysisSwapsTheFormForTheChartWindowWithoutEndingTheProgr
 // frame, inside the client area, with every one-line caption fully shown.
 TEST_F(EntryFormTest, ControlsFitTheBandLeftFreeAndShowTheirCaptions) {
   QWidget* client = form().centralWidget();
+  // Room for the brand frame along the bottom, 8025 by 855 twips at 4200.
   EXPECT_GE(client->width(), tavrin::TwipsToPixels(8025));
+  EXPECT_GE(client->height(), tavrin::TwipsToPixels(4200 + 855));
   const QRect band(0, tavrin::TwipsToPixels(435), client->width(),
                    tavrin::TwipsToPixels(4200) - tavrin::TwipsToPixels(435));
   for (QWidget* child : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
