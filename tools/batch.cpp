@@ -45,6 +45,7 @@ ExitStatus CastBatch(std::istream& in, OutputFormat format, std::ostream& out, s
   CsvRow row;
   BirthDetails birth;
   Chart chart;
+  JsonWriter json;
   std::string line, text;
   long long lineNumber = 0;
   bool firstRow = true, anyFailed = false, anyChartWritten = false;
@@ -58,24 +59,23 @@ ExitStatus CastBatch(std::istream& in, OutputFormat format, std::ostream& out, s
     firstRow = false;
     if (header) continue;
 
-    text.clear();
-    if (auto fault = CastRow(content, row, birth, chart)) {
-      anyFailed = true;
-      if (format == OutputFormat::text) {
-        err << "tavrin-cast: line " << lineNumber << ": " << *fault << '\n';
-        continue;
-      }
-      AppendRowErrorJson(text, lineNumber, *fault);
-      text += '\n';
-    } else if (format == OutputFormat::json) {
-      AppendChartJson(text, birth, chart);
-      text += '\n';
+    const std::optional<std::string> fault = CastRow(content, row, birth, chart);
+    if (fault) anyFailed = true;
+    if (format == OutputFormat::json) {
+      json.Clear();
+      if (fault) WriteRowErrorJson(json, lineNumber, *fault);
+      else WriteChartJson(json, birth, chart);
+      json.LineBreak();
+      out << json.Text();
+    } else if (fault) {
+      err << "tavrin-cast: line " << lineNumber << ": " << *fault << '\n';
     } else {
+      text.clear();
       if (anyChartWritten) text += kRecordSeparator;
       AppendChartText(text, birth, chart);
       anyChartWritten = true;
+      out << text;
     }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
   }
   if (in.bad()) {
     err << "tavrin-cast: the batch could not be read after line " << lineNumber << '\n';

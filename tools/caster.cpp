@@ -29,14 +29,16 @@ ExitStatus CastOne(const CommandLine& line, std::ostream& out, std::ostream& err
     err << kProgram << DescribeCastError(error) << '\n';
     return kBadInput;
   }
-  std::string text;
   if (line.format == OutputFormat::json) {
-    AppendChartJson(text, birth, chart);
-    text += '\n';
+    JsonWriter json;
+    WriteChartJson(json, birth, chart);
+    json.LineBreak();
+    out << json.Text();
   } else {
+    std::string text;
     AppendChartText(text, birth, chart);
+    out << text;
   }
-  out << text;
   return kDone;
 }
 

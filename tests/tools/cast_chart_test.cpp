@@ -128,15 +128,30 @@ TEST(CastOne, WithoutALongitudeThePillarsFollowTheClockTimeInTheZone) {
 }
 
 TEST(CastOne, NamesPassThroughEscapedInJsonAndWithControlsShownAsQuestionMarksInText) {
-  const std::string name = "a\"b\\c\td\x01\x7f \xC3\xA9\xE6\xBC\xA2";
-  const auto json = RunCaster({"--name", " " + name + " ", "--date", "1984-02-10", "--time", "10:30", "--zone", "8",
-                               "--gender", "male", "--json"});
-  ASSERT_EQ(json.status, 0) << json.err;
-  EXPECT_TRUE(json.out.starts_with("{\"name\":\"a\\\"b\\\\c\\td\\u0001\x7f \xC3\xA9\xE6\xBC\xA2\",")) << json.out;
-  EXPECT_VALID_JSON_LINES(json.out);
-  const auto text = RunCaster({"--name", name, "--date", "1984-02-10", "--time", "10:30", "--zone", "8", "--gender",
-                               "male"});
-  EXPECT_TRUE(text.out.starts_with("a\"b\\c?d?? \xC3\xA9\xE6\xBC\xA2\n")) << text.out;
+  struct NameCase {
+    std::string name, json, text;
+  };
+  const NameCase cases[] = {
+      {"a\"b\\c\td\x01\x7f \xC3\xA9\xE6\xBC\xA2", "a\\\"b\\\\c\\td\\u0001\x7f \xC3\xA9\xE6\xBC\xA2",
+       "a\"b\\c?d?? \xC3\xA9\xE6\xBC\xA2"},
+      {"Se\xC3\xA1n \xC3\x93 Briain, called \"the Bard\" \\ of Connacht\x1f",
+       "Se\xC3\xA1n \xC3\x93 Briain, called \\\"the Bard\\\" \\\\ of Connacht\\u001f",
+       "Se\xC3\xA1n \xC3\x93 Briain, called \"the Bard\" \\ of Connacht?"},
+  };
+  std::string allLines;
+  for (const auto& c : cases) {
+    const std::vector<std::string> args = {"--name", " " + c.name + " ", "--date", "1984-02-10", "--time", "10:30",
+                                           "--zone", "8", "--gender", "male"};
+    const auto text = RunCaster(args);
+    auto jsonArgs = args;
+    jsonArgs.push_back("--json");
+    const auto json = RunCaster(jsonArgs);
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_TRUE(json.out.starts_with("{\"name\":\"" + c.json + "\",")) << json.out;
+    EXPECT_TRUE(text.out.starts_with(c.text + "\n")) << text.out;
+    allLines += json.out;
+  }
+  EXPECT_VALID_JSON_LINES(allLines);
 }
 
 TEST(CastOne, VersionAndHelp) {

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tavrin::cast {
+
+// Builds JSON text in a buffer it keeps between uses, so a batch that writes
+// one object per row allocates only while the buffer grows. Values and keys
+// are written in order; the writer puts the commas between them.
+class JsonWriter {
+ public:
+  void Clear();
+  std::string_view Text() const { return {buffer_.data(), size_}; }
+
+  void BeginObject();
+  void EndObject();
+  void BeginArray();
+  void EndArray();
+  void Key(std::string_view name);  // a member's name, a plain word written as it is; its value follows
+  void String(std::string_view text);
+  void Number(double value);  // the shortest text that reads back as the same double
+  void Integer(long long value);
+  void LineBreak();  // ends one line of JSON Lines
+
+ private:
+  // Makes room for `count` more bytes and, before a value or key, the comma.
+  char* Room(std::size_t count);
+  void Put(char c);
+  void Separate();
+
+  std::string buffer_;  // its own size is the capacity; size_ bytes are in use
+  std::size_t size_ = 0;
+  bool afterValue_ = false;  // the next value or key needs a comma
+};
+
+}  // namespace tavrin::cast
