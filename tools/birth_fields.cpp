@@ -35,11 +35,12 @@ std::optional<int> ParseDigits(std::string_view text, std::size_t maxDigits) {
   return value;
 }
 
-// Optional sign, digits with at most one ".", at least one digit; no exponent,
-// so nothing like "1e3", "inf" or "nan" gets through.
+// One optional sign, digits with at most one ".", at least one digit; no
+// exponent, so nothing like "1e3", "inf" or "nan" gets through.
 std::optional<double> ParseDecimal(std::string_view text) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  const std::size_t start = (!text.empty() && text.front() == '-') ? 1 : 0;
+  const bool plus = text.starts_with('+');
+  if (plus) text.remove_prefix(1);  // the number reader takes only "-"
+  const std::size_t start = !plus && text.starts_with('-') ? 1 : 0;
   std::size_t digits = 0, points = 0;
   for (std::size_t i = start; i < text.size(); ++i) {
     if (text[i] >= '0' && text[i] <= '9') ++digits;

@@ -47,6 +47,7 @@ TEST(BadBirth, NamesTheFieldTheValueAndWhatIsAcceptedAndWritesNothing) {
       {"--zone", "8h", "--zone 8h: expected hours east of Greenwich as a decimal number (e.g. 8, -5 or 5.5)"},
       {"--zone", "1e1", "--zone 1e1: expected hours east of Greenwich as a decimal number (e.g. 8, -5 or 5.5)"},
       {"--zone", "5..5", "--zone 5..5: expected hours east of Greenwich as a decimal number (e.g. 8, -5 or 5.5)"},
+      {"--zone", "+-5", "--zone +-5: expected hours east of Greenwich as a decimal number (e.g. 8, -5 or 5.5)"},
       {"--longitude", "181", "--longitude 181: out of range (-180 to 180 degrees east)"},
       {"--longitude", "-180.5", "--longitude -180.5: out of range (-180 to 180 degrees east)"},
       {"--longitude", "nan", "--longitude nan: expected degrees east as a decimal number (e.g. 116 or -74.5)"},
