@@ -5,12 +5,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/test_paths.h"
 
 extern char** environ;
 
@@ -64,13 +65,7 @@ inline ProgramRun RunProgram(const std::string& program, const std::vector<std::
   return run;
 }
 
-// TAVRIN_BIN_DIR names the folder of the built programs; without it, the
-// folder of this test program, where the build puts every program.
-inline std::string CasterPath() {
-  const char* dir = std::getenv("TAVRIN_BIN_DIR");
-  if (dir != nullptr) return std::string(dir) + "/tavrin-cast";
-  return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "tavrin-cast").string();
-}
+inline std::string CasterPath() { return BinDir() + "/tavrin-cast"; }
 
 inline ProgramRun RunCaster(const std::vector<std::string>& args, const std::string& input = "") {
   ProgramRun run = RunProgram(CasterPath(), args, input);
