@@ -37,33 +37,48 @@ void AppendFormatted(std::string& out, const char* format, double value) {
   out.append(buffer, static_cast<std::size_t>(length));
 }
 
-void AppendBirth(std::string& out, const BirthDetails& birth) {
-  AppendPrintable(out, birth.Name);
-  out += "\nBorn " + std::to_string(birth.BirthDay) + ' ' + birth.MonthName + ' ' + std::to_string(birth.BirthYear);
-  if (birth.BirthYear <= kLastJulianCalendarYear) out += " (Julian calendar)";
-  char clock[32];
-  std::snprintf(clock, sizeof clock, " at %02d:%02d:%02d", birth.BirthHour, birth.BirthMinute, birth.BirthSecond);
-  out += clock;
-  out += ", UTC";
-  if (birth.ZoneOffset.front() != '-') out += '+';
-  out += birth.ZoneOffset;
-  out += ", longitude ";
-  out += GeneralNumber(std::abs(birth.Longitude));
-  out += birth.Longitude < 0 ? " W, " : " E, ";
-  out += birth.GenderText;
+// One line of text, broken at spaces so that no line passes kLineWidth
+// (a single longer word stays whole).
+void AppendWrapped(std::string& out, std::string_view line) {
+  while (line.size() > kLineWidth) {
+    std::size_t cut = line.rfind(' ', kLineWidth);
+    if (cut == line.npos || cut == 0) cut = line.find(' ', kLineWidth);
+    if (cut == line.npos) break;
+    out += line.substr(0, cut);
+    out += '\n';
+    line.remove_prefix(cut + 1);
+  }
+  out += line;
   out += '\n';
 }
 
-void AppendSolarTime(std::string& out, const Chart& chart) {
+void AppendBirth(std::string& out, const BirthDetails& birth) {
+  std::string line;
+  AppendPrintable(line, birth.Name);
+  AppendWrapped(out, line);
+  line = "Born " + std::to_string(birth.BirthDay) + ' ' + birth.MonthName + ' ' + std::to_string(birth.BirthYear);
+  if (birth.BirthYear <= kLastJulianCalendarYear) line += " (Julian calendar)";
+  char clock[32];
+  std::snprintf(clock, sizeof clock, " at %02d:%02d:%02d, UTC", birth.BirthHour, birth.BirthMinute, birth.BirthSecond);
+  line += clock;
+  if (!birth.ZoneOffset.starts_with('-')) line += '+';
+  line += birth.ZoneOffset + ", " + birth.GenderText;
+  AppendWrapped(out, line);
+}
+
+// Where the chart's day and hour come from: the clock time moved to the birth
+// place's meridian, and where the Sun stood.
+void AppendSolarTime(std::string& out, const BirthDetails& birth, const Chart& chart) {
   const long long minutes = std::llround(chart.localHours * 60);
   const long long ofDay = ((minutes % 1440) + 1440) % 1440;
   char clock[32];
   std::snprintf(clock, sizeof clock, "%02lld:%02lld", ofDay / 60, ofDay % 60);
-  out += "Local mean solar time ";
-  out += clock;
-  if (chart.localHours < 0) out += " of the day before";
-  if (chart.localHours >= 24) out += " of the day after";
-  AppendFormatted(out, ", Sun at %.2f degrees\n", chart.solarLongitude);
+  std::string line = "Longitude " + GeneralNumber(std::abs(birth.Longitude)) + (birth.Longitude < 0 ? " W" : " E") +
+                     ", local mean solar time " + clock;
+  if (chart.localHours < 0) line += " of the day before";
+  if (chart.localHours >= 24) line += " of the day after";
+  AppendWrapped(out, line);
+  AppendFormatted(out, "Sun at %.2f degrees of ecliptic longitude\n", chart.solarLongitude);
 }
 
 void AppendPillars(std::string& out, const Chart& chart) {
@@ -95,21 +110,6 @@ void AppendLuck(std::string& out, const Chart& chart) {
   }
 }
 
-// One line of text, broken at spaces so that no line passes kLineWidth
-// (a single longer word stays whole).
-void AppendWrapped(std::string& out, std::string_view line) {
-  while (line.size() > kLineWidth) {
-    std::size_t cut = line.rfind(' ', kLineWidth);
-    if (cut == line.npos || cut == 0) cut = line.find(' ', kLineWidth);
-    if (cut == line.npos) break;
-    out += line.substr(0, cut);
-    out += '\n';
-    line.remove_prefix(cut + 1);
-  }
-  out += line;
-  out += '\n';
-}
-
 // The box text with its CR LF breaks as plain lines; its trailing empty lines dropped.
 void AppendInterpretationBox(std::string& out, std::string_view heading, std::string_view box) {
   out += heading;
@@ -128,7 +128,7 @@ void AppendInterpretationBox(std::string& out, std::string_view heading, std::st
 
 void AppendChartText(std::string& out, const BirthDetails& birth, const Chart& chart) {
   AppendBirth(out, birth);
-  AppendSolarTime(out, chart);
+  AppendSolarTime(out, birth, chart);
   out += '\n';
   AppendPillars(out, chart);
   out += '\n';

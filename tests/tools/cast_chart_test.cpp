@@ -43,7 +43,21 @@ TEST(CastOne, SampleChartAsText) {
   ASSERT_LT(table + 8, lines.end());
   EXPECT_EQ(table[1], "  8.17      -Fire [Ding]    Rabbit [Mao]");
   for (int i = 0; i < 8; ++i) EXPECT_TRUE(table[1 + i].starts_with("  " + std::to_string(10 * i + 8) + ".17 "));
-  for (const auto& line : lines) EXPECT_LE(line.size(), 80u) << line;
+}
+
+TEST(CastOne, TextFitsAnEightyColumnTerminal) {
+  const std::vector<std::string> births[] = {
+      SampleArgs(),
+      {"--name", "Old One", "--date", "1500-09-29", "--time", "00:10:59", "--zone", "-10.5", "--longitude",
+       "-179.99", "--gender", "female"},
+      {"--name", std::string(40, 'x') + " " + std::string(50, 'y'), "--date", "2000-01-01", "--time", "12:00",
+       "--zone", "5.75", "--gender", "male"},
+  };
+  for (const auto& args : births) {
+    const auto run = RunCaster(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const auto& line : Lines(run.out)) EXPECT_LE(line.size(), 80u) << line;
+  }
 }
 
 struct EngineCase {
