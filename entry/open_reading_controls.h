@@ -1,0 +1,22 @@
+#pragma once
+
+#include "chart/reading_file.h"
+
+class frmMain;
+
+namespace tavrin {
+
+// Puts a saved reading back into the entry form, in the order name, year,
+// month, day, hour, minute, second, gender, then the zone and the longitude:
+//  - the name slot becomes the name as it is, an empty one included;
+//  - a list takes the entry whose text equals its slot and otherwise keeps
+//    its entry; the minute list takes the minute the slot holds, if any;
+//  - Male is chosen exactly for "Male", Female for anything else;
+//  - a valid zone offset goes into the zone captions, so the chart is cast
+//    with the zone it was saved with; otherwise the captions stay;
+//  - a tenth line with a valid longitude goes into the longitude field and an
+//    invalid one leaves it; a reading without a tenth line was saved with the
+//    zone's meridian, so the field is emptied.
+void RestoreReading(const ReadingSlots& reading, frmMain& form);
+
+}  // namespace tavrin

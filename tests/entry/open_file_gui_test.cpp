@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "tests/entry/open_reading_fixture.h"
+
+namespace entry_test {
+namespace {
+
+using Icon = QMessageBox::Icon;
+
+const std::string kReading = Lines({"Ann Lee", "1984", "February", "10", "10", "30", "0", "8", "Male"});
+
+class OpenFileTest : public OpenReadingTest {
+ protected:
+  // "Please Check The File." alone, with the form kBefore filled in and the
+  // stored record as they were.
+  void ExpectFileRefused(const std::vector<Message>& messages) {
+    ExpectOneMessage(messages, "Please Check The File.", Icon::Critical);
+    EXPECT_EQ(State(), kBeforeState);
+    ExpectFormKept();
+    EXPECT_EQ(Fields(modFengShuiFourPillar::BirthDetails), Fields(Sentinel()));
+  }
+};
+
+TEST_F(OpenFileTest, TheDialogAsksForAnExistingReadingAndCancelChangesNothing) {
+  Prefill();
+  MessageCatcher catcher;
+  OnModal<QFileDialog> onDialog([](QFileDialog& dialog) {
+    EXPECT_EQ(dialog.objectName(), "CD");
+    EXPECT_EQ(dialog.windowTitle(), "Select the source file");
+    EXPECT_EQ(dialog.nameFilters(), QStringList{"Tavrin (*.baz)"});
+    EXPECT_EQ(dialog.defaultSuffix(), "baz");
+    EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
+    EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
+    auto* fileName = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    EXPECT_TRUE(fileName && fileName->text().isEmpty());
+    dialog.reject();
+  });
+  QTest::mouseClick(form().cmdOpen, Qt::LeftButton);
+  EXPECT_EQ(onDialog.seen(), 1);
+  EXPECT_TRUE(catcher.messages.empty());
+  EXPECT_EQ(State(), kBeforeState);
+  ExpectFormKept();
+  EXPECT_EQ(Fields(modFengShuiFourPillar::BirthDetails), Fields(Sentinel()));
+}
+
+struct NameCase {
+  const char* file;
+  const char* typed;  // what the user types in the dialog
+  bool opened;
+};
+
+TEST_F(OpenFileTest, OnlyAPathEndingInLowerCaseBazIsOpened) {
+  const NameCase cases[] = {
+      {"reading.baz", "reading.baz", true},
+      {"old.xbaz", "old.xbaz", true},
+      {"reading.baz", "reading", true},  // the dialog adds the extension
+      {"reading.BAZ", "reading.BAZ", false},
+      {"reading.baz.txt", "reading.baz.txt", false},
+  };
+  for (const NameCase& c : cases) {
+    SCOPED_TRACE(c.typed);
+    FreshForm();
+    Prefill();
+    modFengShuiFourPillar::BirthDetails = Sentinel();
+    const QString path = Write(c.file, kReading);
+    const std::vector<Message> messages = Open(QFileInfo(path).dir().filePath(c.typed));
+    QFile::remove(path);
+    if (c.opened) {
+      EXPECT_TRUE(messages.empty());
+      EXPECT_EQ(modFengShuiFourPillar::BirthDetails.Name, "Ann Lee");
+      ExpectChartShown();
+    } else {
+      ExpectFileRefused(messages);
+    }
+  }
+}
+
+struct UnreadableCase {
+  const char* file;
+  std::function<void(const QString&)> onChosen;  // nullptr: the file is a named pipe
+};
+
+TEST_F(OpenFileTest, AFileThatCannotBeReadIsRefusedAndChangesNothing) {
+  const UnreadableCase cases[] = {
+      {"gone.baz", [](const QString& path) { QFile::remove(path); }},
+      {"folder.baz",
+       [](const QString& path) {
+         QFile::remove(path);
+         QDir().mkdir(path);
+       }},
+      {"pipe.baz", nullptr},
+  };
+  for (const UnreadableCase& c : cases) {
+    SCOPED_TRACE(c.file);
+    FreshForm();
+    Prefill();
+    modFengShuiFourPillar::BirthDetails = Sentinel();
+    int writer = -1;
+    if (c.onChosen) {
+      Write(c.file, kReading);
+    } else {
+      // The pipe's writer already holds a whole reading, so a reader that
+      // opened it would get a reading rather than wait for ever.
+      ASSERT_EQ(mkfifo(QFile::encodeName(PathOf(c.file)).constData(), 0600), 0);
+      writer = open(QFile::encodeName(PathOf(c.file)).constData(), O_RDWR | O_NONBLOCK);
+      ASSERT_GE(writer, 0);
+      ASSERT_EQ(write(writer, kReading.data(), kReading.size()), static_cast<ssize_t>(kReading.size()));
+    }
+    ExpectFileRefused(Open(PathOf(c.file), c.onChosen));
+    if (writer >= 0) close(writer);
+  }
+}
+
+}  // namespace
+}  // namespace entry_test
