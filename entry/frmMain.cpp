@@ -18,6 +18,9 @@
 #include "entry/click_label.h"
 #include "entry/entry_conversions.h"
 #include "entry/frmTimeZone.h"
+#include "entry/open_reading_controls.h"
+#include "entry/open_reading_dialog.h"
+#include "entry/open_reading_file.h"
 #include "shell/app_font.h"
 #include "shell/app_text.h"
 #include "shell/form_instance.h"
@@ -135,7 +138,7 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
 
   PlaceControls();
 
-  // cmdOpen gets its handler with the reading files.
+  connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
   connect(lblTimeZone, &tavrin::ClickLabel::clicked, this, &frmMain::lblTimeZone_Click);
   connect(cmdCalculation, &QPushButton::clicked, this, &frmMain::cmdCalculation_Click);
 
@@ -204,6 +207,21 @@ void frmMain::Form_Load() {
 void frmMain::lblTimeZone_Click() {
   frmTimeZone picker(this);
   picker.exec();
+}
+
+void frmMain::cmdOpen_Click() {
+  const QString path = tavrin::AskReadingFileName(*this);
+  if (path.isEmpty()) return;
+  // A file that cannot be read changes nothing: restoring empty lines would
+  // wipe the name and the gender the user sees.
+  const std::optional<tavrin::ReadingSlots> reading =
+      tavrin::HasReadingName(path) ? tavrin::LoadReading(path) : std::nullopt;
+  if (!reading) {
+    ShowCheckMessage("Please Check The File.", true);
+    return;
+  }
+  tavrin::RestoreReading(*reading, *this);
+  cmdCalculation_Click();
 }
 
 void frmMain::ShowCheckMessage(const char* text, bool error) {

@@ -16,7 +16,8 @@ class ClickLabel;
 // The entry form: the person's name, date and time of birth, time zone,
 // optional birth-place longitude and gender. "Analyze My Ba Zi" checks them,
 // stores them in the shared birth details, casts the chart and swaps this
-// window for the chart window.
+// window for the chart window. "Open Previously Saved Reading" puts a saved
+// reading back into the controls and then analyzes it the same way.
 class frmMain : public tavrin::MainForm {
   Q_OBJECT
  public:
@@ -51,6 +52,7 @@ class frmMain : public tavrin::MainForm {
   QPushButton* cmdCalculation;
 
   void lblTimeZone_Click();
+  void cmdOpen_Click();
   void cmdCalculation_Click();
 
  private:
