@@ -23,7 +23,7 @@ bool ClosesBy(const std::function<void(frmAbout&)>& act) {
     act(about);
   });
   // A box that stays open would hold the test; close it late instead.
-  QTimer::singleShot(3000, &about, [&] { about.done(-1); });
+  QTimer::singleShot(800, &about, [&] { about.done(-1); });
   const int result = about.exec();
   return sawModal && result != -1 && !about.isVisible();
 }

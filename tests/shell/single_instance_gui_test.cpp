@@ -16,6 +16,7 @@
 #include "shell/page_address.h"
 #include "shell/settings_store.h"
 #include "tests/shell/shell_test_support.h"
+#include "tests/test_paths.h"
 
 namespace tavrin {
 namespace {
@@ -24,14 +25,9 @@ using test::BrowserRecorder;
 
 constexpr int kStartTimeoutMs = 30000;
 
-QString BinDir() { return qEnvironmentVariable("TAVRIN_BIN_DIR"); }
+QString BinDir() { return QString::fromStdString(testing::BinDir()); }
 
-// The program itself once it is built; before that, a stand-in running the
-// same start-up code around an empty main window.
-QString ProgramUnderTest() {
-  const QString program = BinDir() + QStringLiteral("/tavrin");
-  return QFileInfo::exists(program) ? program : BinDir() + QStringLiteral("/shell_startup_helper");
-}
+QString ProgramUnderTest() { return BinDir() + QStringLiteral("/tavrin"); }
 
 const QString kWindowLine = QStringLiteral("window\tfrmMain\t");
 const QString kAlreadyRunningLine =
