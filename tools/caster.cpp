@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "build_settings.h"
 #include "engine/chart.h"
@@ -12,22 +13,27 @@
 #include "tools/chart_json.h"
 #include "tools/chart_text.h"
 #include "tools/command_line.h"
+#include "tools/reading_access.h"
 
 namespace tavrin::cast {
 namespace {
 
 constexpr std::string_view kProgram = "tavrin-cast: ";
 
-ExitStatus CastOne(const CommandLine& line, std::ostream& out, std::ostream& err) {
-  BirthDetails birth;
-  if (auto error = FillBirthDetails(line.birth, birth)) {
-    err << kProgram << DescribeFieldError(*error, "--") << '\n';
-    return kBadInput;
-  }
+// Casts `birth`, saves it when asked and writes the chart; nothing reaches
+// `out` when the cast or the save fails.
+ExitStatus CastAndShow(const CommandLine& line, const BirthDetails& birth, std::optional<double> enteredLongitude,
+                       std::ostream& out, std::ostream& err) {
   Chart chart;
   if (const CastError error = ComputeChart(birth, chart); error != CastError::none) {
     err << kProgram << DescribeCastError(error) << '\n';
     return kBadInput;
+  }
+  if (line.savePath) {
+    if (auto reason = SaveReading(*line.savePath, birth, enteredLongitude)) {
+      err << kProgram << "--save " << *line.savePath << ": " << *reason << '\n';
+      return kBadInput;
+    }
   }
   if (line.format == OutputFormat::json) {
     JsonWriter json;
@@ -40,6 +46,27 @@ ExitStatus CastOne(const CommandLine& line, std::ostream& out, std::ostream& err
     out << text;
   }
   return kDone;
+}
+
+ExitStatus CastOne(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  BirthDetails birth;
+  if (auto error = FillBirthDetails(line.birth, birth)) {
+    err << kProgram << DescribeFieldError(*error, "--") << '\n';
+    return kBadInput;
+  }
+  // Like the desktop program, a reading keeps the longitude only when one was given.
+  const auto enteredLongitude = line.birth.longitude ? std::optional(birth.Longitude) : std::nullopt;
+  return CastAndShow(line, birth, enteredLongitude, out, err);
+}
+
+ExitStatus CastReading(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  BirthDetails birth;
+  std::optional<double> enteredLongitude;
+  if (auto reason = OpenReading(line.readingPath, birth, enteredLongitude)) {
+    err << kProgram << "--open " << line.readingPath << ": " << *reason << '\n';
+    return kBadInput;
+  }
+  return CastAndShow(line, birth, enteredLongitude, out, err);
 }
 
 ExitStatus CastBatchFrom(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -64,6 +91,7 @@ ExitStatus Run(const CommandLine& line, std::istream& in, std::ostream& out, std
     case Action::showVersion: out << "tavrin-cast " << kVersionText << '\n'; return kDone;
     case Action::castOne: return CastOne(line, out, err);
     case Action::castBatch: return CastBatchFrom(line, in, out, err);
+    case Action::openReading: return CastReading(line, out, err);
   }
   return kBadInput;
 }

@@ -7,8 +7,9 @@ namespace tavrin::cast {
 namespace {
 
 // How an option relates to the others: the birth options describe one chart
-// (and cannot be mixed with a batch); the required ones must all be there.
-enum class Group { requiredBirth, optionalBirth, mode };
+// (and cannot be mixed with a batch or a reading file, which give the births);
+// the required ones must all be there. A one-chart option cannot go with a batch.
+enum class Group { requiredBirth, optionalBirth, oneChart, mode };
 
 struct OptionSpec {
   std::string_view name;
@@ -18,7 +19,7 @@ struct OptionSpec {
   void (*apply)(CommandLine&, std::string_view value);
 };
 
-constexpr std::array<OptionSpec, 10> kOptions = {{
+constexpr std::array<OptionSpec, 12> kOptions = {{
     {"--name", "NAME", Group::requiredBirth, "the person's name",
      [](CommandLine& c, std::string_view v) { c.birth.name = v; }},
     {"--date", "YYYY-MM-DD", Group::requiredBirth,
@@ -34,6 +35,15 @@ constexpr std::array<OptionSpec, 10> kOptions = {{
     {"--longitude", "DEGREES_EAST", Group::optionalBirth,
      "birth-place longitude, -180 to 180; the zone's meridian when left out",
      [](CommandLine& c, std::string_view v) { c.birth.longitude = v; }},
+    {"--save", "FILE.baz", Group::oneChart,
+     "also save the birth as a reading file; a failed save leaves no part of it",
+     [](CommandLine& c, std::string_view v) { c.savePath = v; }},
+    {"--open", "FILE.baz", Group::mode,
+     "cast the birth saved in a reading file, with its zone and longitude",
+     [](CommandLine& c, std::string_view v) {
+       c.action = Action::openReading;
+       c.readingPath = v;
+     }},
     {"--batch", "FILE", Group::mode,
      "cast every row of a CSV file (- reads standard input)",
      [](CommandLine& c, std::string_view v) {
@@ -58,14 +68,24 @@ std::size_t IndexOf(const OptionSpec& option) { return static_cast<std::size_t>(
 
 UsageError Usage(std::string message) { return UsageError{std::move(message)}; }
 
-// After all arguments are read: a batch takes no birth options, one chart needs every required one.
+bool IsGiven(std::string_view name, const std::bitset<kOptions.size()>& given) {
+  return given[IndexOf(*FindOption(name))];
+}
+
+// After all arguments are read: a batch or a reading file takes no birth
+// options, a batch no one-chart options either, and one chart from the birth
+// options needs every required one.
 std::optional<UsageError> CheckCombination(const CommandLine& line, const std::bitset<kOptions.size()>& given) {
+  if (IsGiven("--open", given) && IsGiven("--batch", given)) return Usage("--open cannot be combined with --batch");
   std::string missing;
   for (const auto& option : kOptions) {
     const bool isGiven = given[IndexOf(option)];
-    const bool isBirth = option.group != Group::mode;
-    if (line.action == Action::castBatch && isBirth && isGiven)
-      return Usage(std::string(option.name) + " cannot be combined with --batch (the rows give the births)");
+    const bool isBirth = option.group == Group::requiredBirth || option.group == Group::optionalBirth;
+    if (line.action == Action::castBatch && isGiven && option.group != Group::mode)
+      return Usage(std::string(option.name) + " cannot be combined with --batch (" +
+                   (isBirth ? "the rows give the births" : "it is for one chart") + ")");
+    if (line.action == Action::openReading && isGiven && isBirth)
+      return Usage(std::string(option.name) + " cannot be combined with --open (the file gives the birth)");
     if (line.action == Action::castOne && option.group == Group::requiredBirth && !isGiven)
       missing += (missing.empty() ? "" : ", ") + std::string(option.name);
   }
@@ -111,7 +131,8 @@ std::string HelpText() {
   std::string text =
       "Usage: tavrin-cast --name NAME --date YYYY-MM-DD --time HH:MM[:SS]\n"
       "                   --zone HOURS_EAST --gender male|female\n"
-      "                   [--longitude DEGREES_EAST] [--json]\n"
+      "                   [--longitude DEGREES_EAST] [--save FILE.baz] [--json]\n"
+      "       tavrin-cast --open FILE.baz [--save FILE.baz] [--json]\n"
       "       tavrin-cast --batch FILE [--json]\n"
       "       tavrin-cast --help | --version\n"
       "\n"
@@ -128,8 +149,13 @@ std::string HelpText() {
       "\n"
       "Batch rows: name,date,time,zone,gender[,longitude]. Fields may be quoted\n"
       "(\"Smith, Jo\", with \"\" for a quote); a first row starting with name, is a\n"
-      "header. Exit status: 0 done, 1 some batch rows were wrong (each reported in\n"
-      "its place), 2 wrong arguments or input.\n";
+      "header.\n"
+      "\n"
+      "A reading file (.baz) holds one birth, byte for byte as Tavrin's Save writes\n"
+      "it; its name must end in .baz. With --save the chart is still written out.\n"
+      "\n"
+      "Exit status: 0 done, 1 some batch rows were wrong (each reported in its\n"
+      "place), 2 wrong arguments or input, or a file that cannot be read or saved.\n";
   return text;
 }
 

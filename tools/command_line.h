@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -9,7 +10,7 @@
 
 namespace tavrin::cast {
 
-enum class Action { castOne, castBatch, showHelp, showVersion };
+enum class Action { castOne, castBatch, openReading, showHelp, showVersion };
 enum class OutputFormat { text, json };
 
 // What the caster was asked to do. The texts are views into the arguments.
@@ -18,6 +19,8 @@ struct CommandLine {
   BirthFields birth;
   OutputFormat format = OutputFormat::text;
   std::string_view batchPath;  // "-" reads standard input
+  std::string_view readingPath;
+  std::optional<std::string_view> savePath;
 };
 
 struct UsageError {

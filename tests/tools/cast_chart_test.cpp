@@ -175,7 +175,8 @@ TEST(CastOne, VersionAndHelp) {
   EXPECT_EQ(kVersionText, std::string("1.55"));
   const auto help = RunCaster({"--help"});
   EXPECT_EQ(help.status, 0);
-  for (const char* option : {"--name", "--date", "--time", "--zone", "--gender", "--longitude", "--batch", "--json"})
+  for (const char* option :
+       {"--name", "--date", "--time", "--zone", "--gender", "--longitude", "--save", "--open", "--batch", "--json"})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   for (const auto& line : Lines(help.out)) EXPECT_LE(line.size(), 80u) << line;
 }

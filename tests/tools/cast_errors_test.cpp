@@ -95,6 +95,12 @@ TEST(BadCommandLine, ExplainsTheMistakeWithAUsageHint) {
       {SampleArgs({"--zone", "9"}), "--zone is given more than once"},
       {SampleArgs({"--json=yes"}), "--json takes no value"},
       {{"--batch", "rows.csv", "--name", "A"}, "--name cannot be combined with --batch (the rows give the births)"},
+      {{"--batch", "rows.csv", "--save", "r.baz"}, "--save cannot be combined with --batch (it is for one chart)"},
+      {{"--open", "r.baz", "--date", "1984-02-10"}, "--date cannot be combined with --open (the file gives the birth)"},
+      {{"--open", "r.baz", "--longitude", "116"},
+       "--longitude cannot be combined with --open (the file gives the birth)"},
+      {{"--batch", "rows.csv", "--open", "r.baz"}, "--open cannot be combined with --batch"},
+      {{"--open", "r.baz", "--save"}, "--save needs a value: FILE.baz"},
   };
   for (const auto& c : cases) {
     const auto run = RunCaster(c.args);

@@ -1,0 +1,292 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chart/reading_file.h"
+#include "tests/tools/caster_process.h"
+
+namespace tavrin {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadFile;
+using testing::RunCaster;
+
+// A fresh folder for one test, removed with everything in it afterwards.
+struct Scratch {
+  fs::path dir;
+  Scratch() {
+    std::string pattern = (fs::temp_directory_path() / "tavrin-reading-test-XXXXXX").string();
+    dir = mkdtemp(pattern.data());
+  }
+  ~Scratch() { fs::remove_all(dir); }
+  std::string operator/(const std::string& name) const { return (dir / name).string(); }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+    return names;
+  }
+};
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A reading file built by hand: every character of these plain ASCII lines
+// raised by the codec's offset of 14, each line ended by CR LF.
+std::string Reading(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const auto& line : lines) {
+    for (const char c : line) bytes += static_cast<char>(c + 14);
+    bytes += "\r\n";
+  }
+  return bytes;
+}
+
+const std::vector<std::string> kAnnLines = {"Ann Lee", "1984", "February", "10", "10", "30", "0", "8", "Male"};
+
+std::vector<std::string> AnnWith(std::size_t line, std::string value) {
+  auto lines = kAnnLines;
+  if (line > lines.size()) lines.resize(line);
+  lines[line - 1] = std::move(value);
+  return lines;
+}
+
+std::vector<std::string> AnnFirst(std::size_t count) { return {kAnnLines.begin(), kAnnLines.begin() + count}; }
+
+std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& extra) {
+  args.insert(args.end(), extra.begin(), extra.end());
+  return args;
+}
+
+std::string Corpus(const std::string& name) { return testing::SourceDir() + "/fuzz/corpus/" + name; }
+
+struct SaveCase {
+  std::vector<std::string> args;
+  BirthDetails birth;  // what the entry form would hold for the same person
+  std::optional<double> enteredLongitude;
+};
+
+TEST(SaveReading, WritesWhatTheDesktopSaveWritesAndStillShowsTheChart) {
+  const SaveCase cases[] = {
+      {{"--name", "  Ann Lee ", "--date", "1984-02-10", "--time", "10:30", "--zone", "+08.0", "--gender", "MALE"},
+       {"Ann Lee", 1984, "February", 2, 10, 10, 30, 0, "8", 120, "Male", 1},
+       std::nullopt},
+      {{"--name", "Zo\xC3\xAB \xC3\x85nstr\xC3\xB6m", "--date", "1500-02-29", "--time", "00:00:59", "--zone", "-3.5",
+        "--longitude", "-0", "--gender", "female"},
+       {"Zo\xC3\xAB \xC3\x85nstr\xC3\xB6m", 1500, "February", 2, 29, 0, 0, 59, "-3.5", 0, "Female", -1},
+       0.0},
+      {{"--name", "R", "--date", "2023-12-31", "--time", "23:59:01", "--zone", "5.75", "--longitude", "116.39",
+        "--gender", "Female"},
+       {"R", 2023, "December", 12, 31, 23, 59, 1, "5.75", 116.39, "Female", -1},
+       116.39},
+  };
+  for (const auto& c : cases) {
+    for (const char* format : {"--json", ""}) {
+      const Scratch scratch;
+      const std::string path = scratch / "reading.baz";
+      WriteBytes(path, std::string(500, 'x'));  // an older, longer file is replaced whole
+      auto direct = c.args;
+      if (*format) direct.push_back(format);
+      const auto shown = RunCaster(direct);
+      const auto saved = RunCaster(With(direct, {"--save", path}));
+      ASSERT_EQ(saved.status, 0) << c.birth.Name << ": " << saved.err;
+      EXPECT_EQ(saved.err, "");
+      EXPECT_EQ(saved.out, shown.out) << c.birth.Name << " " << format;
+      EXPECT_EQ(ReadFile(path), ComposeReading(c.birth, c.enteredLongitude)) << c.birth.Name;
+      EXPECT_EQ(scratch.Names(), std::vector<std::string>{"reading.baz"}) << "no temporary file is left behind";
+    }
+  }
+  // The first person's bytes, as the desktop program saved them and as built here by hand.
+  EXPECT_EQ(ComposeReading(cases[0].birth, std::nullopt), ReadFile(Corpus("ann-lee.baz")));
+  EXPECT_EQ(ComposeReading(cases[0].birth, std::nullopt), Reading(kAnnLines));
+}
+
+struct SaveFailure {
+  std::vector<std::string> args;
+  std::string name;  // in the scratch folder
+  std::string reason;
+};
+
+TEST(SaveReading, AFailedSaveLeavesNoFileAndShowsNothing) {
+  const std::vector<std::string> ann = {"--name", "Ann", "--date", "1984-02-10", "--time", "10:30", "--zone", "8",
+                                        "--gender", "male"};
+  const SaveFailure cases[] = {
+      {ann, "no-such-folder/reading.baz", ": cannot write it: No such file or directory"},
+      {ann, "folder.baz", ": cannot write it: Is a directory"},
+      {ann, "reading.txt", ": not a reading file name (the name must end in .baz)"},
+      {ann, "reading.BAZ", ": not a reading file name (the name must end in .baz)"},
+  };
+  for (const auto& c : cases) {
+    const Scratch scratch;
+    fs::create_directory(scratch / "folder.baz");
+    const std::string path = scratch / c.name;
+    const auto run = RunCaster(With(c.args, {"--save", path, "--json"}));
+    EXPECT_EQ(run.status, 2) << c.name;
+    EXPECT_EQ(run.out, "") << c.name;
+    EXPECT_EQ(run.err, "tavrin-cast: --save " + path + c.reason + "\n");
+    EXPECT_EQ(scratch.Names(), std::vector<std::string>{"folder.baz"}) << c.name;
+    EXPECT_TRUE(fs::is_empty(scratch / "folder.baz")) << c.name;
+  }
+
+  const Scratch scratch;
+  auto badDay = ann;
+  badDay[3] = "1984-02-30";
+  const auto run = RunCaster(With(badDay, {"--save", scratch / "reading.baz"}));
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "tavrin-cast: --date 1984-02-30: no such day (February 1984 has 29 days)\n");
+  EXPECT_TRUE(fs::is_empty(scratch.dir)) << "a birth that cannot be cast is not saved";
+}
+
+TEST(OpenReading, CastsTheSameChartAsTheBirthThatWasSaved) {
+  const std::vector<std::string> births[] = {
+      testing::SampleArgs(),
+      {"--name", "Half Hour", "--date", "1984-02-10", "--time", "00:00", "--zone", "5.5", "--gender", "female"},
+      {"--name", "West", "--date", "1999-12-31", "--time", "23:59:59", "--zone", "-3.5", "--longitude", "-52.25",
+       "--gender", "male"},
+      {"--name", "Zo\xC3\xAB", "--date", "1500-02-29", "--time", "12:59", "--zone", "+09.50", "--gender", "Female"},
+      {"--name", "East", "--date", "2040-06-01", "--time", "06:00:01", "--zone", "-9.75", "--longitude", "179.999",
+       "--gender", "MALE"},
+  };
+  for (const auto& birth : births) {
+    for (const char* format : {"--json", ""}) {
+      const Scratch scratch;
+      const std::string path = scratch / "reading.baz";
+      auto direct = birth;
+      if (*format) direct.push_back(format);
+      const auto shown = RunCaster(direct);
+      ASSERT_EQ(shown.status, 0) << birth[1] << ": " << shown.err;
+      ASSERT_EQ(RunCaster(With(direct, {"--save", path})).status, 0) << birth[1];
+      std::vector<std::string> open = {"--open", path};
+      if (*format) open.push_back(format);
+      const auto opened = RunCaster(open);
+      EXPECT_EQ(opened.status, 0) << birth[1] << ": " << opened.err;
+      EXPECT_EQ(opened.err, "");
+      EXPECT_EQ(opened.out, shown.out) << birth[1] << " " << format;
+    }
+  }
+}
+
+struct CorpusCase {
+  std::string file;
+  std::vector<std::string> sameAs;  // the birth options of the same chart; empty when the file is refused
+  std::string refusal;
+};
+
+TEST(OpenReading, SavedReadingsCastAndSaveAgainToTheSameBytes) {
+  const CorpusCase cases[] = {
+      {"ann-lee.baz",
+       {"--name", "Ann Lee", "--date", "1984-02-10", "--time", "10:30", "--zone", "8", "--gender", "male"},
+       ""},
+      {"half-hour-zone.baz",
+       {"--name", "R. K. Narayan", "--date", "1984-02-10", "--time", "10:59", "--zone", "5.5", "--gender", "male"},
+       ""},
+      {"zoe-with-longitude.baz",
+       {"--name", "Zo\xC3\xAB \xC3\x85nstrm", "--date", "1984-02-10", "--time", "10:00", "--zone", "-5",
+        "--longitude", "-73.9857", "--gender", "female"},
+       ""},
+      // Its name was made only of characters a reading file cannot hold.
+      {"dropped-name.baz", {}, "line 1 (name) \"\": must not be empty"},
+  };
+  for (const auto& c : cases) {
+    const Scratch scratch;
+    const std::string again = scratch / "again.baz";
+    const auto opened = RunCaster({"--open", Corpus(c.file), "--json", "--save", again});
+    if (c.sameAs.empty()) {
+      EXPECT_EQ(opened.status, 2) << c.file;
+      EXPECT_EQ(opened.out, "") << c.file;
+      EXPECT_EQ(opened.err, "tavrin-cast: --open " + Corpus(c.file) + ": " + c.refusal + "\n");
+      EXPECT_FALSE(fs::exists(again)) << c.file;
+      continue;
+    }
+    ASSERT_EQ(opened.status, 0) << c.file << ": " << opened.err;
+    EXPECT_EQ(opened.out, RunCaster(With(c.sameAs, {"--json"})).out) << c.file;
+    EXPECT_EQ(ReadFile(again), ReadFile(Corpus(c.file))) << c.file;
+  }
+}
+
+struct AcceptedFile {
+  std::string name;
+  std::string bytes;
+  std::string fragment;  // found in the JSON
+};
+
+TEST(OpenReading, ReadsLinesTheWayTheDesktopProgramDoes) {
+  std::string loneLineFeeds = Reading(kAnnLines);
+  for (std::size_t at; (at = loneLineFeeds.find("\r\n")) != std::string::npos;) loneLineFeeds.erase(at, 1);
+  const AcceptedFile cases[] = {
+      {"old.xbaz", Reading(kAnnLines), "\"gender\":\"Male\",\"genderSign\":1"},  // only "baz" is tested
+      {"lower.baz", Reading(AnnWith(9, "male")), "\"gender\":\"Female\",\"genderSign\":-1"},
+      {"eight.baz", Reading(AnnFirst(8)), "\"gender\":\"Female\",\"genderSign\":-1"},
+      {"padded.baz", Reading(AnnWith(6, "07")), "\"minute\":7,"},
+      {"zone.baz", Reading(AnnWith(8, "5.50")), "\"zoneOffset\":\"5.5\",\"longitude\":82.5,"},
+      {"blank-tenth.baz", Reading(AnnWith(10, "")), "\"zoneOffset\":\"8\",\"longitude\":120,"},
+      {"eleven.baz", Reading(With(AnnWith(10, "-74.5"), {"junk"})), "\"zoneOffset\":\"8\",\"longitude\":-74.5,"},
+      {"lf.baz", loneLineFeeds, "{\"name\":\"Ann Lee\",\"birth\":{\"year\":1984,\"month\":2,"},
+  };
+  for (const auto& c : cases) {
+    const Scratch scratch;
+    WriteBytes(scratch / c.name, c.bytes);
+    const auto run = RunCaster({"--open", scratch / c.name, "--json"});
+    EXPECT_EQ(run.status, 0) << c.name << ": " << run.err;
+    EXPECT_NE(run.out.find(c.fragment), std::string::npos) << c.name << ": " << run.out;
+  }
+}
+
+struct BadFile {
+  std::string name;
+  std::optional<std::string> bytes;  // nothing: no such file
+  std::string reason;
+};
+
+TEST(OpenReading, RefusesABadFileNamingTheLineItsValueAndWhatIsAccepted) {
+  const std::string zoneReason = "expected hours east of Greenwich from -14 to 14 (e.g. 8, -5 or 5.5)";
+  const BadFile cases[] = {
+      {"missing.baz", std::nullopt, "cannot read it: No such file or directory"},
+      {"folder.baz", std::nullopt, "cannot read it: it is a directory"},
+      {"reading.txt", Reading(kAnnLines), "not a reading file (the name must end in .baz)"},
+      {"reading.BAZ", Reading(kAnnLines), "not a reading file (the name must end in .baz)"},
+      {"empty.baz", "", "line 1 (name) is missing: the file is empty"},
+      {"four.baz", Reading(AnnFirst(4)), "line 5 (hour) is missing: the file has only 4 lines"},
+      {"seven.baz", Reading(AnnFirst(7)), "line 8 (zone) is missing: the file has only 7 lines"},
+      {"spaces.baz", Reading(AnnWith(1, "   ")), "line 1 (name) \"   \": must not be empty"},
+      {"year0.baz", Reading(AnnWith(2, "0")), "line 2 (year) \"0\": expected a year from 1 to 9999"},
+      {"year5.baz", Reading(AnnWith(2, "10000")), "line 2 (year) \"10000\": expected a year from 1 to 9999"},
+      {"yearx.baz", Reading(AnnWith(2, "-44")), "line 2 (year) \"-44\": expected a year from 1 to 9999"},
+      {"month.baz", Reading(AnnWith(3, "february")),
+       "line 3 (month) \"february\": expected a month name, January to December"},
+      {"day.baz", Reading(AnnWith(4, "30")), "line 4 (day) \"30\": no such day (February 1984 has 29 days)"},
+      {"day0.baz", Reading(AnnWith(4, "0")), "line 4 (day) \"0\": no such day (February 1984 has 29 days)"},
+      {"leap.baz", Reading({"Ann Lee", "1700", "February", "29", "10", "30", "0", "8", "Male"}),
+       "line 4 (day) \"29\": no such day (February 1700 has 28 days)"},
+      {"dayx.baz", Reading(AnnWith(4, "1st")), "line 4 (day) \"1st\": expected a day from 1 to 31"},
+      {"hour.baz", Reading(AnnWith(5, "24")), "line 5 (hour) \"24\": expected an hour from 0 to 23"},
+      {"minute.baz", Reading(AnnWith(6, "60")), "line 6 (minute) \"60\": expected a minute from 0 to 59"},
+      {"second.baz", Reading(AnnWith(7, "-1")), "line 7 (second) \"-1\": expected a second from 0 to 59"},
+      {"zone.baz", Reading(AnnWith(8, "8h")), "line 8 (zone) \"8h\": " + zoneReason},
+      {"wide.baz", Reading(AnnWith(8, "14.5")), "line 8 (zone) \"14.5\": " + zoneReason},
+      // Bytes below the codec's offset decode to nothing; 0xFF and 0xFE decode to "ñð".
+      {"garbage.baz", Reading(AnnFirst(7)) + "\x01\xFF\xFE\r\n" + Reading({"Male"}),
+       "line 8 (zone) \"\xC3\xB1\xC3\xB0\": " + zoneReason},
+      {"longitude.baz", Reading(AnnWith(10, "181")),
+       "line 10 (longitude) \"181\": expected degrees east from -180 to 180"},
+  };
+  for (const auto& c : cases) {
+    const Scratch scratch;
+    const std::string path = scratch / c.name;
+    if (c.bytes) WriteBytes(path, *c.bytes);
+    if (c.name == "folder.baz") fs::create_directory(path);
+    const auto run = RunCaster({"--open", path, "--json"});
+    EXPECT_EQ(run.status, 2) << c.name;
+    EXPECT_EQ(run.out, "") << c.name;
+    EXPECT_EQ(run.err, "tavrin-cast: --open " + path + ": " + c.reason + "\n");
+  }
+}
+
+}  // namespace
+}  // namespace tavrin
