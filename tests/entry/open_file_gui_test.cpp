@@ -7,7 +7,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "tests/entry/open_reading_fixture.h"
 
@@ -24,8 +26,8 @@ class OpenFileTest : public OpenReadingTest {
   // stored record as they were.
   void ExpectFileRefused(const std::vector<Message>& messages) {
     ExpectOneMessage(messages, "Please Check The File.", Icon::Critical);
+    ASSERT_NO_FATAL_FAILURE(ExpectFormKept());
     EXPECT_EQ(State(), kBeforeState);
-    ExpectFormKept();
     EXPECT_EQ(Fields(modFengShuiFourPillar::BirthDetails), Fields(Sentinel()));
   }
 };
@@ -48,8 +50,8 @@ TEST_F(OpenFileTest, TheDialogAsksForAnExistingReadingAndCancelChangesNothing) {
   QTest::mouseClick(form().cmdOpen, Qt::LeftButton);
   EXPECT_EQ(onDialog.seen(), 1);
   EXPECT_TRUE(catcher.messages.empty());
+  ASSERT_NO_FATAL_FAILURE(ExpectFormKept());
   EXPECT_EQ(State(), kBeforeState);
-  ExpectFormKept();
   EXPECT_EQ(Fields(modFengShuiFourPillar::BirthDetails), Fields(Sentinel()));
 }
 
@@ -85,38 +87,52 @@ TEST_F(OpenFileTest, OnlyAPathEndingInLowerCaseBazIsOpened) {
   }
 }
 
-struct UnreadableCase {
-  const char* file;
-  std::function<void(const QString&)> onChosen;  // nullptr: the file is a named pipe
-};
+enum class Unreadable { RemovedOnceChosen, FolderOnceChosen, NamedPipe, ReadFails };
 
 TEST_F(OpenFileTest, AFileThatCannotBeReadIsRefusedAndChangesNothing) {
-  const UnreadableCase cases[] = {
-      {"gone.baz", [](const QString& path) { QFile::remove(path); }},
-      {"folder.baz",
-       [](const QString& path) {
-         QFile::remove(path);
-         QDir().mkdir(path);
-       }},
-      {"pipe.baz", nullptr},
+  const std::pair<const char*, Unreadable> cases[] = {
+      {"gone.baz", Unreadable::RemovedOnceChosen},
+      {"folder.baz", Unreadable::FolderOnceChosen},
+      {"pipe.baz", Unreadable::NamedPipe},
+      {"memory.baz", Unreadable::ReadFails},
   };
-  for (const UnreadableCase& c : cases) {
-    SCOPED_TRACE(c.file);
+  for (const auto& [file, kind] : cases) {
+    SCOPED_TRACE(file);
     FreshForm();
     Prefill();
     modFengShuiFourPillar::BirthDetails = Sentinel();
+    const QString path = PathOf(file);
+    const QByteArray localPath = QFile::encodeName(path);
+    std::function<void(const QString&)> onChosen;
     int writer = -1;
-    if (c.onChosen) {
-      Write(c.file, kReading);
-    } else {
-      // The pipe's writer already holds a whole reading, so a reader that
-      // opened it would get a reading rather than wait for ever.
-      ASSERT_EQ(mkfifo(QFile::encodeName(PathOf(c.file)).constData(), 0600), 0);
-      writer = open(QFile::encodeName(PathOf(c.file)).constData(), O_RDWR | O_NONBLOCK);
-      ASSERT_GE(writer, 0);
-      ASSERT_EQ(write(writer, kReading.data(), kReading.size()), static_cast<ssize_t>(kReading.size()));
+    switch (kind) {
+      case Unreadable::RemovedOnceChosen:
+        Write(file, kReading);
+        onChosen = [](const QString& chosen) { QFile::remove(chosen); };
+        break;
+      case Unreadable::FolderOnceChosen:
+        Write(file, kReading);
+        onChosen = [](const QString& chosen) {
+          QFile::remove(chosen);
+          QDir().mkdir(chosen);
+        };
+        break;
+      case Unreadable::NamedPipe: {
+        // The pipe's writer already holds all ten lines a reader takes, so a
+        // reader that opened it would get a reading rather than wait for ever.
+        const std::string tenLines = kReading + Lines({"116"});
+        ASSERT_EQ(mkfifo(localPath.constData(), 0600), 0);
+        writer = open(localPath.constData(), O_RDWR | O_NONBLOCK);
+        ASSERT_GE(writer, 0);
+        ASSERT_EQ(write(writer, tenLines.data(), tenLines.size()), static_cast<ssize_t>(tenLines.size()));
+        break;
+      }
+      case Unreadable::ReadFails:
+        // A regular file that opens, but whose first read fails.
+        ASSERT_EQ(symlink("/proc/self/mem", localPath.constData()), 0);
+        break;
     }
-    ExpectFileRefused(Open(PathOf(c.file), c.onChosen));
+    ExpectFileRefused(Open(path, onChosen));
     if (writer >= 0) close(writer);
   }
 }

@@ -119,7 +119,7 @@ class OpenReadingTest : public EntryFormTest {
 
   // After an open that stopped before the analysis or at its checks.
   void ExpectFormKept() {
-    EXPECT_EQ(FormInstance<frmMain>::Existing(), &form());
+    ASSERT_EQ(FormInstance<frmMain>::Existing(), &form());
     EXPECT_EQ(FormInstance<frmFengShuiFourPillar>::Existing(), nullptr);
   }
 
