@@ -64,8 +64,8 @@ TEST_F(OpenReadingTest, RestoresTheFormAndAnalysesItAsTheButtonDoes) {
 struct CheckedCase {
   const char* label;
   std::string bytes;
-  FormState shown;           // the restored form the name check keeps
-  const char* zoneOffset;    // stored once a name is typed; nullptr: not analysed
+  FormState shown;         // the restored form the name check keeps
+  const char* zoneOffset;  // stored once a name is typed; nullptr: not analysed
 };
 
 TEST_F(OpenReadingTest, AFailedCheckKeepsTheFormWithTheRestoredValuesAndTheSavedZone) {
