@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <functional>
 
-#include "shell/twips.h"
 
 namespace {
 
@@ -50,25 +49,6 @@ TEST(AboutBox, CaptionAndFixedSize) {
   frmAbout about;
   EXPECT_EQ(about.windowTitle(), QStringLiteral("Tavrin v1.55"));
   EXPECT_EQ(about.minimumSize(), about.maximumSize());
-}
-
-TEST(AboutBox, ControlsSitWhereTheLayoutPutsThem) {
-  using tavrin::TwipRect;
-  struct Case {
-    const char* name;
-    QRect place;
-  };
-  const Case cases[] = {
-      {"Label2", TwipRect(840, 45, 4140, 345)},     {"Label1", TwipRect(840, 390, 6165, 1455)},
-      {"lblHomePage", TwipRect(2955, 1845, 4050, 195)}, {"Label3", TwipRect(120, 2280, 6885, 435)},
-      {"lblCobrand", TwipRect(4710, 2715, 2295, 195)},  {"cmdOK", TwipRect(5745, 3120, 1260, 345)},
-  };
-  frmAbout about;
-  for (const Case& c : cases) {
-    auto* control = about.findChild<QWidget*>(QString::fromLatin1(c.name));
-    ASSERT_NE(control, nullptr) << c.name;
-    EXPECT_EQ(control->geometry(), c.place) << c.name;
-  }
 }
 
 TEST(AboutBox, NothingIsCutOffOrOverlaps) {
