@@ -12,8 +12,11 @@
 #include <QShortcut>
 #include <QTabBar>
 
+#include "chart/cast_chart.h"
 #include "chart/chart_window_texts.h"
 #include "chart/clipboard_guard.h"
+#include "chart/frmSave.h"
+#include "chart/reading_report.h"
 #include "entry/frmMain.h"
 #include "shell/app_font.h"
 #include "shell/app_text.h"
@@ -108,6 +111,7 @@ frmFengShuiFourPillar::frmFengShuiFourPillar(QWidget* parent) : tavrin::MainForm
   connect(TS, &QTabBar::currentChanged, this, &frmFengShuiFourPillar::TS_Click);
   connect(new QShortcut(QKeySequence::NextChild, this), &QShortcut::activated, this, [this] { SelectNextTab(1); });
   connect(new QShortcut(QKeySequence::PreviousChild, this), &QShortcut::activated, this, [this] { SelectNextTab(-1); });
+  connect(cmdSave, &QPushButton::clicked, this, &frmFengShuiFourPillar::cmdSave_Click);
   connect(cmdBack, &QPushButton::clicked, this, &frmFengShuiFourPillar::cmdBack_Click);
   connect(mnuBack, &QAction::triggered, this, &frmFengShuiFourPillar::mnuBack_Click);
   connect(mnuExit, &QAction::triggered, this, &frmFengShuiFourPillar::mnuExit_Click);
@@ -236,6 +240,16 @@ void frmFengShuiFourPillar::BringToFront(QFrame& page) {
   // controls out of the keyboard's reach.
   page.raise();
   for (QFrame* other : fraSubject) other->setVisible(other == &page);
+}
+
+void frmFengShuiFourPillar::cmdSave_Click() {
+  // The reading replaces whatever the report window held; the paragraphs are
+  // read from the pages, year first.
+  frmSave& report = tavrin::FormInstance<frmSave>::Get();
+  tavrin::ComposeReadingReport(
+      *report.RTB, modFengShuiFourPillar::PillarCells,
+      {lblCaption[3]->text(), lblCaption[2]->text(), lblCaption[1]->text(), lblCaption[0]->text()});
+  report.exec();
 }
 
 void frmFengShuiFourPillar::cmdBack_Click() { mnuBack_Click(); }

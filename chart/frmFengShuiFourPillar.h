@@ -47,6 +47,7 @@ class frmFengShuiFourPillar : public tavrin::MainForm {
   QAction* mnuExit;
 
   void TS_Click();
+  void cmdSave_Click();
   void cmdBack_Click();
   void mnuBack_Click();
   void mnuExit_Click();

@@ -1,0 +1,101 @@
+#include "chart/frmSave.h"
+
+#include <QIODevice>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "chart/cast_chart.h"
+#include "chart/clipboard_guard.h"
+#include "chart/entered_longitude.h"
+#include "chart/reading_file.h"
+#include "chart/reading_printer.h"
+#include "chart/safe_save.h"
+#include "chart/save_file_dialog.h"
+#include "shell/app_font.h"
+#include "shell/app_text.h"
+#include "shell/main_form.h"
+#include "shell/twips.h"
+
+using tavrin::TwipRect;
+
+namespace {
+
+// Layout in twips (left, top, width, height). The link lines above RTB and
+// the brand frame below the buttons keep their places free.
+constexpr int kClientWidth = 6525, kClientHeight = 5655;
+const QRect kRTB = TwipRect(30, 390, 6465, 3975);
+const QRect kSavePdf = TwipRect(2925, 4410, 1245, 345);
+const QRect kSave = TwipRect(4200, 4410, 1125, 345);
+const QRect kPrint = TwipRect(5355, 4410, 1125, 345);
+constexpr double kReadingPointSize = 9.75;
+
+QPushButton* MakeButton(QWidget& parent, const char* name, const char* caption, const QRect& rect) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), &parent);
+  button->setObjectName(QLatin1String(name));
+  button->setGeometry(rect);
+  button->setAutoDefault(false);  // Enter in the dialog saves nothing by surprise
+  return button;
+}
+
+}  // namespace
+
+frmSave::frmSave(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frmSave"));
+  setWindowTitle(QString::fromLatin1(tavrin::kWindowCaption));
+  setFont(tavrin::AppFont());
+
+  RTB = new QTextEdit(this);
+  RTB->setObjectName(QStringLiteral("RTB"));
+  RTB->setGeometry(kRTB);
+  RTB->setFont(tavrin::AppFont(kReadingPointSize));
+  RTB->setReadOnly(true);
+  cmdSavePdf = MakeButton(*this, "cmdSavePdf", "Save as &PDF", kSavePdf);
+  cmdSave = MakeButton(*this, "cmdSave", "&Save", kSave);
+  cmdPrint = MakeButton(*this, "cmdPrint", "&Print", kPrint);
+
+  RTBGuard = new tavrin::ClipboardGuard(*RTB);
+
+  connect(cmdSavePdf, &QPushButton::clicked, this, &frmSave::cmdSavePdf_Click);
+  connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
+  connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
+
+  tavrin::FixAndCentre(*this, tavrin::TwipSize(kClientWidth, kClientHeight));
+  Form_Load();
+}
+
+void frmSave::Form_Load() { RTB->clear(); }
+
+void frmSave::cmdSave_Click() {
+  const QString path =
+      tavrin::AskSaveFileName(*this, QStringLiteral("Rich Text Format (*.baz)"), QStringLiteral("baz"));
+  if (path.isEmpty()) return;
+  // The file holds the birth details of the chart, never the report text.
+  const QByteArray reading = QByteArray::fromStdString(
+      tavrin::ComposeReading(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::EnteredLongitude));
+  const QString failure = tavrin::SaveSafely(path, [&reading](QIODevice& file) { file.write(reading); });
+  if (!failure.isEmpty()) ShowNotSaved(QStringLiteral("The reading was not saved."), failure);
+}
+
+void frmSave::cmdPrint_Click() {
+  // With nothing selected the whole reading is printed.
+  QTextCursor cursor = RTB->textCursor();
+  cursor.clearSelection();
+  RTB->setTextCursor(cursor);
+  if (!tavrin::PrintOnDefaultPrinter(*RTB->document())) {
+    QMessageBox::information(this, QString::fromLatin1(tavrin::kApplicationTitle),
+                             QStringLiteral("There is no printer to print to."));
+  }
+}
+
+void frmSave::cmdSavePdf_Click() {
+  const QString path = tavrin::AskSaveFileName(*this, QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
+  if (path.isEmpty()) return;
+  const QString failure = tavrin::SaveAsPdf(*RTB->document(), path);
+  if (!failure.isEmpty()) ShowNotSaved(QStringLiteral("The reading was not saved as a PDF file."), failure);
+}
+
+void frmSave::ShowNotSaved(const QString& what, const QString& reason) {
+  QMessageBox::warning(this, QString::fromLatin1(tavrin::kApplicationTitle), what + QStringLiteral("\n\n") + reason);
+}
