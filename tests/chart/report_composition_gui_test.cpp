@@ -133,6 +133,21 @@ TEST_F(ReportTest, EachPressStartsTheReadingAfreshAndEndsItWithTheFooter) {
   EXPECT_EQ(readings[0].count(kFooter), 4);
 }
 
+// The report window is new at every press, so composing must itself replace
+// what the box holds.
+TEST(ReadingReport, ComposingReplacesWhatTheBoxHeld) {
+  std::array<std::string, kPillarCellCount> cells{};
+  cells[0] = "+Wood [Jia]";
+  const std::array<QString, 4> paragraphs = {"Year.", "Month.", "Day.", "Hour."};
+  QTextEdit box;
+  box.setPlainText(QStringLiteral("earlier text"));
+  ComposeReadingReport(box, cells, paragraphs);
+  const QString once = box.toPlainText();
+  ComposeReadingReport(box, cells, paragraphs);
+  EXPECT_EQ(box.toPlainText(), once);
+  EXPECT_TRUE(once.startsWith(QStringLiteral("The Year Pillar\nYear.\n\n+Wood [Jia]\n"))) << once.toStdString();
+}
+
 TEST_F(ReportTest, TheReadingLeavesOutTheInterpretationsAndTheLuckPeriods) {
   frmFengShuiFourPillar& chart = Cast(testing::OneHiddenStemBirth());
   // Interpretation lines other than the stem labels the cells share with them.
