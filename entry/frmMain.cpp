@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "chart/cast_chart.h"
+#include "chart/entered_longitude.h"
 #include "chart/frmFengShuiFourPillar.h"
 #include "engine/vocabulary.h"
 #include "entry/click_label.h"
@@ -284,6 +285,8 @@ void frmMain::StoreBirthDetails() {
   // mean time is the clock time.
   const std::optional<double> longitude = tavrin::ParseLongitude(txtLongitude->text().trimmed().toStdString());
   birth.Longitude = longitude ? *longitude : 15 * tavrin::ZoneHoursEast(zoneHours, zoneMinutes);
+  // A saved reading keeps the typed longitude, and only a typed one.
+  modFengShuiFourPillar::EnteredLongitude = longitude;
   const bool male = optMale->isChecked();
   birth.GenderText = male ? "Male" : "Female";
   birth.GenderSign = male ? 1 : -1;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "chart/entered_longitude.h"
 #include "tests/entry/open_reading_fixture.h"
 
 namespace entry_test {
@@ -21,6 +22,7 @@ struct AnalysedCase {
   const char* label;
   std::string bytes;
   BirthDetails stored;  // what the analysis stores from the restored form
+  std::optional<double> entered;  // the longitude the form hands to a later save
 };
 
 // Every case opens over the form kBefore shows (zone "5" "0", longitude
@@ -29,34 +31,36 @@ TEST_F(OpenReadingTest, RestoresTheFormAndAnalysesItAsTheButtonDoes) {
   const AnalysedCase cases[] = {
       {"saved reading, minute 0, zone east",
        Saved({"Ann Lee", 1984, "February", 2, 10, 10, 0, 0, "8", 0, "Male", 1}),
-       {"Ann Lee", 1984, "February", 2, 10, 10, 0, 0, "8", 120, "Male", 1}},
+       {"Ann Lee", 1984, "February", 2, 10, 10, 0, 0, "8", 120, "Male", 1}, std::nullopt},
       {"characters the codec cannot carry, minute 59, half-hour zone, longitude",
        Saved({"Zo\u00EB M\u00FCller \u674E", 2050, "December", 12, 31, 23, 59, 58, "5.5", 0, "Female", -1}, 116),
-       {"Zo\u00EB Mller ?", 2050, "December", 12, 31, 23, 59, 58, "5.5", 116, "Female", -1}},
+       {"Zo\u00EB Mller ?", 2050, "December", 12, 31, 23, 59, 58, "5.5", 116, "Female", -1}, 116},
       {"zone and longitude west",
        Saved({"Al", 1901, "January", 1, 1, 0, 1, 0, "-3.5", 0, "Male", 1}, -74.5),
-       {"Al", 1901, "January", 1, 1, 0, 1, 0, "-3.5", -74.5, "Male", 1}},
+       {"Al", 1901, "January", 1, 1, 0, 1, 0, "-3.5", -74.5, "Male", 1}, -74.5},
       {"gender in lower case", Lines({"Ann", "1984", "May", "5", "1", "2", "3", "8", "male"}),
-       {"Ann", 1984, "May", 5, 5, 1, 2, 3, "8", 120, "Female", -1}},
+       {"Ann", 1984, "May", 5, 5, 1, 2, 3, "8", 120, "Female", -1}, std::nullopt},
       {"four lines", Lines({"Ann", "1999", "July", "4"}),
-       {"Ann", 1999, "July", 7, 4, 5, 6, 7, "-5", -75, "Female", -1}},
+       {"Ann", 1999, "July", 7, 4, 5, 6, 7, "-5", -75, "Female", -1}, std::nullopt},
       {"bytes below the codec offset",
        Encoded("An") + "\x05" + Encoded("n") + "\r\n" + Encoded("19") + "\x0B" + Encoded("84") + "\r\n" +
            Lines({"May", "5", "1", "2", "3", "8", "Male"}),
-       {"Ann", 1984, "May", 5, 5, 1, 2, 3, "8", 120, "Male", 1}},
+       {"Ann", 1984, "May", 5, 5, 1, 2, 3, "8", 120, "Male", 1}, std::nullopt},
       {"values no control takes",
        Lines({"Ann", "1900", "march", "32", "24", "60", "60", "15", "Male", "200"}),
-       {"Ann", 1950, "March", 3, 3, 5, 6, 7, "-5", 10, "Male", 1}},
+       {"Ann", 1950, "March", 3, 3, 5, 6, 7, "-5", 10, "Male", 1}, 10},
       {"empty values and an empty tenth line", Lines({"Ann", "", "", "", "", "", "", "", "Male", ""}),
-       {"Ann", 1950, "March", 3, 3, 5, 6, 7, "-5", 10, "Male", 1}},
+       {"Ann", 1950, "March", 3, 3, 5, 6, 7, "-5", 10, "Male", 1}, 10},
   };
   for (const AnalysedCase& c : cases) {
     SCOPED_TRACE(c.label);
     FreshForm();
     Prefill();
     modFengShuiFourPillar::BirthDetails = Sentinel();
+    modFengShuiFourPillar::EnteredLongitude = 999;
     EXPECT_TRUE(Open(Write("reading.baz", c.bytes)).empty());
     EXPECT_EQ(Fields(modFengShuiFourPillar::BirthDetails), Fields(c.stored));
+    EXPECT_EQ(modFengShuiFourPillar::EnteredLongitude, c.entered);
     ExpectChartShown();
   }
 }
