@@ -16,9 +16,11 @@ namespace tavrin {
 
 QIcon AppIcon() {
   RegisterShellResources();
+  // Only the small picture: an X server is sent every size of a window's
+  // icon each time a window is created, and the main windows are created at
+  // every swap. The large picture is installed for the desktop's launchers.
   QIcon icon;
   icon.addFile(QStringLiteral(":/shell/tavrin-48.png"), QSize(48, 48));
-  icon.addFile(QStringLiteral(":/shell/tavrin-256.png"), QSize(256, 256));
   return icon;
 }
 
