@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,7 +21,12 @@
 #include "entry/frmMain.h"
 #include "shell/app_font.h"
 #include "shell/app_text.h"
+#include "shell/brand_frame.h"
 #include "shell/form_instance.h"
+#include "shell/help_menu.h"
+#include "shell/link_captions.h"
+#include "shell/link_label.h"
+#include "shell/page_address.h"
 #include "shell/twips.h"
 
 using tavrin::TwipRect;
@@ -102,6 +108,7 @@ frmFengShuiFourPillar::frmFengShuiFourPillar(QWidget* parent) : tavrin::MainForm
   Paint(*Label1, Qt::white, kTitleBack);
   BuildTabStrip(*client);
   BuildButtons(*client);
+  BuildLinks(*client);
 
   txtYearGuard = new tavrin::ClipboardGuard(*txtYear);
   txtMonthGuard = new tavrin::ClipboardGuard(*txtMonth);
@@ -133,6 +140,7 @@ void frmFengShuiFourPillar::BuildMenu() {
   mnuSep->setObjectName(QStringLiteral("mnuSep"));
   mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
   mnuExit->setObjectName(QStringLiteral("mnuExit"));
+  tavrin::AddHelpMenus(*menuBar(), *this);
 }
 
 void frmFengShuiFourPillar::BuildTabStrip(QWidget& client) {
@@ -218,6 +226,21 @@ void frmFengShuiFourPillar::BuildButtons(QWidget& client) {
   cmdBack = new QPushButton(QStringLiteral("&Back"), &client);
   cmdBack->setObjectName(QStringLiteral("cmdBack"));
   cmdBack->setGeometry(TwipRect(6795, 4440, 1215, 350));
+}
+
+// The two link lines above the title and the brand frame below the tab strip.
+void frmFengShuiFourPillar::BuildLinks(QWidget& client) {
+  Label14 = tavrin::PlaceLink(client, "Label14", tavrin::kForumCaption, tavrin::kHomePage,
+                              TwipRect(1740, 0, 4830, 195));
+  Label3 = tavrin::PlaceLink(client, "Label3", tavrin::VisitNowCaption(), tavrin::kHomePage,
+                             TwipRect(1920, 240, 4470, 195));
+  // One pixel lower than its place in twips, whose top row is the tab strip's last.
+  const tavrin::BrandFrame brand = tavrin::MakeBrandFrame(client, TwipRect(60, 3935, 6585, 855).translated(0, 1),
+                                                          TwipRect(120, 165, 6225, 615));
+  fraFullBrand = brand.frame;
+  lblCobrand = brand.cobrand;
+  lblFullBrand = brand.fullBrand;
+  lblCobrand->raise();
 }
 
 void frmFengShuiFourPillar::TS_Click() {

@@ -6,6 +6,7 @@
 
 class QAction;
 class QFrame;
+class QGroupBox;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -14,6 +15,7 @@ class QTabBar;
 
 namespace tavrin {
 class ClipboardGuard;
+class LinkLabel;
 }
 
 // The chart window: the four pillars, their interpretations and the luck
@@ -45,6 +47,11 @@ class frmFengShuiFourPillar : public tavrin::MainForm {
   QAction* mnuBack;
   QAction* mnuSep;
   QAction* mnuExit;
+  tavrin::LinkLabel* Label14;
+  tavrin::LinkLabel* Label3;
+  QGroupBox* fraFullBrand;
+  tavrin::LinkLabel* lblCobrand;
+  tavrin::LinkLabel* lblFullBrand;
 
   void TS_Click();
   void cmdSave_Click();
@@ -58,9 +65,9 @@ class frmFengShuiFourPillar : public tavrin::MainForm {
   QFrame* BuildPillarPage(QWidget& tabArea, int page, std::array<QLabel*, 5>& cells, QPlainTextEdit*& box);
   QFrame* BuildLuckPage(QWidget& tabArea);
   void BuildButtons(QWidget& client);
+  void BuildLinks(QWidget& client);
   void SelectNextTab(int step);
   void BringToFront(QFrame& page);
-  void GoBack();
 
   // Empty the clipboard on each event of their box, while it holds our copy.
   tavrin::ClipboardGuard* txtYearGuard;

@@ -1,5 +1,6 @@
 #include "chart/frmSave.h"
 
+#include <QGroupBox>
 #include <QIODevice>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,7 +16,11 @@
 #include "chart/save_file_dialog.h"
 #include "shell/app_font.h"
 #include "shell/app_text.h"
+#include "shell/brand_frame.h"
+#include "shell/link_captions.h"
+#include "shell/link_label.h"
 #include "shell/main_form.h"
+#include "shell/page_address.h"
 #include "shell/twips.h"
 
 using tavrin::TwipRect;
@@ -30,6 +35,8 @@ const QRect kSavePdf = TwipRect(2925, 4410, 1245, 345);
 const QRect kSave = TwipRect(4200, 4410, 1125, 345);
 const QRect kPrint = TwipRect(5355, 4410, 1125, 345);
 constexpr double kReadingPointSize = 9.75;
+// The top link lines are narrower here than on the chart window.
+constexpr double kLinkLinePointSize = 7.5;
 
 QPushButton* MakeButton(QWidget& parent, const char* name, const char* caption, const QRect& rect) {
   auto* button = new QPushButton(QString::fromLatin1(caption), &parent);
@@ -54,6 +61,7 @@ frmSave::frmSave(QWidget* parent) : QDialog(parent) {
   cmdSavePdf = MakeButton(*this, "cmdSavePdf", "Save as &PDF", kSavePdf);
   cmdSave = MakeButton(*this, "cmdSave", "&Save", kSave);
   cmdPrint = MakeButton(*this, "cmdPrint", "&Print", kPrint);
+  BuildLinks();
 
   RTBGuard = new tavrin::ClipboardGuard(*RTB);
 
@@ -63,6 +71,22 @@ frmSave::frmSave(QWidget* parent) : QDialog(parent) {
 
   tavrin::FixAndCentre(*this, tavrin::TwipSize(kClientWidth, kClientHeight));
   Form_Load();
+}
+
+// The two link lines above the reading and the brand frame below the buttons.
+void frmSave::BuildLinks() {
+  Label14 = tavrin::PlaceLink(*this, "Label14", tavrin::kForumCaption, tavrin::kHomePage,
+                              TwipRect(1147, 0, 4230, 195));
+  // One pixel lower than its place in twips, which shares a pixel row with Label14.
+  Label1 = tavrin::PlaceLink(*this, "Label1", tavrin::VisitNowCaption(), tavrin::kHomePage,
+                             TwipRect(1267, 180, 3990, 195).translated(0, 1));
+  for (tavrin::LinkLabel* line : {Label14, Label1}) line->setFont(tavrin::AppFont(kLinkLinePointSize));
+  const tavrin::BrandFrame brand =
+      tavrin::MakeBrandFrame(*this, TwipRect(30, 4800, 6465, 855), TwipRect(120, 165, 6225, 615));
+  fraFullBrand = brand.frame;
+  lblCobrand = brand.cobrand;
+  lblFullBrand = brand.fullBrand;
+  lblFullBrand->raise();
 }
 
 void frmSave::Form_Load() { RTB->clear(); }

@@ -2,11 +2,13 @@
 
 #include <QDialog>
 
+class QGroupBox;
 class QPushButton;
 class QTextEdit;
 
 namespace tavrin {
 class ClipboardGuard;
+class LinkLabel;
 }
 
 // The report window: shows the composed reading in RTB and saves the chart's
@@ -21,6 +23,11 @@ class frmSave : public QDialog {
   QPushButton* cmdSavePdf;
   QPushButton* cmdSave;
   QPushButton* cmdPrint;
+  tavrin::LinkLabel* Label14;
+  tavrin::LinkLabel* Label1;
+  QGroupBox* fraFullBrand;
+  tavrin::LinkLabel* lblCobrand;
+  tavrin::LinkLabel* lblFullBrand;
 
   void Form_Load();
   void cmdSave_Click();
@@ -28,6 +35,7 @@ class frmSave : public QDialog {
   void cmdSavePdf_Click();
 
  private:
+  void BuildLinks();
   void ShowNotSaved(const QString& what, const QString& reason);
 
   // Empties the clipboard on each event of RTB, while it holds our copy.

@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,7 +26,13 @@
 #include "entry/open_reading_file.h"
 #include "shell/app_font.h"
 #include "shell/app_text.h"
+#include "shell/brand_frame.h"
 #include "shell/form_instance.h"
+#include "shell/help_menu.h"
+#include "shell/link_captions.h"
+#include "shell/link_label.h"
+#include "shell/page_address.h"
+#include "shell/startup.h"
 #include "shell/twips.h"
 
 namespace {
@@ -68,6 +76,7 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   setFont(tavrin::AppFont());
   auto* client = Make<QWidget>(this, "client");
   setCentralWidget(client);
+  BuildMenu();
 
   lblDescription = Make<QLabel>(client, "lblDescription", kDescription);
   lblDescription->setWordWrap(true);
@@ -138,7 +147,9 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   cmdCalculation->setFont(tavrin::AppFont(8.25, true));
 
   PlaceControls();
+  BuildLinks(*client);
 
+  connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
   connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
   connect(lblTimeZone, &tavrin::ClickLabel::clicked, this, &frmMain::lblTimeZone_Click);
   connect(cmdCalculation, &QPushButton::clicked, this, &frmMain::cmdCalculation_Click);
@@ -147,6 +158,28 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   // The client area keeps its size whatever bars the window carries above it.
   client->setFixedSize(tavrin::TwipSize(kClientWidth, kClientHeight));
   tavrin::FixAndCentre(*this, sizeHint());
+}
+
+void frmMain::BuildMenu() {
+  menuBar()->setObjectName(QStringLiteral("menuBar"));
+  mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+  mnuFile->setObjectName(QStringLiteral("mnuFile"));
+  mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+  mnuExit->setObjectName(QStringLiteral("mnuExit"));
+  tavrin::AddHelpMenus(*menuBar(), *this);
+}
+
+// The forum link above the controls and the brand frame below them.
+void frmMain::BuildLinks(QWidget& client) {
+  using tavrin::TwipRect;
+  Label14 = tavrin::PlaceLink(client, "Label14", tavrin::EntryForumCaption(), tavrin::kHomePage,
+                              TwipRect(1567, 0, 4950, 435));
+  const tavrin::BrandFrame brand =
+      tavrin::MakeBrandFrame(client, TwipRect(0, 4200, 8025, 855), TwipRect(120, 165, 7785, 615));
+  fraFullBrand = brand.frame;
+  lblCobrand = brand.cobrand;
+  lblFullBrand = brand.fullBrand;
+  lblCobrand->raise();  // until the start-up draw chooses
 }
 
 void frmMain::PlaceControls() {
@@ -300,4 +333,12 @@ void frmMain::cmdCalculation_Click() {
   static_cast<void>(modFengShuiFourPillar::CastChart());
   tavrin::FormInstance<frmFengShuiFourPillar>::Get().show();
   CloseForSwap();
+}
+
+void frmMain::mnuExit_Click() { close(); }
+
+void ShowEntryForm(tavrin::FrontFrameLabel front) {
+  frmMain& form = tavrin::FormInstance<frmMain>::Get();
+  form.show();
+  tavrin::RaiseFrontFrameLabel(front, *form.lblCobrand, *form.lblFullBrand);
 }

@@ -1,16 +1,20 @@
 #pragma once
 
+#include "shell/frame_label_draw.h"
 #include "shell/main_form.h"
 
+class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
 namespace tavrin {
 class ClickLabel;
+class LinkLabel;
 }
 
 // The entry form: the person's name, date and time of birth, time zone,
@@ -50,16 +54,30 @@ class frmMain : public tavrin::MainForm {
   QRadioButton* optMale;
   QRadioButton* optFemale;
   QPushButton* cmdCalculation;
+  QMenu* mnuFile;
+  QAction* mnuExit;
+  tavrin::LinkLabel* Label14;
+  QGroupBox* fraFullBrand;
+  tavrin::LinkLabel* lblCobrand;
+  tavrin::LinkLabel* lblFullBrand;
 
   void lblTimeZone_Click();
   void cmdOpen_Click();
   void cmdCalculation_Click();
+  void mnuExit_Click();
 
  private:
   void Form_Load();
+  void BuildMenu();
+  void BuildLinks(QWidget& client);
   void PlaceControls();
   bool ValidateBirthDetails();
   bool CheckLongitude();
   void ShowCheckMessage(const char* text, bool error);
   void StoreBirthDetails();
 };
+
+// Start-up shows the entry form with the drawn one of its two frame labels
+// in front. A form created later, by Back, keeps its own order (lblCobrand
+// in front).
+void ShowEntryForm(tavrin::FrontFrameLabel front);

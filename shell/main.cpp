@@ -1,7 +1,6 @@
 #include <QApplication>
 
 #include "entry/frmMain.h"
-#include "shell/form_instance.h"
 #include "shell/instance_lock.h"
 #include "shell/startup.h"
 
@@ -9,7 +8,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);  // window swaps must not end the program
   tavrin::InstanceLock lock;
-  if (!tavrin::StartUp(lock, [](tavrin::FrontFrameLabel) { tavrin::FormInstance<frmMain>::Get().show(); }))
-    return 0;
+  if (!tavrin::StartUp(lock, ShowEntryForm)) return 0;
   return QApplication::exec();
 }
