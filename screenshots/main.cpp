@@ -1,0 +1,113 @@
+// Renders the README's screenshots of the sample chart (10 February 1984,
+// 10:30, China Coast Time, 116 E, a man): the entry form, the time-zone
+// picker, the five pages of the chart window, the report window and the
+// About box, each a PNG file in the folder named on the command line.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabBar>
+#include <QTimer>
+
+#include <array>
+#include <cstdio>
+#include <functional>
+
+#include "chart/frmFengShuiFourPillar.h"
+#include "entry/frmMain.h"
+#include "entry/frmTimeZone.h"
+#include "shell/form_instance.h"
+
+namespace {
+
+using tavrin::FormInstance;
+
+QDir output;
+bool allSaved = true;
+
+void Save(QWidget& window, const char* name) {
+  QCoreApplication::processEvents();  // finish pending layout before rendering
+  const QString path = output.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+  const bool saved = window.grab().save(path);
+  std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+  allSaved = allSaved && saved;
+}
+
+// Acts on the next modal window, once the call that shows it has opened it.
+void WhenModal(std::function<void(QWidget&)> act) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act)] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      poll->deleteLater();
+      poll->stop();
+      act(*modal);
+    }
+  });
+  poll->start(10);
+}
+
+void Choose(QComboBox& list, const char* entry) { list.setCurrentIndex(list.findText(QString::fromLatin1(entry))); }
+
+void FillSamplePerson(frmMain& entry) {
+  entry.txtName->setText(QStringLiteral("Sample Person"));
+  Choose(*entry.cboMonth, "February");
+  Choose(*entry.cboDate, "10");
+  Choose(*entry.cboYear, "1984");
+  Choose(*entry.cboHH, "10");
+  Choose(*entry.cboMM, "30");
+  entry.txtLongitude->setText(QStringLiteral("116 E"));
+}
+
+// Picks China Coast Time in the picker, as a double-click on its row does.
+void PickChinaCoastTime(QWidget& window) {
+  auto& picker = static_cast<frmTimeZone&>(window);
+  const QList<QListWidgetItem*> rows =
+      picker.lstTimeZone->findItems(QStringLiteral("China Coast Time,CCT,-8.0"), Qt::MatchExactly);
+  if (!rows.isEmpty()) {
+    picker.lstTimeZone->setCurrentItem(rows.first());
+    picker.lstTimeZone->scrollToItem(rows.first(), QAbstractItemView::PositionAtCenter);
+  }
+  Save(picker, "time-zone-picker");
+  picker.lstTimeZone_DblClick();
+}
+
+void SaveAndClose(QWidget& window, const char* name) {
+  Save(window, name);
+  window.close();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    return 2;
+  }
+  output = QDir(QString::fromLocal8Bit(argv[1]));
+  output.mkpath(QStringLiteral("."));
+
+  ShowEntryForm(tavrin::FrontFrameLabel::Cobrand);
+  frmMain& entry = FormInstance<frmMain>::Get();
+  FillSamplePerson(entry);
+  WhenModal(PickChinaCoastTime);
+  entry.lblTimeZone_Click();
+  Save(entry, "entry-form");
+
+  entry.cmdCalculation_Click();
+  frmFengShuiFourPillar& chart = FormInstance<frmFengShuiFourPillar>::Get();
+  constexpr std::array<const char*, 5> kPages = {"chart-year", "chart-month", "chart-day", "chart-hour", "chart-luck"};
+  for (int tab = 0; tab < 5; ++tab) {
+    chart.TS->setCurrentIndex(tab);
+    Save(chart, kPages[tab]);
+  }
+  chart.TS->setCurrentIndex(0);
+
+  WhenModal([](QWidget& report) { SaveAndClose(report, "report"); });
+  chart.cmdSave_Click();
+  WhenModal([](QWidget& about) { SaveAndClose(about, "about"); });
+  chart.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+  return allSaved ? 0 : 1;
+}
