@@ -74,6 +74,9 @@ class EntryFormTest : public ::testing::Test {
 
   frmMain& form() { return *form_; }
 
+  // Works on a form the program itself created (after Back, say).
+  void AdoptForm(frmMain& created) { form_ = &created; }
+
   static void Choose(QComboBox* list, const QString& entry) {
     const int index = list->findText(entry);
     ASSERT_GE(index, 0) << entry.toStdString();
