@@ -22,6 +22,7 @@ constexpr int kQuitHeight = 375;
 
 frmTimeZone::frmTimeZone(QWidget* parent)
     : QDialog(parent), lstTimeZone(new QListWidget(this)), cmdQuit(new QPushButton(QStringLiteral("&Quit"), this)) {
+  setObjectName(QStringLiteral("frmTimeZone"));
   setWindowTitle(tavrin::kWindowCaption);
   setFont(tavrin::AppFont());
 
