@@ -14,7 +14,7 @@
 #include "chart/entered_longitude.h"
 #include "chart/frmSave.h"
 #include "tests/chart/chart_window_fixture.h"
-#include "tests/chart/report_modal.h"
+#include "tests/modal_windows.h"
 
 namespace tavrin::testing {
 

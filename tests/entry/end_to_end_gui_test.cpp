@@ -48,7 +48,7 @@ class EndToEndTest : public OpenReadingTest {
 
   // Opens the picker from the form and double-clicks the row showing `zone`.
   void PickZone(const QString& zone) {
-    OnModal<frmTimeZone> onPicker([&](frmTimeZone& picker) {
+    WhenModal<frmTimeZone> onPicker([&](frmTimeZone& picker) {
       const auto rows = picker.lstTimeZone->findItems(zone, Qt::MatchExactly);
       ASSERT_EQ(rows.size(), 1) << zone.toStdString();
       picker.lstTimeZone->scrollToItem(rows[0]);
@@ -67,8 +67,8 @@ class EndToEndTest : public OpenReadingTest {
 
   // On the chart window: Save, then the report window's Save into `path`.
   static void SaveReading(frmFengShuiFourPillar& chart, const QString& path) {
-    OnModal<frmSave> onReport([&](frmSave& report) {
-      OnModal<QFileDialog> onDialog([&](QFileDialog& dialog) {
+    WhenModal<frmSave> onReport([&](frmSave& report) {
+      WhenModal<QFileDialog> onDialog([&](QFileDialog& dialog) {
         dialog.selectFile(path);
         static_cast<QDialog&>(dialog).accept();  // as the Save button does
       });

@@ -17,11 +17,14 @@
 #include "chart/frmFengShuiFourPillar.h"
 #include "entry/frmMain.h"
 #include "shell/form_instance.h"
-#include "tests/entry/modal_helpers.h"
+#include "tests/modal_windows.h"
 
 namespace entry_test {
 
 using tavrin::FormInstance;
+using tavrin::testing::MessageAnswerer;
+using tavrin::testing::ShownMessage;
+using tavrin::testing::WhenModal;
 
 // What the user enters on the form; empty texts are left untouched.
 struct Entry {
@@ -97,18 +100,18 @@ class EntryFormTest : public ::testing::Test {
   }
 
   // Presses "Analyze My Ba Zi", answering any message box; returns them.
-  std::vector<Message> Analyze() {
-    MessageCatcher catcher;
+  std::vector<ShownMessage> Analyze() {
+    MessageAnswerer catcher;
     QTest::mouseClick(form().cmdCalculation, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return catcher.messages;
+    return catcher.shown;
   }
 
   // Analyzes with the shared record set to Sentinel() and expects one check
   // message, OK only, titled "Tavrin", with nothing stored and the form open.
   void ExpectRefused(const char* text, QMessageBox::Icon icon) {
     modFengShuiFourPillar::BirthDetails = Sentinel();
-    const std::vector<Message> messages = Analyze();
+    const std::vector<ShownMessage> messages = Analyze();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, text);
     EXPECT_EQ(messages[0].title, "Tavrin");

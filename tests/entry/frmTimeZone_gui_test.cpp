@@ -22,7 +22,7 @@ class TimeZonePickerTest : public EntryFormTest {
   // open. Returns once the picker has closed and is gone.
   void WithPicker(const PickerAction& action) {
     QPointer<frmTimeZone> seen;
-    OnModal<frmTimeZone> onPicker([&](frmTimeZone& picker) {
+    WhenModal<frmTimeZone> onPicker([&](frmTimeZone& picker) {
       seen = &picker;
       // A picker that fails to close would hold the test forever.
       QTimer::singleShot(3000, &picker, [&picker] {

@@ -24,7 +24,7 @@ class OpenFileTest : public OpenReadingTest {
  protected:
   // "Please Check The File." alone, with the form kBefore filled in and the
   // stored record as they were.
-  void ExpectFileRefused(const std::vector<Message>& messages) {
+  void ExpectFileRefused(const std::vector<ShownMessage>& messages) {
     ExpectOneMessage(messages, "Please Check The File.", Icon::Critical);
     ASSERT_NO_FATAL_FAILURE(ExpectFormKept());
     EXPECT_EQ(State(), kBeforeState);
@@ -34,8 +34,8 @@ class OpenFileTest : public OpenReadingTest {
 
 TEST_F(OpenFileTest, TheDialogAsksForAnExistingReadingAndCancelChangesNothing) {
   Prefill();
-  MessageCatcher catcher;
-  OnModal<QFileDialog> onDialog([](QFileDialog& dialog) {
+  MessageAnswerer catcher;
+  WhenModal<QFileDialog> onDialog([](QFileDialog& dialog) {
     EXPECT_EQ(dialog.objectName(), "CD");
     EXPECT_EQ(dialog.windowTitle(), "Select the source file");
     EXPECT_EQ(dialog.nameFilters(), QStringList{"Tavrin (*.baz)"});
@@ -49,7 +49,7 @@ TEST_F(OpenFileTest, TheDialogAsksForAnExistingReadingAndCancelChangesNothing) {
   });
   QTest::mouseClick(form().cmdOpen, Qt::LeftButton);
   EXPECT_EQ(onDialog.seen(), 1);
-  EXPECT_TRUE(catcher.messages.empty());
+  EXPECT_TRUE(catcher.shown.empty());
   ASSERT_NO_FATAL_FAILURE(ExpectFormKept());
   EXPECT_EQ(State(), kBeforeState);
   EXPECT_EQ(Fields(modFengShuiFourPillar::BirthDetails), Fields(Sentinel()));
@@ -75,7 +75,7 @@ TEST_F(OpenFileTest, OnlyAPathEndingInLowerCaseBazIsOpened) {
     Prefill();
     modFengShuiFourPillar::BirthDetails = Sentinel();
     const QString path = Write(c.file, kReading);
-    const std::vector<Message> messages = Open(QFileInfo(path).dir().filePath(c.typed));
+    const std::vector<ShownMessage> messages = Open(QFileInfo(path).dir().filePath(c.typed));
     QFile::remove(path);
     if (c.opened) {
       EXPECT_TRUE(messages.empty());

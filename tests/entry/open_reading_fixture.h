@@ -86,9 +86,9 @@ class OpenReadingTest : public EntryFormTest {
   // dialog's file name box and presses Enter. `onChosen` runs once the dialog
   // has taken the file, before it closes. Answers every message box; returns
   // what they showed.
-  std::vector<Message> Open(const QString& typed, const std::function<void(const QString&)>& onChosen = {}) {
-    MessageCatcher catcher;
-    OnModal<QFileDialog> onDialog([&](QFileDialog& dialog) {
+  std::vector<ShownMessage> Open(const QString& typed, const std::function<void(const QString&)>& onChosen = {}) {
+    MessageAnswerer catcher;
+    WhenModal<QFileDialog> onDialog([&](QFileDialog& dialog) {
       if (onChosen) QObject::connect(&dialog, &QFileDialog::fileSelected, onChosen);
       auto* fileName = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
       if (!fileName) {
@@ -106,7 +106,7 @@ class OpenReadingTest : public EntryFormTest {
     QTest::mouseClick(form().cmdOpen, Qt::LeftButton);
     EXPECT_EQ(onDialog.seen(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return catcher.messages;
+    return catcher.shown;
   }
 
   // After an open that analysed: the chart window has replaced the form.
@@ -123,7 +123,7 @@ class OpenReadingTest : public EntryFormTest {
     EXPECT_EQ(FormInstance<frmFengShuiFourPillar>::Existing(), nullptr);
   }
 
-  static void ExpectOneMessage(const std::vector<Message>& messages, const char* text, QMessageBox::Icon icon) {
+  static void ExpectOneMessage(const std::vector<ShownMessage>& messages, const char* text, QMessageBox::Icon icon) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, text);
     EXPECT_EQ(messages[0].title, "Tavrin");

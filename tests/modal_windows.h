@@ -9,8 +9,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
-// The report window, its save dialog and its message boxes run their own
-// event loops (exec); these helpers act on them from inside those loops.
+// Window tests start modal windows with the real exec(); these helpers act on
+// the modal window from inside its event loop.
 namespace tavrin::testing {
 
 // Runs `action` once on the first window of type Window that becomes the
@@ -42,6 +42,7 @@ struct ShownMessage {
   QString text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QMessageBox::StandardButtons buttons;
+  int buttonCount = 0;
 };
 
 // Answers every message box that opens while it lives by pressing `answer`,
@@ -52,7 +53,8 @@ class MessageAnswerer {
     QObject::connect(&timer_, &QTimer::timeout, [this, answer] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (box == nullptr || !box->isVisible()) return;
-      shown.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+      shown.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                       static_cast<int>(box->buttons().size())});
       if (QAbstractButton* button = box->button(answer)) {
         button->click();
       } else {
