@@ -14,10 +14,12 @@
 #include "chart/reading_entries.h"
 #include "chart/reading_file.h"
 #include "shell/text_codec.h"
+#include "tests/endless_bytes.h"
 
 namespace {
 
 using namespace tavrin;
+using tavrin::testing::EndlessBytes;
 
 void Require(bool holds, const char* promise) {
   if (holds) return;
@@ -84,27 +86,6 @@ void CheckRoundTrip(std::string_view bytes) {
     Require(restored && *restored == *longitude, "an entered longitude comes back exactly");
   }
 }
-
-// A stream that repeats the input without end and counts the bytes taken, so
-// the reader's limits meet lines far longer than the fuzzer's inputs.
-class EndlessBytes : public std::streambuf {
- public:
-  explicit EndlessBytes(std::string_view pattern) : block_(pattern) {
-    while (block_.size() < 4096) block_ += pattern;
-  }
-  std::size_t Taken() const { return handedOut_ - static_cast<std::size_t>(egptr() - gptr()); }
-
- protected:
-  int_type underflow() override {
-    setg(block_.data(), block_.data(), block_.data() + block_.size());
-    handedOut_ += block_.size();
-    return traits_type::to_int_type(block_[0]);
-  }
-
- private:
-  std::string block_;
-  std::size_t handedOut_ = 0;
-};
 
 void CheckEndlessStream(std::string_view pattern) {
   EndlessBytes bytes(pattern);

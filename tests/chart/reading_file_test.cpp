@@ -11,9 +11,12 @@
 #include "chart/reading_entries.h"
 #include "engine/birth_moment.h"
 #include "shell/text_codec.h"
+#include "tests/endless_bytes.h"
 
 namespace tavrin {
 namespace {
+
+using testing::EndlessBytes;
 
 // Saved readings raise every Windows-1252 code by 14; the expected bytes are
 // built here by hand, not through the codec.
@@ -136,26 +139,6 @@ TEST(ReadingFile, CutsLongLinesAndKeepsTheNextOnes) {
   EXPECT_EQ(ReadReading(huge).text[0].size(), kReadingLineLimit);
   EXPECT_LE(static_cast<std::size_t>(huge.tellg()), kReadingByteBudget);
 }
-
-// A stream that never ends, repeating a pattern, and counts the bytes taken.
-class EndlessBytes : public std::streambuf {
- public:
-  explicit EndlessBytes(std::string pattern) : block_(pattern) {
-    while (block_.size() < 4096) block_ += pattern;
-  }
-  std::size_t Taken() const { return handedOut_ - static_cast<std::size_t>(egptr() - gptr()); }
-
- protected:
-  int_type underflow() override {
-    setg(block_.data(), block_.data(), block_.data() + block_.size());
-    handedOut_ += block_.size();
-    return traits_type::to_int_type(block_[0]);
-  }
-
- private:
-  std::string block_;
-  std::size_t handedOut_ = 0;
-};
 
 TEST(ReadingFile, TakesABoundedNumberOfBytesFromAnEndlessStream) {
   std::string allCodes;
