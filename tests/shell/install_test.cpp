@@ -91,6 +91,17 @@ TEST_F(Install, PutsTheProgramsTheirDesktopEntryAndIconsWhereDesktopsFindThem) {
   const auto entry = DesktopEntry(desktop);
   // The entry starts the installed program and shows the installed icon.
   EXPECT_TRUE(fs::is_regular_file(root / "bin" / entry.at("Exec")));
+  // Started through the entry's command, as a desktop does, the program comes
+  // up and stays up (timeout's 124), having stored its first-start date.
+  ScratchDir home;
+  fs::create_directories(home.Path() / "config");
+  fs::create_directories(home.Path() / "runtime");
+  fs::permissions(home.Path() / "runtime", fs::perms::owner_all);
+  const Output started = Shell("cd '" + home.Path().string() + "' && PATH=\"" + (root / "bin").string() +
+                               ":$PATH\" XDG_CONFIG_HOME=config XDG_RUNTIME_DIR=runtime QT_QPA_PLATFORM=offscreen "
+                               "timeout 3 sh -c '" + entry.at("Exec") + "'");
+  EXPECT_EQ(WEXITSTATUS(started.status), 124) << started.text;
+  EXPECT_TRUE(fs::exists(home.Path() / "config" / "Tavrin" / "tavrin.ini"));
   for (const int size : {48, 256}) {
     const std::string dimension = std::to_string(size) + "x" + std::to_string(size);
     const fs::path icon = root / "share/icons/hicolor" / dimension / "apps" / (entry.at("Icon") + ".png");
