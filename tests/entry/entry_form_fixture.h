@@ -107,17 +107,21 @@ class EntryFormTest : public ::testing::Test {
     return catcher.shown;
   }
 
-  // Analyzes with the shared record set to Sentinel() and expects one check
-  // message, OK only, titled "Tavrin", with nothing stored and the form open.
-  void ExpectRefused(const char* text, QMessageBox::Icon icon) {
-    modFengShuiFourPillar::BirthDetails = Sentinel();
-    const std::vector<ShownMessage> messages = Analyze();
+  // Exactly one message box was shown: `text`, `icon`, OK only, titled "Tavrin".
+  static void ExpectOneMessage(const std::vector<ShownMessage>& messages, const char* text, QMessageBox::Icon icon) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, text);
     EXPECT_EQ(messages[0].title, "Tavrin");
     EXPECT_EQ(messages[0].icon, icon);
     EXPECT_EQ(messages[0].buttons, QMessageBox::Ok);
     EXPECT_EQ(messages[0].buttonCount, 1);
+  }
+
+  // Analyzes with the shared record set to Sentinel() and expects one check
+  // message, OK only, titled "Tavrin", with nothing stored and the form open.
+  void ExpectRefused(const char* text, QMessageBox::Icon icon) {
+    modFengShuiFourPillar::BirthDetails = Sentinel();
+    ExpectOneMessage(Analyze(), text, icon);
     EXPECT_EQ(Fields(modFengShuiFourPillar::BirthDetails), Fields(Sentinel()));
     EXPECT_EQ(FormInstance<frmMain>::Existing(), form_);
     EXPECT_EQ(FormInstance<frmFengShuiFourPillar>::Existing(), nullptr);

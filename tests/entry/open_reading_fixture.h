@@ -123,15 +123,6 @@ class OpenReadingTest : public EntryFormTest {
     EXPECT_EQ(FormInstance<frmFengShuiFourPillar>::Existing(), nullptr);
   }
 
-  static void ExpectOneMessage(const std::vector<ShownMessage>& messages, const char* text, QMessageBox::Icon icon) {
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, text);
-    EXPECT_EQ(messages[0].title, "Tavrin");
-    EXPECT_EQ(messages[0].icon, icon);
-    EXPECT_EQ(messages[0].buttons, QMessageBox::Ok);
-    EXPECT_EQ(messages[0].buttonCount, 1);
-  }
-
  private:
   QTemporaryDir folder_;
 };
