@@ -84,7 +84,6 @@ TEST_F(ReportTest, PrintSendsTheWholeReadingToTheDefaultPrinter) {
   EXPECT_FALSE(selectionLeft);
   EXPECT_TRUE(messages.shown.empty());
 
-  // The queue turns the job into a PDF file; wait for it to be complete.
   // The queue keeps each job as a PDF file, put in place once complete.
   QString job;
   const QDeadlineTimer deadline(30000);
