@@ -58,7 +58,7 @@ frmSave::frmSave(QWidget* parent) : QDialog(parent) {
   RTB->setGeometry(kRTB);
   RTB->setFont(tavrin::AppFont(kReadingPointSize));
   RTB->setReadOnly(true);
-  cmdSavePdf = MakeButton(*this, "cmdSavePdf", "Save as &PDF", kSavePdf);
+  cmdSavePdf = MakeButton(*this, "cmdSavePdf", "Save as P&DF", kSavePdf);
   cmdSave = MakeButton(*this, "cmdSave", "&Save", kSave);
   cmdPrint = MakeButton(*this, "cmdPrint", "&Print", kPrint);
   BuildLinks();
@@ -114,7 +114,7 @@ void frmSave::cmdPrint_Click() {
 }
 
 void frmSave::cmdSavePdf_Click() {
-  const QString path = tavrin::AskSaveFileName(*this, QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
+  const QString path = tavrin::AskSaveFileName(*this, QStringLiteral("PDF Document (*.pdf)"), QStringLiteral("pdf"));
   if (path.isEmpty()) return;
   const QString failure = tavrin::SaveAsPdf(*RTB->document(), path);
   if (!failure.isEmpty()) ShowNotSaved(QStringLiteral("The reading was not saved as a PDF file."), failure);

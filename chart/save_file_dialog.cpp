@@ -14,6 +14,9 @@ QString AskSaveFileName(QWidget& parent, const QString& filter, const QString& s
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
+  // The list of types shows the filter's description alone ("Rich Text
+  // Format", not "Rich Text Format (*.baz)").
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setNameFilter(filter);
   dialog.setDefaultSuffix(suffix);
   if (dialog.exec() != QDialog::Accepted) return {};

@@ -65,6 +65,7 @@ TEST_F(SaveTest, TheSaveDialogStartsEmptyAndOffersReadingFiles) {
   Save(MeiLin(), folder.path(), QString());
   EXPECT_EQ(look.title, "Tavrin");
   EXPECT_EQ(look.nameFilters, QStringList{"Rich Text Format (*.baz)"});
+  EXPECT_EQ(look.shownTypes, QStringList{"Rich Text Format"});
   EXPECT_EQ(look.defaultSuffix, "baz");
   EXPECT_EQ(look.typedName, "");
   EXPECT_TRUE(look.confirmsOverwrite);

@@ -137,7 +137,8 @@ TEST_F(ReportTest, SaveAsPdfWritesTheReadingAsShown) {
 
   ASSERT_EQ(dialog.seen(), 1);
   EXPECT_EQ(dialog.look.title, "Tavrin");
-  EXPECT_EQ(dialog.look.nameFilters, QStringList{"PDF (*.pdf)"});
+  EXPECT_EQ(dialog.look.nameFilters, QStringList{"PDF Document (*.pdf)"});
+  EXPECT_EQ(dialog.look.shownTypes, QStringList{"PDF Document"});
   EXPECT_TRUE(dialog.look.typedName.isEmpty());
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"reading.pdf"});

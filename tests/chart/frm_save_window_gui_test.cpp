@@ -39,7 +39,7 @@ TEST_F(ReportTest, ControlsFitWithoutOverlapAndLeaveTheLinkPlacesFree) {
     controls.push_back(control);
   }
   const std::map<QString, QString> captions = {
-      {"cmdSavePdf", "Save as &PDF"}, {"cmdSave", "&Save"}, {"cmdPrint", "&Print"}};
+      {"cmdSavePdf", "Save as P&DF"}, {"cmdSave", "&Save"}, {"cmdPrint", "&Print"}};
   for (std::size_t i = 0; i < controls.size(); ++i) {
     const QRect place = controls[i]->geometry();
     const std::string name = controls[i]->objectName().toStdString();
@@ -54,6 +54,15 @@ TEST_F(ReportTest, ControlsFitWithoutOverlapAndLeaveTheLinkPlacesFree) {
       const int textWidth = button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&'));
       EXPECT_LE(textWidth + 12, button->width()) << name << ": caption cut off";
     }
+  }
+  // Two buttons sharing an access key would each only take the focus.
+  std::map<int, QString> accessKeys;
+  for (const QPushButton* button : report.findChildren<QPushButton*>()) {
+    const QKeySequence key = QKeySequence::mnemonic(button->text());
+    if (key.isEmpty()) continue;
+    const auto [earlier, isNew] = accessKeys.emplace(key[0].toCombined(), button->objectName());
+    EXPECT_TRUE(isNew) << button->objectName().toStdString() << " and " << earlier->second.toStdString()
+                       << " share " << key.toString().toStdString();
   }
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include <QFile>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,6 +61,7 @@ class ReportTest : public ChartWindowTest {
 struct SaveDialogLook {
   QString title;
   QStringList nameFilters;
+  QStringList shownTypes;  // the entries of the file type list, as the user sees them
   QString defaultSuffix;
   QString typedName;
   bool native = true;
@@ -73,8 +75,13 @@ class SaveDialogAnswer {
   SaveDialogAnswer(const QString& folder, const QString& name)
       : when_([this, folder, name](QFileDialog& dialog) {
           auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+          QStringList shownTypes;
+          if (auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+            for (int i = 0; i < types->count(); ++i) shownTypes << types->itemText(i);
+          }
           look = {dialog.windowTitle(),
                   dialog.nameFilters(),
+                  shownTypes,
                   dialog.defaultSuffix(),
                   nameBox ? nameBox->text() : QString(),
                   !dialog.testOption(QFileDialog::DontUseNativeDialog),
