@@ -1,7 +1,8 @@
 #pragma once
 
+#include "build_settings.h"
+
 // Texts the whole program shares.
 namespace tavrin {
 inline constexpr const char* kApplicationTitle = "Tavrin";
-inline constexpr const char* kWindowCaption = "Tavrin v1.55";
 }  // namespace tavrin
