@@ -1,5 +1,6 @@
 #include "tools/batch.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -7,28 +8,28 @@
 #include "tools/birth_fields.h"
 #include "tools/chart_json.h"
 #include "tools/chart_text.h"
-#include "tools/csv_row.h"
+#include "tools/csv_reader.h"
+#include "tools/error_line.h"
 
 namespace tavrin::cast {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kRecordSeparator =
     "\n==============================================================================\n\n";
 
-bool IsBlank(std::string_view line) { return line.find_first_not_of(" \t") == line.npos; }
+bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == text.npos; }
 
-bool IsHeader(std::string_view line) {
+bool IsHeader(std::string_view start) {
   constexpr std::string_view kStart = "name,";
-  if (line.size() < kStart.size()) return false;
+  if (start.size() < kStart.size()) return false;
   for (std::size_t i = 0; i < kStart.size(); ++i)
-    if ((line[i] | 0x20) != kStart[i]) return false;  // ASCII letters in either case
+    if ((start[i] | 0x20) != kStart[i]) return false;  // ASCII letters in either case
   return true;
 }
 
-// Casts one row into `birth` and `chart`; on a fault says what is wrong.
-std::optional<std::string> CastRow(std::string_view line, CsvRow& row, BirthDetails& birth, Chart& chart) {
-  if (auto fault = row.Split(line)) return std::string(*fault);
+// Casts the row into `birth` and `chart`; on a fault says what is wrong.
+std::optional<std::string> CastRow(const CsvReader& row, BirthDetails& birth, Chart& chart) {
+  if (auto fault = row.Fault()) return std::string(*fault);
   if (row.size() != 5 && row.size() != 6)
     return "expected 5 or 6 fields (name,date,time,zone,gender[,longitude]), found " + std::to_string(row.size());
   BirthFields fields{row[0], row[1], row[2], row[3], row[4], std::nullopt};
@@ -42,33 +43,28 @@ std::optional<std::string> CastRow(std::string_view line, CsvRow& row, BirthDeta
 }  // namespace
 
 ExitStatus CastBatch(std::istream& in, OutputFormat format, std::ostream& out, std::ostream& err) {
-  CsvRow row;
+  CsvReader row(in);
   BirthDetails birth;
   Chart chart;
   JsonWriter json;
-  std::string line, text;
-  long long lineNumber = 0;
+  std::string text;
   bool firstRow = true, anyFailed = false, anyChartWritten = false;
-  while (std::getline(in, line) && out) {
-    ++lineNumber;
-    std::string_view content = line;
-    if (lineNumber == 1 && content.starts_with(kByteOrderMark)) content.remove_prefix(kByteOrderMark.size());
-    if (content.ends_with('\r')) content.remove_suffix(1);
-    if (IsBlank(content)) continue;
-    const bool header = firstRow && IsHeader(content);
+  while (out && row.Next()) {
+    if (row.IsBlank()) continue;
+    const bool header = firstRow && IsHeader(row.Start());
     firstRow = false;
     if (header) continue;
 
-    const std::optional<std::string> fault = CastRow(content, row, birth, chart);
+    const std::optional<std::string> fault = CastRow(row, birth, chart);
     if (fault) anyFailed = true;
     if (format == OutputFormat::json) {
       json.Clear();
-      if (fault) WriteRowErrorJson(json, lineNumber, *fault);
+      if (fault) WriteRowErrorJson(json, row.Line(), *fault);
       else WriteChartJson(json, birth, chart);
       json.LineBreak();
       out << json.Text();
     } else if (fault) {
-      err << "tavrin-cast: line " << lineNumber << ": " << *fault << '\n';
+      WriteErrorLine(err, "line " + std::to_string(row.Line()) + ": " + *fault);
     } else {
       text.clear();
       if (anyChartWritten) text += kRecordSeparator;
@@ -77,8 +73,8 @@ ExitStatus CastBatch(std::istream& in, OutputFormat format, std::ostream& out, s
       out << text;
     }
   }
-  if (in.bad()) {
-    err << "tavrin-cast: the batch could not be read after line " << lineNumber << '\n';
+  if (row.ReadFailed()) {
+    WriteErrorLine(err, "the batch could not be read after line " + std::to_string(row.LinesRead()));
     return kBadInput;
   }
   return anyFailed ? kSomeRowsFailed : kDone;

@@ -13,12 +13,11 @@
 #include "tools/chart_json.h"
 #include "tools/chart_text.h"
 #include "tools/command_line.h"
+#include "tools/error_line.h"
 #include "tools/reading_access.h"
 
 namespace tavrin::cast {
 namespace {
-
-constexpr std::string_view kProgram = "tavrin-cast: ";
 
 // Casts `birth`, saves it when asked and writes the chart; nothing reaches
 // `out` when the cast or the save fails.
@@ -26,12 +25,12 @@ ExitStatus CastAndShow(const CommandLine& line, const BirthDetails& birth, std::
                        std::ostream& out, std::ostream& err) {
   Chart chart;
   if (const CastError error = ComputeChart(birth, chart); error != CastError::none) {
-    err << kProgram << DescribeCastError(error) << '\n';
+    WriteErrorLine(err, DescribeCastError(error));
     return kBadInput;
   }
   if (line.savePath) {
     if (auto reason = SaveReading(*line.savePath, birth, enteredLongitude)) {
-      err << kProgram << "--save " << *line.savePath << ": " << *reason << '\n';
+      WriteErrorLine(err, "--save " + std::string(*line.savePath) + ": " + *reason);
       return kBadInput;
     }
   }
@@ -51,7 +50,7 @@ ExitStatus CastAndShow(const CommandLine& line, const BirthDetails& birth, std::
 ExitStatus CastOne(const CommandLine& line, std::ostream& out, std::ostream& err) {
   BirthDetails birth;
   if (auto error = FillBirthDetails(line.birth, birth)) {
-    err << kProgram << DescribeFieldError(*error, "--") << '\n';
+    WriteErrorLine(err, DescribeFieldError(*error, "--"));
     return kBadInput;
   }
   // Like the desktop program, a reading keeps the longitude only when one was given.
@@ -63,7 +62,7 @@ ExitStatus CastReading(const CommandLine& line, std::ostream& out, std::ostream&
   BirthDetails birth;
   std::optional<double> enteredLongitude;
   if (auto reason = OpenReading(line.readingPath, birth, enteredLongitude)) {
-    err << kProgram << "--open " << line.readingPath << ": " << *reason << '\n';
+    WriteErrorLine(err, "--open " + std::string(line.readingPath) + ": " + *reason);
     return kBadInput;
   }
   return CastAndShow(line, birth, enteredLongitude, out, err);
@@ -74,12 +73,12 @@ ExitStatus CastBatchFrom(const CommandLine& line, std::istream& in, std::ostream
   const std::filesystem::path path(line.batchPath);
   std::error_code ignored;
   if (std::filesystem::is_directory(path, ignored)) {
-    err << kProgram << "cannot read the batch " << line.batchPath << ": it is a directory\n";
+    WriteErrorLine(err, "cannot read the batch " + std::string(line.batchPath) + ": it is a directory");
     return kBadInput;
   }
   std::ifstream file(path);
   if (!file) {
-    err << kProgram << "cannot read the batch " << line.batchPath << ": " << std::strerror(errno) << '\n';
+    WriteErrorLine(err, "cannot read the batch " + std::string(line.batchPath) + ": " + std::strerror(errno));
     return kBadInput;
   }
   return CastBatch(file, line.format, out, err);
@@ -101,12 +100,13 @@ ExitStatus Run(const CommandLine& line, std::istream& in, std::ostream& out, std
 ExitStatus RunCaster(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
   const auto parsed = ParseCommandLine(args);
   if (const auto* usage = std::get_if<UsageError>(&parsed)) {
-    err << kProgram << usage->message << "\nTry 'tavrin-cast --help' for more information.\n";
+    WriteErrorLine(err, usage->message);
+    err << "Try 'tavrin-cast --help' for more information.\n";
     return kBadInput;
   }
   const ExitStatus status = Run(std::get<CommandLine>(parsed), in, out, err);
   if (!out.flush()) {
-    err << kProgram << "the output could not be written\n";
+    WriteErrorLine(err, "the output could not be written");
     return kBadInput;
   }
   return status;

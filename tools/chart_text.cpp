@@ -8,6 +8,7 @@
 #include "engine/birth_moment.h"
 #include "engine/number_text.h"
 #include "engine/vocabulary.h"
+#include "tools/printable_text.h"
 
 namespace tavrin::cast {
 namespace {
@@ -24,11 +25,6 @@ void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
 void EndLine(std::string& out) {
   while (!out.empty() && out.back() == ' ') out.pop_back();
   out += '\n';
-}
-
-// Control characters in a name would act on the terminal; they show as "?".
-void AppendPrintable(std::string& out, std::string_view text) {
-  for (char c : text) out += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? '?' : c;
 }
 
 void AppendFormatted(std::string& out, const char* format, double value) {

@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <cstring>
 
+#include "tools/utf8_sequence.h"
+
 namespace tavrin::cast {
 namespace {
 
-// How each byte is written inside a JSON string: controls, quote and
-// backslash escaped (length > 0), everything else, UTF-8 included, as it is.
+// How each ASCII byte is written inside a JSON string: controls, quote and
+// backslash escaped (length > 0), everything else as it is.
 struct Escape {
   char text[6];
   std::uint8_t length;
@@ -36,9 +38,11 @@ constexpr std::size_t kLongestEscape = 6;
 // single SIMD instructions where the machine has them).
 using Bytes16 = unsigned char __attribute__((vector_size(16)));
 
-// The position of the first byte from `from` on that needs escaping, or the
-// text's size. Texts here are long runs of plain letters, so they are checked
-// sixteen bytes at a time, the last few padded with letters.
+constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";  // U+FFFD
+
+// The position of the first byte from `from` on that needs escaping or is not
+// ASCII, or the text's size. Texts here are long runs of plain letters, so they
+// are checked sixteen bytes at a time, the last few padded with letters.
 std::size_t FindEscape(std::string_view text, std::size_t from) {
   static_assert(std::endian::native == std::endian::little, "byte 0 of a text must land in the lowest bits of a word");
   for (; from < text.size(); from += 16) {
@@ -49,7 +53,7 @@ std::size_t FindEscape(std::string_view text, std::size_t from) {
       std::memset(&bytes, 'a', 16);
       std::memcpy(&bytes, text.data() + from, text.size() - from);
     }
-    const auto hits = (bytes < 0x20) | (bytes == '"') | (bytes == '\\');  // 0xFF where a byte needs escaping
+    const auto hits = (bytes < 0x20) | (bytes >= 0x80) | (bytes == '"') | (bytes == '\\');  // 0xFF where one is
     std::uint64_t low, high;
     std::memcpy(&low, &hits, 8);
     std::memcpy(&high, reinterpret_cast<const char*>(&hits) + 8, 8);
@@ -116,10 +120,20 @@ void JsonWriter::String(std::string_view text) {
   char* out = Room(text.size() * kLongestEscape + 2);
   *out++ = '"';
   std::size_t run = 0;  // start of the bytes not written yet
-  for (std::size_t at; (at = FindEscape(text, run)) < text.size(); run = at + 1) {
-    const Escape& escape = kEscapes[static_cast<unsigned char>(text[at])];
+  for (std::size_t at; (at = FindEscape(text, run)) < text.size();) {
     out = std::copy(text.data() + run, text.data() + at, out);
-    out = std::copy(escape.text, escape.text + escape.length, out);
+    const auto byte = static_cast<unsigned char>(text[at]);
+    if (byte < 0x80) {
+      const Escape& escape = kEscapes[byte];
+      out = std::copy(escape.text, escape.text + escape.length, out);
+      run = at + 1;
+    } else if (const std::size_t length = Utf8SequenceLength(text, at); length > 0) {
+      out = std::copy(text.data() + at, text.data() + at + length, out);
+      run = at + length;
+    } else {  // JSON text is UTF-8: a byte that starts no character stands for one it cannot show
+      out = std::copy(kReplacementCharacter.begin(), kReplacementCharacter.end(), out);
+      run = at + 1;
+    }
   }
   out = std::copy(text.data() + run, text.data() + text.size(), out);
   *out++ = '"';

@@ -19,7 +19,7 @@ class JsonWriter {
   void BeginArray();
   void EndArray();
   void Key(std::string_view name);  // a member's name, a plain word written as it is; its value follows
-  void String(std::string_view text);
+  void String(std::string_view text);  // escaped; each byte outside well-formed UTF-8 becomes U+FFFD
   void Number(double value);  // the shortest text that reads back as the same double
   void Integer(long long value);
   void LineBreak();  // ends one line of JSON Lines
