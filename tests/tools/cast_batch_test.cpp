@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <cstdio>
 #include <fstream>
+#include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -11,7 +15,7 @@ namespace tavrin {
 namespace {
 
 using testing::Lines;
-using testing::RunCaster;
+using testing::Cast;
 
 // A header with a byte order mark, CR LF endings, a quoted name with a comma
 // and doubled quotes, a blank line, a bad date on line 4, spaces around
@@ -34,7 +38,7 @@ const std::vector<std::string> kSameAsOne[] = {
 };
 
 TEST(Batch, JsonLinesInInputOrderWithTheBadRowReportedInItsPlace) {
-  const auto run = RunCaster({"--batch", "-", "--json"}, kRows);
+  const auto run = Cast({"--batch", "-", "--json"}, kRows);
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "");
   const auto lines = Lines(run.out);
@@ -44,7 +48,7 @@ TEST(Batch, JsonLinesInInputOrderWithTheBadRowReportedInItsPlace) {
   for (int i = 0; i < 3; ++i) {
     auto args = kSameAsOne[i];
     args.push_back("--json");
-    EXPECT_EQ(charts[i] + "\n", RunCaster(args).out) << i;
+    EXPECT_EQ(charts[i] + "\n", Cast(args).out) << i;
   }
   EXPECT_VALID_JSON_LINES(run.out);
 }
@@ -52,21 +56,20 @@ TEST(Batch, JsonLinesInInputOrderWithTheBadRowReportedInItsPlace) {
 TEST(Batch, TextBlocksFromAFileWithTheBadRowOnStandardError) {
   const std::string path = ::testing::TempDir() + "tavrin-cast-rows.csv";
   std::ofstream(path, std::ios::binary) << kRows;
-  const auto run = RunCaster({"--batch", path});
+  const auto run = Cast({"--batch", path});
   std::remove(path.c_str());
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "tavrin-cast: line 4: date 1984-02-30: no such day (February 1984 has 29 days)\n");
   std::string expected;
   for (const auto& args : kSameAsOne) {
     if (!expected.empty()) expected += "\n" + std::string(78, '=') + "\n\n";
-    expected += RunCaster(args).out;
+    expected += Cast(args).out;
   }
   EXPECT_EQ(run.out, expected);
 }
 
 TEST(Batch, EachRowThatCannotBeCastIsReportedAndTheNextIsCast) {
   const std::pair<const char*, const char*> cases[] = {
-      {"\"Unclosed,1984-02-10,10:30,8,male", "a quoted field has no closing quote"},
       {"\"Jo\"x,1984-02-10,10:30,8,male", "text after the closing quote of a field"},
       {"Jo,1984-02-10,10:30,8", "expected 5 or 6 fields (name,date,time,zone,gender[,longitude]), found 4"},
       {"Jo,1984-02-10,10:30,8,male,116,x", "expected 5 or 6 fields (name,date,time,zone,gender[,longitude]), found 7"},
@@ -74,7 +77,7 @@ TEST(Batch, EachRowThatCannotBeCastIsReportedAndTheNextIsCast) {
       {",1984-02-10,10:30,8,male", "name \\\"\\\": must not be empty"},  // as a JSON string
   };
   for (const auto& [row, message] : cases) {
-    const auto run = RunCaster({"--batch", "-", "--json"}, "\n" + std::string(row) + "\nNext,1984-02-10,10:30,8,male\n");
+    const auto run = Cast({"--batch", "-", "--json"}, "\n" + std::string(row) + "\nNext,1984-02-10,10:30,8,male\n");
     EXPECT_EQ(run.status, 1) << row;
     const auto lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 2u) << row << "\n" << run.out;
@@ -84,14 +87,143 @@ TEST(Batch, EachRowThatCannotBeCastIsReportedAndTheNextIsCast) {
 }
 
 TEST(Batch, GoodRowsExitZeroAndOnlyTheFirstRowCanBeAHeader) {
-  const auto run = RunCaster({"--batch", "-", "--json"}, "a,2000-01-01,12:00,0,male\nname,2000-01-01,12:00,0,male\n");
+  const auto run = Cast({"--batch", "-", "--json"}, "a,2000-01-01,12:00,0,male\nname,2000-01-01,12:00,0,male\n");
   EXPECT_EQ(run.status, 0) << run.err;
   const auto lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_TRUE(lines[1].starts_with("{\"name\":\"name\",")) << lines[1];
-  const auto headerOnly = RunCaster({"--batch", "-"}, "Name,Date,Time,Zone,Gender\n\n");
+  const auto headerOnly = Cast({"--batch", "-"}, "Name,Date,Time,Zone,Gender\n\n");
   EXPECT_EQ(headerOnly.status, 0);
   EXPECT_EQ(headerOnly.out, "");
+}
+
+struct RowsCase {
+  std::string input;
+  std::vector<std::string> lines;  // the JSON Lines written, each given by its start
+};
+
+// Checks the JSON Lines a batch writes for `c` and returns them.
+std::string ExpectJsonLines(const RowsCase& c) {
+  const auto run = Cast({"--batch", "-", "--json"}, c.input);
+  const auto lines = Lines(run.out);
+  EXPECT_EQ(lines.size(), c.lines.size()) << c.input.substr(0, 80) << "\n" << run.out.substr(0, 2000);
+  if (lines.size() != c.lines.size()) return run.out;
+  bool anyError = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (c.lines[i].starts_with("{\"line\":")) {
+      anyError = true;
+      EXPECT_EQ(lines[i], c.lines[i]);
+    } else {
+      EXPECT_TRUE(lines[i].starts_with(c.lines[i])) << c.lines[i] << "\n" << lines[i].substr(0, 200);
+    }
+  }
+  EXPECT_EQ(run.status, anyError ? 1 : 0);
+  return run.out;
+}
+
+const std::string kNext = "Next,1984-02-10,10:30,8,male\n";
+const std::string kNextChart = "{\"name\":\"Next\",";
+
+// A quoted field holds everything up to its closing quote, line breaks too, so
+// a row may span lines; it is reported at the line it starts on, and no part
+// of it is ever cast as a row of its own.
+TEST(Batch, AQuotedFieldMaySpanLines) {
+  const RowsCase cases[] = {
+      {"\"Lee\nAnn\",1984-02-10,10:30,8,male\n" + kNext, {"{\"name\":\"Lee\\nAnn\",", kNextChart}},
+      {"\"Lee\r\nAnn\" ,1984-02-10,10:30,8,male\r\n" + kNext, {"{\"name\":\"Lee\\r\\nAnn\",", kNextChart}},
+      {"\"Lee\n\n\"\"Ann\"\"\",1984-02-30,10:30,8,male\nBad,1984-02-30,10:30,8,male\n",
+       {"{\"line\":1,\"error\":\"date 1984-02-30: no such day (February 1984 has 29 days)\"}",
+        "{\"line\":4,\"error\":\"date 1984-02-30: no such day (February 1984 has 29 days)\"}"}},
+      {"Ann,\"1984-02-10\n\",10:30,8,male\n" + kNext,
+       {"{\"line\":1,\"error\":\"date 1984-02-10\\n: expected a date as YYYY-MM-DD\"}", kNextChart}},
+      // A quote left open takes the rest of the input.
+      {"\"Unclosed,1984-02-10,10:30,8,male\n" + kNext, {"{\"line\":1,\"error\":\"a quoted field has no closing quote\"}"}},
+  };
+  std::string allLines;
+  for (const auto& c : cases) allLines += ExpectJsonLines(c);
+  EXPECT_VALID_JSON_LINES(allLines);
+}
+
+// A row is at most 65536 bytes: a longer one is reported and skipped to its
+// end, quoted line breaks and all, and the next row is cast.
+TEST(Batch, ARowLongerThan64KiBIsReportedAndSkipped) {
+  const std::string birth = ",1984-02-10,10:30,8,male";
+  const std::string longest(65536 - birth.size(), 'x');
+  const std::string tooLong = "{\"line\":1,\"error\":\"the row is longer than 65536 bytes\"}";
+  const RowsCase cases[] = {
+      {longest + birth + "\r\n" + kNext, {"{\"name\":\"" + longest + "\",", kNextChart}},
+      {longest + "x" + birth + "\n" + kNext, {tooLong, kNextChart}},
+      {std::string(1 << 20, ',') + "\n" + kNext, {tooLong, kNextChart}},
+      {"\"" + longest + "\n\nLee\",1984-02-10,10:30,8,male\n" + kNext, {tooLong, kNextChart}},
+      {std::string(100000, 'x'), {tooLong}},
+  };
+  std::string allLines;
+  for (const auto& c : cases) allLines += ExpectJsonLines(c);
+  EXPECT_VALID_JSON_LINES(allLines);
+}
+
+// `count` zero bytes, then `tail`: a line far longer than a test could keep.
+class ZerosThen : public std::streambuf {
+ public:
+  ZerosThen(std::size_t count, std::string tail) : zerosLeft_(count), tail_(std::move(tail)) {}
+
+ protected:
+  int_type underflow() override {
+    if (zerosLeft_ > 0) {
+      const std::size_t size = std::min(zerosLeft_, zeros_.size());
+      zerosLeft_ -= size;
+      setg(zeros_.data(), zeros_.data(), zeros_.data() + size);
+    } else if (!tailGiven_) {
+      tailGiven_ = true;
+      setg(tail_.data(), tail_.data(), tail_.data() + tail_.size());
+    } else {
+      return traits_type::eof();
+    }
+    return traits_type::to_int_type(*gptr());
+  }
+
+ private:
+  std::string zeros_ = std::string(1 << 16, '\0');
+  std::size_t zerosLeft_;
+  std::string tail_;
+  bool tailGiven_ = false;
+};
+
+long PeakResidentKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+TEST(Batch, AnEndlessLineTakesNoMoreMemoryThanAShortOne) {
+  ZerosThen input(std::size_t{96} << 20, "\n" + kNext);
+  std::istream in(&input);
+  std::ostringstream out, err;
+  const long before = PeakResidentKilobytes();
+  const auto status = cast::RunCaster(std::vector<std::string>{"--batch", "-"}, in, out, err);
+  EXPECT_LT(PeakResidentKilobytes() - before, 32 * 1024) << "kilobytes more at the peak";
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(err.str(), "tavrin-cast: line 1: the row is longer than 65536 bytes\n");
+  EXPECT_TRUE(out.str().starts_with("Next\n")) << out.str().substr(0, 200);
+}
+
+// JSON text is UTF-8: a value's bytes that are not show as U+FFFD, one for each byte.
+TEST(Batch, JsonErrorLinesAreUtf8WhateverTheRowHeld) {
+  const std::string replacement = "\xEF\xBF\xBD";
+  const std::pair<std::string, std::string> dateAndShown[] = {
+      {"1984-02-10\xff", "1984-02-10" + replacement},
+      {"\xC3(", replacement + "("},
+      {"\xC0\xAF", replacement + replacement},                               // an overlong "/"
+      {"\xED\xA0\x80", replacement + replacement + replacement},              // a surrogate
+      {"\xF4\x90\x80\x80", replacement + replacement + replacement + replacement},  // above U+10FFFF
+      {"x\xE6\xBC", "x" + replacement + replacement},                        // cut short
+      {"\xE6\xBC\xA2 \xF0\x9F\x90\x89 \xC3\xA9", "\xE6\xBC\xA2 \xF0\x9F\x90\x89 \xC3\xA9"},     // well-formed, as it is
+  };
+  std::string allLines;
+  for (const auto& [date, shown] : dateAndShown)
+    allLines += ExpectJsonLines({"Ann," + date + ",10:30,8,male\n",
+                                 {"{\"line\":1,\"error\":\"date " + shown + ": expected a date as YYYY-MM-DD\"}"}});
+  EXPECT_VALID_JSON_LINES(allLines);
 }
 
 }  // namespace

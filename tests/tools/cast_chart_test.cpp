@@ -13,7 +13,7 @@ namespace tavrin {
 namespace {
 
 using testing::Lines;
-using testing::RunCaster;
+using testing::Cast;
 using testing::SampleArgs;
 
 std::string JsonTexts(const auto& texts) {
@@ -28,7 +28,7 @@ std::string EscapedLineBreaks(std::string text) {
 }
 
 TEST(CastOne, SampleChartAsText) {
-  const auto run = RunCaster(SampleArgs());
+  const auto run = Cast(SampleArgs());
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out.find('\r'), std::string::npos);
@@ -54,7 +54,7 @@ TEST(CastOne, TextFitsAnEightyColumnTerminal) {
        "--zone", "5.75", "--gender", "male"},
   };
   for (const auto& args : births) {
-    const auto run = RunCaster(args);
+    const auto run = Cast(args);
     ASSERT_EQ(run.status, 0) << run.err;
     for (const auto& line : Lines(run.out)) EXPECT_LE(line.size(), 80u) << line;
   }
@@ -84,7 +84,7 @@ TEST(CastOne, JsonHoldsWhatTheEngineComputesForTheBirthTheFormWouldGive) {
     ASSERT_EQ(ComputeChart(c.birth, chart), CastError::none);
     auto args = c.args;
     args.push_back("--json");
-    const auto run = RunCaster(args);
+    const auto run = Cast(args);
     ASSERT_EQ(run.status, 0) << c.birth.Name << ": " << run.err;
     allLines += run.out;
     const std::string want[] = {
@@ -111,7 +111,7 @@ TEST(CastOne, JsonHoldsWhatTheEngineComputesForTheBirthTheFormWouldGive) {
 }
 
 TEST(CastOne, SampleChartAsJson) {
-  const auto run = RunCaster(SampleArgs({"--json"}));
+  const auto run = Cast(SampleArgs({"--json"}));
   ASSERT_EQ(run.status, 0) << run.err;
   for (const char* want :
        {"\"pillarCells\":[\"+Wood [Jia]\",\"Rat [Zi]\",\"-Water [Gui]\",\"\",\"\",\"+Fire [Bing]\",\"Tiger [Yin]\",",
@@ -131,7 +131,7 @@ TEST(CastOne, WithoutALongitudeThePillarsFollowTheClockTimeInTheZone) {
       if (json) base.push_back("--json");
       auto withMeridian = base;
       withMeridian.insert(withMeridian.end(), {"--longitude", meridian});
-      const auto left = RunCaster(base), given = RunCaster(withMeridian);
+      const auto left = Cast(base), given = Cast(withMeridian);
       ASSERT_EQ(left.status, 0) << zone << ": " << left.err;
       EXPECT_EQ(left.out, given.out) << zone;
       if (json) {
@@ -156,10 +156,10 @@ TEST(CastOne, NamesPassThroughEscapedInJsonAndWithControlsShownAsQuestionMarksIn
   for (const auto& c : cases) {
     const std::vector<std::string> args = {"--name", " " + c.name + " ", "--date", "1984-02-10", "--time", "10:30",
                                            "--zone", "8", "--gender", "male"};
-    const auto text = RunCaster(args);
+    const auto text = Cast(args);
     auto jsonArgs = args;
     jsonArgs.push_back("--json");
-    const auto json = RunCaster(jsonArgs);
+    const auto json = Cast(jsonArgs);
     ASSERT_EQ(json.status, 0) << json.err;
     EXPECT_TRUE(json.out.starts_with("{\"name\":\"" + c.json + "\",")) << json.out;
     EXPECT_TRUE(text.out.starts_with(c.text + "\n")) << text.out;
@@ -169,11 +169,11 @@ TEST(CastOne, NamesPassThroughEscapedInJsonAndWithControlsShownAsQuestionMarksIn
 }
 
 TEST(CastOne, VersionAndHelp) {
-  const auto version = RunCaster({"--version"});
+  const auto version = Cast({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, std::string("tavrin-cast ") + kVersionText + "\n");
   EXPECT_EQ(kVersionText, std::string("1.55"));
-  const auto help = RunCaster({"--help"});
+  const auto help = Cast({"--help"});
   EXPECT_EQ(help.status, 0);
   for (const char* option :
        {"--name", "--date", "--time", "--zone", "--gender", "--longitude", "--save", "--open", "--batch", "--json"})

@@ -2,15 +2,16 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
-#include "tests/tools/caster_process.h"
+#include "tests/tools/caster_run.h"
 
 namespace tavrin {
 namespace {
 
-using testing::RunCaster;
+using testing::Cast;
 using testing::SampleArgs;
 
 // The sample person with one option's value replaced.
@@ -56,9 +57,12 @@ TEST(BadBirth, NamesTheFieldTheValueAndWhatIsAcceptedAndWritesNothing) {
       {"--name", "   ", "--name \"   \": must not be empty"},
       {"--name", "\xC3(", "--name \xC3(: is not valid UTF-8 text"},
       {"--name", "\xED\xA0\x80", "--name \xED\xA0\x80: is not valid UTF-8 text"},  // a surrogate
+      // Terminal escapes do not reach the terminal.
+      {"--date", "\x1b[2J1984-02-10", "--date ?[2J1984-02-10: expected a date as YYYY-MM-DD"},
+      {"--zone", "8\x07\x7f", "--zone 8??: expected hours east of Greenwich as a decimal number (e.g. 8, -5 or 5.5)"},
   };
   for (const auto& c : cases) {
-    const auto run = RunCaster(SampleWith(c.option, c.value));
+    const auto run = Cast(SampleWith(c.option, c.value));
     EXPECT_EQ(run.status, 2) << c.message;
     EXPECT_EQ(run.out, "") << c.message;
     EXPECT_EQ(run.err, std::string("tavrin-cast: ") + c.message + "\n");
@@ -73,7 +77,7 @@ TEST(BadBirth, TheEdgesOfEveryRangeAreAccepted) {
       {"--gender", "FEMALE"},   {"--gender", "Male"},     {"--name", "\xE6\xBC\xA2 \xF0\x9F\x90\x89"},
   };
   for (const auto& [option, value] : cases) {
-    const auto run = RunCaster(SampleWith(option, value));
+    const auto run = Cast(SampleWith(option, value));
     EXPECT_EQ(run.status, 0) << option << " " << value << ": " << run.err;
     EXPECT_NE(run.out, "") << option << " " << value;
   }
@@ -101,9 +105,11 @@ TEST(BadCommandLine, ExplainsTheMistakeWithAUsageHint) {
        "--longitude cannot be combined with --open (the file gives the birth)"},
       {{"--batch", "rows.csv", "--open", "r.baz"}, "--open cannot be combined with --batch"},
       {{"--open", "r.baz", "--save"}, "--save needs a value: FILE.baz"},
+      {SampleArgs({"--\x1b]0;owned\x07"}), "unknown option --?]0;owned?"},
+      {SampleArgs({"\x1b[31mred"}), "unexpected argument ?[31mred"},
   };
   for (const auto& c : cases) {
-    const auto run = RunCaster(c.args);
+    const auto run = Cast(c.args);
     EXPECT_EQ(run.status, 2) << c.message;
     EXPECT_EQ(run.out, "") << c.message;
     EXPECT_EQ(run.err, std::string("tavrin-cast: ") + c.message +
@@ -116,12 +122,55 @@ TEST(BadCommandLine, UnreadableBatch) {
   const std::pair<std::string, std::string> cases[] = {
       {missing, "cannot read the batch " + missing + ": No such file or directory"},
       {::testing::TempDir(), "cannot read the batch " + ::testing::TempDir() + ": it is a directory"},
+      {missing + "\x1b[2J", "cannot read the batch " + missing + "?[2J: No such file or directory"},
   };
   for (const auto& [path, message] : cases) {
-    const auto run = RunCaster({"--batch", path, "--json"});
+    const auto run = Cast({"--batch", path, "--json"});
     EXPECT_EQ(run.status, 2) << path;
     EXPECT_EQ(run.out, "") << path;
     EXPECT_EQ(run.err, "tavrin-cast: " + message + "\n");
+  }
+}
+
+// A reading file with these lines: each character raised by the codec's offset of 14, CR LF after each.
+std::string ReadingBytes(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const auto& line : lines) {
+    for (const char c : line) bytes += static_cast<char>(c + 14);
+    bytes += "\r\n";
+  }
+  return bytes;
+}
+
+struct EscapeCase {
+  std::vector<std::string> args;
+  std::string input;         // standard input
+  std::string readingBytes;  // written to the reading file the arguments name, if not empty
+};
+
+// Paths, reading files and batch rows may hold terminal escapes too; each
+// message shows them as "?" and keeps the rest.
+TEST(BadInput, ControlCharactersInFilesAndPathsShowAsQuestionMarks) {
+  const std::string folder = ::testing::TempDir();
+  const std::string reading = folder + "tavrin-escape-test.baz";
+  const EscapeCase cases[] = {
+      {{"--open", folder + "no-such-\x1b[2J.baz"}, "", ""},
+      {SampleArgs({"--save", folder + "\x1b[2J.txt"}), "", ""},
+      {{"--open", reading},
+       "",
+       ReadingBytes({"Ann Lee", "1984", "February", "10", "10", "30", "0", "\x1b[2J\x07", "Male"})},
+      {{"--batch", "-"}, "Ann,1984-02-10,10:30,\x1b[2J8,male\n", ""},
+  };
+  for (const auto& c : cases) {
+    if (!c.readingBytes.empty()) std::ofstream(reading, std::ios::binary) << c.readingBytes;
+    const auto run = Cast(c.args, c.input);
+    std::filesystem::remove(reading);
+    EXPECT_NE(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("?[2J"), std::string::npos) << run.err;
+    EXPECT_EQ(std::count_if(run.err.begin(), run.err.end(),
+                            [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }),
+              1)
+        << "only the final line break: " << run.err;
   }
 }
 

@@ -12,17 +12,19 @@
 #include <vector>
 
 #include "tests/test_paths.h"
+#include "tests/tools/caster_run.h"
 
 extern char** environ;
 
 namespace tavrin::testing {
 
-struct ProgramRun {
+struct ProgramRun : CasterRun {
   bool started = false;
-  int status = -1;  // exit status; -1 when killed by a signal
-  std::string out;
-  std::string err;
 };
+
+// Where a program's standard output goes: a file the run collects, a full
+// device, or nowhere (closed).
+enum class StandardOutput { collected, full, closed };
 
 inline std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);
@@ -34,7 +36,7 @@ inline std::string ReadFile(const std::filesystem::path& path) {
 // Runs `program` (a path, or a name looked up in PATH) with `input` on its
 // standard input, and collects its exit status and both outputs.
 inline ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
-                             const std::string& input = "") {
+                             const std::string& input = "", StandardOutput output = StandardOutput::collected) {
   namespace fs = std::filesystem;
   std::string pattern = (fs::temp_directory_path() / "tavrin-cast-test-XXXXXX").string();
   const fs::path dir = mkdtemp(pattern.data());
@@ -44,7 +46,12 @@ inline ProgramRun RunProgram(const std::string& program, const std::vector<std::
   posix_spawn_file_actions_t files;
   posix_spawn_file_actions_init(&files);
   posix_spawn_file_actions_addopen(&files, 0, in.c_str(), O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  if (output == StandardOutput::collected)
+    posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  else if (output == StandardOutput::full)
+    posix_spawn_file_actions_addopen(&files, 1, "/dev/full", O_WRONLY, 0);
+  else
+    posix_spawn_file_actions_addclose(&files, 1);
   posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   std::vector<char*> argv{const_cast<char*>(program.c_str())};
   for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
@@ -67,27 +74,12 @@ inline ProgramRun RunProgram(const std::string& program, const std::vector<std::
 
 inline std::string CasterPath() { return BinDir() + "/tavrin-cast"; }
 
-inline ProgramRun RunCaster(const std::vector<std::string>& args, const std::string& input = "") {
-  ProgramRun run = RunProgram(CasterPath(), args, input);
+// The built tavrin-cast as a process of its own.
+inline ProgramRun RunCaster(const std::vector<std::string>& args, const std::string& input = "",
+                            StandardOutput output = StandardOutput::collected) {
+  ProgramRun run = RunProgram(CasterPath(), args, input, output);
   EXPECT_TRUE(run.started) << "cannot start " << CasterPath();
   return run;
-}
-
-// The lines of a text, each without its "\n".
-inline std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find('\n', start)) != text.npos; start = end + 1)
-    lines.push_back(text.substr(start, end - start));
-  return lines;
-}
-
-// The sample person's options, with `extra` appended.
-inline std::vector<std::string> SampleArgs(std::vector<std::string> extra = {}) {
-  std::vector<std::string> args = {"--name", "Sample Person", "--date", "1984-02-10", "--time", "10:30",
-                                   "--zone", "8", "--longitude", "116", "--gender", "male"};
-  args.insert(args.end(), extra.begin(), extra.end());
-  return args;
 }
 
 // Python's own reader as an independent judge of JSON Lines: every line must
