@@ -1,11 +1,13 @@
 #include "tools/csv_reader.h"
 
+#include <algorithm>
+#include <cstring>
 #include <ios>
+#include <limits>
 
 namespace tavrin::cast {
 namespace {
 
-constexpr int kEnd = -1;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kStartBytes = 8;
 constexpr std::string_view kTooLong = "the row is longer than 65536 bytes";
@@ -13,27 +15,43 @@ static_assert(CsvReader::kLongestRow == 65536, "kTooLong names the limit");
 
 }  // namespace
 
-int CsvReader::Get() {
-  if (replayAt_ < replay_.size()) return static_cast<unsigned char>(replay_[replayAt_++]);
-  if (readFailed_) return kEnd;
+// Takes what the stream holds without waiting, or waits for one byte, so each
+// row is cast as soon as it has come in.
+bool CsvReader::Refill() {
+  if (readFailed_) return false;
   try {
-    const auto c = in_.rdbuf()->sbumpc();
-    return c == std::char_traits<char>::eof() ? kEnd : c;
+    std::streambuf& stream = *in_.rdbuf();
+    const std::streamsize available = stream.in_avail();
+    std::streamsize count = 0;
+    if (available > 0) {
+      count = stream.sgetn(chunk_.data(), std::min(available, static_cast<std::streamsize>(kChunk)));
+    } else if (const auto c = stream.sbumpc(); c != std::char_traits<char>::eof()) {
+      chunk_[0] = static_cast<char>(c);
+      count = 1;
+    }
+    next_ = chunk_.data();
+    end_ = next_ + count;
+    return count > 0;
   } catch (const std::ios_base::failure&) {  // a file buffer reports a failed read by throwing
     readFailed_ = true;
-    return kEnd;
+    return false;
   }
 }
 
 void CsvReader::SkipByteOrderMark() {
   std::string taken;
   for (const char expected : kByteOrderMark) {
-    const int c = Get();
-    if (c == kEnd) break;
-    taken += static_cast<char>(c);
+    if (next_ == end_ && !Refill()) break;
+    taken += *next_++;
     if (taken.back() != expected) break;
   }
-  if (taken != kByteOrderMark) replay_ = std::move(taken);
+  if (taken == kByteOrderMark) return;
+  // Put the bytes back in front of the rest.
+  const auto rest = static_cast<std::size_t>(end_ - next_);
+  std::memmove(chunk_.data() + taken.size(), next_, rest);
+  std::memcpy(chunk_.data(), taken.data(), taken.size());
+  next_ = chunk_.data();
+  end_ = next_ + taken.size() + rest;
 }
 
 bool CsvReader::Next() {
@@ -44,9 +62,10 @@ bool CsvReader::Next() {
   if (skipping_) SkipRestOfRow();
   BeginRow();
   bool any = false;
-  for (int c; (c = Get()) != kEnd;) {
+  while (next_ < end_ || Refill()) {
     any = true;
-    Feed(static_cast<char>(c));
+    TakeRun();
+    if (next_ < end_ && rowBytes_ <= kLongestRow) Feed(*next_++);
     if (state_ == State::rowEnd) return true;
     if (rowBytes_ > kLongestRow) {
       Fail(kTooLong);
@@ -62,7 +81,10 @@ bool CsvReader::Next() {
 
 void CsvReader::SkipRestOfRow() {
   skipping_ = false;
-  for (int c; state_ != State::rowEnd && (c = Get()) != kEnd;) Feed(static_cast<char>(c));
+  while (state_ != State::rowEnd && (next_ < end_ || Refill())) {
+    TakeRun();
+    if (next_ < end_) Feed(*next_++);
+  }
   pendingCarriageReturn_ = false;
   state_ = State::rowEnd;
 }
@@ -77,6 +99,25 @@ void CsvReader::BeginRow() {
   rowBytes_ = 0;
   firstLine_ = lineBreaks_ + 1;
   blank_ = true;
+}
+
+void CsvReader::TakeRun() {
+  if (pendingCarriageReturn_ || (state_ != State::unquoted && state_ != State::quoted)) return;
+  // A row with a fault keeps none of its text, so its run may go past the limit.
+  const std::size_t room = fault_ ? std::numeric_limits<std::size_t>::max() : kLongestRow + 1 - rowBytes_;
+  const char* stop = next_ + std::min(static_cast<std::size_t>(end_ - next_), room);
+  const char* run = next_;
+  if (state_ == State::quoted) {
+    while (run < stop && *run != '"' && *run != '\n') ++run;
+  } else {
+    while (run < stop && *run != ',' && *run != '\n' && *run != '\r') ++run;
+  }
+  const std::string_view text(next_, static_cast<std::size_t>(run - next_));
+  next_ = run;
+  rowBytes_ += text.size();
+  if (blank_) blank_ = text.find_first_not_of(" \t") == text.npos;
+  if (start_.size() < kStartBytes) start_ += text.substr(0, kStartBytes - start_.size());
+  Append(text);
 }
 
 void CsvReader::Feed(char c) {

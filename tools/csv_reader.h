@@ -42,10 +42,11 @@ class CsvReader {
  private:
   enum class State { fieldStart, unquoted, quoted, quoteInQuoted, afterQuote, rowEnd };
 
-  int Get();  // the next byte, or -1 at the end
+  bool Refill();  // false at the end of the input
   void SkipByteOrderMark();
   void SkipRestOfRow();
   void BeginRow();
+  void TakeRun();     // the bytes up to the next one that may change the state, all at once
   void Feed(char c);  // one byte of the input: line breaks end the row or go into a quoted field
   void Take(char c);  // one byte of the row's text
   void EndRow();
@@ -53,9 +54,12 @@ class CsvReader {
   void NewField();
   void Fail(std::string_view fault);
 
+  static constexpr std::size_t kChunk = 16 * 1024;
+
   std::istream& in_;
-  std::string replay_;  // bytes taken for a byte order mark that was not one, to be read again
-  std::size_t replayAt_ = 0;
+  std::vector<char> chunk_ = std::vector<char>(kChunk + 3);  // room to put back a byte order mark that was not one
+  const char* next_ = nullptr;
+  const char* end_ = nullptr;
   bool started_ = false;
   bool readFailed_ = false;
 
