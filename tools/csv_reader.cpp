@@ -45,7 +45,7 @@ void CsvReader::SkipByteOrderMark() {
     taken += *next_++;
     if (taken.back() != expected) break;
   }
-  if (taken == kByteOrderMark) return;
+  if (taken.empty() || taken == kByteOrderMark) return;
   // Put the bytes back in front of the rest.
   const auto rest = static_cast<std::size_t>(end_ - next_);
   std::memmove(chunk_.data() + taken.size(), next_, rest);
