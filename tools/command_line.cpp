@@ -148,9 +148,8 @@ std::string HelpText() {
   text +=
       "\n"
       "Batch rows: name,date,time,zone,gender[,longitude]. Fields may be quoted\n"
-      "(\"Smith, Jo\", with \"\" for a quote) and then may hold line breaks; a first\n"
-      "row starting with name, is a header. A row longer than 65536 bytes is\n"
-      "reported and skipped.\n"
+      "(\"Smith, Jo\", with \"\" for a quote); a first row starting with name, is a\n"
+      "header.\n"
       "\n"
       "A reading file (.baz) holds one birth, byte for byte as Tavrin's Save writes\n"
       "it; its name must end in .baz. With --save the chart is still written out.\n"
