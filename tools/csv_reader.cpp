@@ -161,12 +161,8 @@ void CsvReader::Take(char c) {
       state_ = State::unquoted;
       [[fallthrough]];
     case State::unquoted:
-      if (c == ',') {
-        NewField();
-        state_ = State::fieldStart;
-      } else {
-        Append({&c, 1});
-      }
+      if (c == ',') StartField();
+      else Append({&c, 1});
       return;
     case State::quoted:
       if (c == '"') state_ = State::quoteInQuoted;
@@ -182,8 +178,7 @@ void CsvReader::Take(char c) {
       [[fallthrough]];
     case State::afterQuote:
       if (c == ',') {
-        NewField();
-        state_ = State::fieldStart;
+        StartField();
       } else if (c != ' ') {
         Fail("text after the closing quote of a field");
         state_ = State::unquoted;  // up to the next comma, all of it belongs to the broken field
@@ -203,6 +198,11 @@ void CsvReader::EndRow() {
 // A row with a fault keeps no more of its text, so a long broken row costs nothing.
 void CsvReader::Append(std::string_view text) {
   if (!fault_) fields_[count_ - 1] += text;
+}
+
+void CsvReader::StartField() {
+  NewField();
+  state_ = State::fieldStart;
 }
 
 void CsvReader::NewField() {

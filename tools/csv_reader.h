@@ -51,6 +51,7 @@ class CsvReader {
   void Take(char c);  // one byte of the row's text
   void EndRow();
   void Append(std::string_view text);
+  void StartField();  // after a comma
   void NewField();
   void Fail(std::string_view fault);
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/test_paths.h"
 #include "tests/tools/caster_run.h"
 
 namespace tavrin {
@@ -132,13 +133,12 @@ TEST(BadCommandLine, UnreadableBatch) {
   }
 }
 
-// A reading file with these lines: each character raised by the codec's offset of 14, CR LF after each.
-std::string ReadingBytes(const std::vector<std::string>& lines) {
-  std::string bytes;
-  for (const auto& line : lines) {
-    for (const char c : line) bytes += static_cast<char>(c + 14);
-    bytes += "\r\n";
-  }
+// The sample reading saved by the desktop program, its zone line (the eighth)
+// replaced by `zoneBytes`.
+std::string ReadingWithZone(const std::string& zoneBytes) {
+  std::ifstream file(testing::SourceDir() + "/fuzz/corpus/ann-lee.baz", std::ios::binary);
+  std::string bytes, line;
+  for (int number = 1; std::getline(file, line); ++number) bytes += (number == 8 ? zoneBytes + "\r" : line) + "\n";
   return bytes;
 }
 
@@ -158,7 +158,7 @@ TEST(BadInput, ControlCharactersInFilesAndPathsShowAsQuestionMarks) {
       {SampleArgs({"--save", folder + "\x1b[2J.txt"}), "", ""},
       {{"--open", reading},
        "",
-       ReadingBytes({"Ann Lee", "1984", "February", "10", "10", "30", "0", "\x1b[2J\x07", "Male"})},
+       ReadingWithZone(")i@X\x15")},  // each byte is its character raised by 14: ESC [ 2 J BEL
       {{"--batch", "-"}, "Ann,1984-02-10,10:30,\x1b[2J8,male\n", ""},
   };
   for (const auto& c : cases) {
