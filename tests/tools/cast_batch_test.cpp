@@ -163,6 +163,40 @@ TEST(Batch, ARowLongerThan64KiBIsReportedAndSkipped) {
   EXPECT_VALID_JSON_LINES(allLines);
 }
 
+// Hands out its text one byte at a time, as a pipe may.
+class OneByteAtATime : public std::streambuf {
+ public:
+  explicit OneByteAtATime(std::string text) : text_(std::move(text)) {}
+
+ protected:
+  int_type underflow() override {
+    if (at_ == text_.size()) return traits_type::eof();
+    setg(&text_[at_], &text_[at_], &text_[at_] + 1);
+    return traits_type::to_int_type(text_[at_++]);
+  }
+
+ private:
+  std::string text_;
+  std::size_t at_ = 0;
+};
+
+// The reader takes what the stream holds in pieces; where a piece ends changes nothing.
+TEST(Batch, InputThatComesAByteAtATimeGivesTheSameOutput) {
+  const std::string input = kRows + "\"Lee\r\nAnn\",1984-02-10,10:30,8,male\r\n\"Jo\"x,1\r\n";
+  for (const bool json : {true, false}) {
+    std::vector<std::string> args = {"--batch", "-"};
+    if (json) args.push_back("--json");
+    const auto whole = Cast(args, input);
+    OneByteAtATime trickle(input);
+    std::istream in(&trickle);
+    std::ostringstream out, err;
+    EXPECT_EQ(cast::RunCaster(args, in, out, err), 1) << json;
+    EXPECT_EQ(whole.status, 1) << json;
+    EXPECT_EQ(out.str(), whole.out) << json;
+    EXPECT_EQ(err.str(), whole.err) << json;
+  }
+}
+
 // `count` zero bytes, then `tail`: a line far longer than a test could keep.
 class ZerosThen : public std::streambuf {
  public:
