@@ -79,11 +79,18 @@ bool CsvReader::Next() {
   return true;
 }
 
+// A row that ran past the limit ends at the next line break, inside quotes or
+// not: a quote left open then costs that one row, not the rest of the input.
 void CsvReader::SkipRestOfRow() {
   skipping_ = false;
-  while (state_ != State::rowEnd && (next_ < end_ || Refill())) {
-    TakeRun();
-    if (next_ < end_) Feed(*next_++);
+  while (next_ < end_ || Refill()) {
+    const char* lineBreak = static_cast<const char*>(std::memchr(next_, '\n', static_cast<std::size_t>(end_ - next_)));
+    if (lineBreak != nullptr) {
+      next_ = lineBreak + 1;
+      ++lineBreaks_;
+      break;
+    }
+    next_ = end_;
   }
   pendingCarriageReturn_ = false;
   state_ = State::rowEnd;

@@ -12,14 +12,14 @@ namespace tavrin::cast {
 // Reads CSV rows from a stream one at a time, as they arrive. A field may be
 // quoted ("Smith, Jo", with "" standing for one quote); spaces around the
 // quotes are ignored, and a quoted field may hold line breaks, so a row may
-// span lines (a quote left open takes the rest of the input). A byte order
+// span lines (up to the row limit below). A byte order
 // mark at the start is skipped, and a CR before the line break that ends a
 // row is dropped.
 //
 // A row is at most kLongestRow bytes: a longer one is handed out with a fault
-// as soon as it passes the limit, and the next call reads the rest of it
-// without keeping any, so memory stays the same however long the input or its
-// lines.
+// as soon as it passes the limit, and the next call skips to the next line
+// break without keeping anything, so memory stays the same however long the
+// input or its lines, and a quote left open costs only the row it opened.
 // The field storage is kept from row to row, so a long file allocates nothing.
 class CsvReader {
  public:

@@ -137,7 +137,7 @@ TEST(Batch, AQuotedFieldMaySpanLines) {
         "{\"line\":4,\"error\":\"date 1984-02-30: no such day (February 1984 has 29 days)\"}"}},
       {"Ann,\"1984-02-10\n\",10:30,8,male\n" + kNext,
        {"{\"line\":1,\"error\":\"date 1984-02-10\\n: expected a date as YYYY-MM-DD\"}", kNextChart}},
-      // A quote left open takes the rest of the input.
+      // A quote left open takes the rows after it, up to the row limit.
       {"\"Unclosed,1984-02-10,10:30,8,male\n" + kNext, {"{\"line\":1,\"error\":\"a quoted field has no closing quote\"}"}},
   };
   std::string allLines;
@@ -145,8 +145,8 @@ TEST(Batch, AQuotedFieldMaySpanLines) {
   EXPECT_VALID_JSON_LINES(allLines);
 }
 
-// A row is at most 65536 bytes: a longer one is reported and skipped to its
-// end, quoted line breaks and all, and the next row is cast.
+// A row is at most 65536 bytes: a longer one is reported and skipped to the
+// end of the line on which it passes the limit, and the next row is cast.
 TEST(Batch, ARowLongerThan64KiBIsReportedAndSkipped) {
   const std::string birth = ",1984-02-10,10:30,8,male";
   const std::string longest(65536 - birth.size(), 'x');
@@ -157,6 +157,9 @@ TEST(Batch, ARowLongerThan64KiBIsReportedAndSkipped) {
       {std::string(1 << 20, ',') + "\n" + kNext, {tooLong, kNextChart}},
       {"\"" + longest + "\n\nLee\",1984-02-10,10:30,8,male\n" + kNext, {tooLong, kNextChart}},
       {std::string(100000, 'x'), {tooLong}},
+      // A quote left open costs its row only: the line on which the row passes
+      // the limit ends it.
+      {"\"Open,1984-02-10\n" + std::string(70000, 'y') + "\n" + kNext, {tooLong, kNextChart}},
   };
   std::string allLines;
   for (const auto& c : cases) allLines += ExpectJsonLines(c);
