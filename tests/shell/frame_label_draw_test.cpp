@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
+#include <thread>
 
 namespace tavrin {
 namespace {
@@ -26,11 +28,18 @@ TEST(FrameLabelDraw, DieGivesOneToSixWithEqualChances) {
 }
 
 TEST(FrameLabelDraw, ClockSeedsDifferentDrawsAtDifferentStarts) {
-  SeedRandomFromClock();
-  const auto first = ProgramRandom()();
-  ProgramRandom().seed(1);
-  SeedRandomFromClock();
-  EXPECT_NE(ProgramRandom()(), first);
+  // Two starts from the same generator state, a moment apart: only the clock
+  // tells them apart.
+  const auto drawAfterSeeding = [] {
+    ProgramRandom().seed(1);
+    SeedRandomFromClock();
+    return ProgramRandom()();
+  };
+  const auto first = drawAfterSeeding();
+  std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  const auto second = drawAfterSeeding();
+  EXPECT_NE(first, second);
+  EXPECT_NE(first, std::mt19937(1)());
 }
 
 }  // namespace
