@@ -1,5 +1,9 @@
 #pragma once
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QByteArray>
 #include <QDir>
 #include <QElapsedTimer>
@@ -8,8 +12,12 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 
 namespace tavrin::test {
 
@@ -43,6 +51,51 @@ class IsolatedConfig {
  private:
   QTemporaryDir dir_;
   ScopedEnv env_;
+};
+
+// Frees code under test that wrongly waits on `path`, so that the fault shows
+// as a failed check rather than a hung test: a reader blocked on it as a pipe
+// is let go at once (the pipe is opened from its writing end and closed
+// again), and after `removeAfterMs` (never when negative) whatever lies there
+// is removed.
+class ObstacleRemover {
+ public:
+  ObstacleRemover(const QString& path, int removeAfterMs)
+      : path_(QFile::encodeName(path)), thread_([this, removeAfterMs] { Run(removeAfterMs); }) {}
+  ~ObstacleRemover() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      stop_ = true;
+    }
+    wake_.notify_all();
+    thread_.join();
+  }
+  ObstacleRemover(const ObstacleRemover&) = delete;
+  ObstacleRemover& operator=(const ObstacleRemover&) = delete;
+
+ private:
+  void Run(int removeAfterMs) {
+    const auto start = std::chrono::steady_clock::now();
+    std::unique_lock<std::mutex> lock(mutex_);
+    while (!wake_.wait_for(lock, std::chrono::milliseconds(10), [this] { return stop_; })) {
+      struct stat st {};
+      if (::lstat(path_.constData(), &st) != 0) continue;
+      if (S_ISFIFO(st.st_mode)) {
+        const int fd = ::open(path_.constData(), O_WRONLY | O_NONBLOCK);  // fails unless a reader waits
+        if (fd >= 0) ::close(fd);
+      }
+      if (removeAfterMs >= 0 && std::chrono::steady_clock::now() - start > std::chrono::milliseconds(removeAfterMs)) {
+        if (S_ISDIR(st.st_mode)) ::rmdir(path_.constData());
+        else ::unlink(path_.constData());
+      }
+    }
+  }
+
+  QByteArray path_;
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  bool stop_ = false;
+  std::thread thread_;
 };
 
 // Every file under `root` with its contents, to see whether a folder changed.
