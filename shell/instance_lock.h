@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
 
 namespace tavrin {
@@ -10,15 +9,17 @@ namespace tavrin {
 // runtime folder (the temporary folder where there is none).
 QString InstanceLockPath();
 
-// Held by the running copy for its whole life. A lock left behind by a copy
-// that crashed or was killed is stale (its process is gone, or is another
-// program) and is taken over. The staleness test compares the running
-// process's executable name with the application name, which the program
-// therefore leaves at its default (the executable's name).
+// Held by the running copy for its whole life: an exclusive lock on the open
+// lock file, which the system drops when the process ends in any way. What
+// the file holds does not matter, so a file left empty, filled with junk or
+// locked by a copy that was killed never keeps the next copy out; anything
+// at the lock file's place that is not a plain file (a folder, a link, a
+// pipe) is removed and a plain file made instead.
 class InstanceLock {
  public:
   InstanceLock();
   explicit InstanceLock(const QString& path);
+  ~InstanceLock();
   InstanceLock(const InstanceLock&) = delete;
   InstanceLock& operator=(const InstanceLock&) = delete;
 
@@ -27,7 +28,8 @@ class InstanceLock {
   bool TryLock();
 
  private:
-  QLockFile file_;
+  QString path_;
+  int fd_ = -1;
 };
 
 }  // namespace tavrin

@@ -3,6 +3,7 @@
 // carries the probe plugin, which reports the windows and message boxes it
 // shows and answers the boxes.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -11,8 +12,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 
+#include "shell/instance_lock.h"
 #include "shell/page_address.h"
 #include "shell/settings_store.h"
 #include "tests/shell/shell_test_support.h"
@@ -185,6 +188,50 @@ TEST(SingleInstance, CopiesOneAfterTheOtherEachStartNormally) {
     Copy copy(session);
     ASSERT_TRUE(copy.WaitFor(kWindowLine)) << run;
     copy.Kill();
+  }
+}
+
+TEST(SingleInstance, LockFileLeftInAnyStateIsTakenOverAsFromADeadCopy) {
+  struct Case {
+    const char* what;
+    std::function<void(const QString& lock, const QString& aside)> make;
+  };
+  const auto write = [](const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+  };
+  const Case cases[] = {
+      {"nothing", [](const QString&, const QString&) {}},
+      {"an empty file (killed before it was written)", [&](const QString& lock, const QString&) { write(lock, ""); }},
+      {"junk", [&](const QString& lock, const QString&) { write(lock, "\xff\x00not a lock\n"); }},
+      {"a folder", [](const QString& lock, const QString&) { ASSERT_TRUE(QDir().mkdir(lock)); }},
+      {"a dangling link",
+       [](const QString& lock, const QString& aside) { ASSERT_TRUE(QFile::link(aside + QStringLiteral("/gone"), lock)); }},
+      {"a link to someone's file",
+       [&](const QString& lock, const QString& aside) {
+         write(aside + QStringLiteral("/file"), "theirs");
+         ASSERT_TRUE(QFile::link(aside + QStringLiteral("/file"), lock));
+       }},
+      {"a pipe",
+       [](const QString& lock, const QString&) { ASSERT_EQ(::mkfifo(QFile::encodeName(lock).constData(), 0600), 0); }},
+  };
+  for (const Case& c : cases) {
+    QTemporaryDir runtime, aside;
+    const QString path = runtime.filePath(QStringLiteral("tavrin.lock"));
+    c.make(path, aside.path());
+    const QStringList asideBefore = test::Snapshot(aside.path());
+    test::ObstacleRemover unblock(path, -1);  // should anything read the pipe
+    {
+      InstanceLock running(path);
+      EXPECT_TRUE(running.TryLock()) << c.what;
+      // While it runs, every other start is kept out.
+      InstanceLock second(path);
+      EXPECT_FALSE(second.TryLock()) << c.what;
+    }
+    InstanceLock next(path);
+    EXPECT_TRUE(next.TryLock()) << c.what;
+    EXPECT_EQ(test::Snapshot(aside.path()), asideBefore) << c.what;
   }
 }
 
