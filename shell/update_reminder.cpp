@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <cstdlib>
 
 #include "shell/app_text.h"
@@ -42,12 +43,22 @@ QDate ParseReminderDate(const QString& text, QDate today) {
   const QString trimmed = text.trimmed();
   const QDate iso = QDate::fromString(trimmed, Qt::ISODate);
   if (iso.isValid()) return iso;
+  // The locale's short form, with a two- or a four-digit year (the latter is
+  // also its long numeric form), and day and month with or without a leading
+  // zero ("d" and "M" read both).
   const QLocale locale;
-  const QString format = locale.dateFormat(QLocale::ShortFormat);
-  QDate local = locale.toDate(trimmed, format);
-  if (local.isValid() && !format.contains(QStringLiteral("yyyy")))
+  static const QRegularExpression day(QStringLiteral("(?<!d)dd(?!d)"));
+  static const QRegularExpression month(QStringLiteral("(?<!M)MM(?!M)"));
+  static const QRegularExpression year(QStringLiteral("y+"));
+  const QString format = locale.dateFormat(QLocale::ShortFormat)
+                             .replace(day, QStringLiteral("d"))
+                             .replace(month, QStringLiteral("M"));
+  QDate local = locale.toDate(trimmed, QString(format).replace(year, QStringLiteral("yy")));
+  if (local.isValid()) {
     local.setDate(NearestYear(local.year(), today.year()), local.month(), local.day());
-  return local;
+    return local;
+  }
+  return locale.toDate(trimmed, QString(format).replace(year, QStringLiteral("yyyy")));
 }
 
 void UpdateReminder(const ReminderHooks& hooks) {
@@ -55,13 +66,14 @@ void UpdateReminder(const ReminderHooks& hooks) {
   if (!stored) return;
   const QDate today = hooks.today();
   const QString todayText = today.toString(Qt::ISODate);
-  const QDate last = stored->isEmpty() ? QDate() : ParseReminderDate(*stored, today);
-  if (!last.isValid()) {
-    // First start, or a stored text that is no date: count from today. A
-    // store that cannot be written leaves nothing else to do.
+  if (stored->isEmpty()) {
+    // First start: count from today. A store that cannot be written leaves
+    // nothing else to do.
     (void)WriteSetting(QString::fromLatin1(kReminderKey), todayText);
     return;
   }
+  const QDate last = ParseReminderDate(*stored, today);
+  if (!last.isValid()) return;
   if (std::abs(today.daysTo(last)) <= kReminderQuietDays) return;
   const bool check = hooks.askToCheck();
   if (!WriteSetting(QString::fromLatin1(kReminderKey), todayText)) return;

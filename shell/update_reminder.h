@@ -31,17 +31,19 @@ ReminderHooks DefaultReminderHooks();
 bool AskToCheckForUpdate(QWidget* parent = nullptr);
 
 // Reads a stored reminder day: the ISO form the program writes (yyyy-MM-dd),
-// or the short-date form of the user's locale that older settings may hold.
-// A two-digit year is taken as the year nearest to `today` ending in those
-// digits. An invalid QDate when the text is neither.
+// or the short-date form of the user's locale that older settings may hold,
+// with a two- or four-digit year. A two-digit year is taken as the year
+// nearest to `today` ending in those digits. An invalid QDate when the text
+// is none of these.
 QDate ParseReminderDate(const QString& text, QDate today);
 
 // Runs at every start. The first start stores today and asks nothing.
 // Afterwards, when the stored day is more than the quiet days before or
 // after today, the user is asked whether to check for an update, today is
 // stored whatever the answer, and Yes opens the download page without
-// waiting. A stored text that is no date is replaced by today. When the
-// settings store cannot be read or written the reminder gives up silently.
+// waiting. A stored text that is no date is left as it is and nothing is
+// asked. When the settings store cannot be read or written the reminder
+// gives up silently.
 void UpdateReminder(const ReminderHooks& hooks = DefaultReminderHooks());
 
 }  // namespace tavrin

@@ -92,18 +92,18 @@ TEST(UpdateReminder, AnswerDecidesWhetherTheDownloadPageOpensButTodayIsStoredEit
   }
 }
 
-TEST(UpdateReminder, UnreadableDateIsReplacedByTodayWithoutAQuestion) {
-  for (const char* stored : {"garbage", "2026-02-30", "13/45/26", "  "}) {
+TEST(UpdateReminder, UnreadableDateStaysUnchangedAndNothingIsAsked) {
+  for (const char* stored : {"garbage", "2026-02-30", "13/45/26", "  ", "Monday, March 14, 2026"}) {
     IsolatedConfig config;
     Store(QString::fromLatin1(stored));
     ReminderRun run;
     run.Run();
     EXPECT_EQ(run.asked, 0) << stored;
-    EXPECT_EQ(Stored(), std::optional<QString>(QStringLiteral("2026-03-14"))) << stored;
+    EXPECT_EQ(Stored(), std::optional<QString>(QString::fromLatin1(stored))) << stored;
   }
 }
 
-TEST(UpdateReminder, ReadsTheLocalesShortDateWithTwoDigitYears) {
+TEST(UpdateReminder, ReadsTheLocalesShortDateWithTwoOrFourDigitYears) {
   struct Case {
     QLocale locale;
     const char* stored;
@@ -117,6 +117,15 @@ TEST(UpdateReminder, ReadsTheLocalesShortDateWithTwoDigitYears) {
       {QLocale(QLocale::German, QLocale::Germany), "27.02.26", true},
       {QLocale(QLocale::English, QLocale::UnitedKingdom), "28/02/2026", false},
       {QLocale(QLocale::English, QLocale::UnitedKingdom), "27/02/2026", true},
+      // Four-digit years, with and without leading zeros (the long numeric form).
+      {QLocale(QLocale::English, QLocale::UnitedStates), "2/28/2026", false},
+      {QLocale(QLocale::English, QLocale::UnitedStates), "2/27/2026", true},
+      {QLocale(QLocale::English, QLocale::UnitedStates), "02/27/2026", true},
+      {QLocale(QLocale::German, QLocale::Germany), "28.02.2026", false},
+      {QLocale(QLocale::German, QLocale::Germany), "27.02.2026", true},
+      {QLocale(QLocale::German, QLocale::Germany), "27.2.2026", true},
+      {QLocale(QLocale::English, QLocale::UnitedKingdom), "27/02/26", true},
+      {QLocale(QLocale::Japanese, QLocale::Japan), "2026/02/27", true},
   };
   for (const Case& c : cases) {
     ScopedLocale locale(c.locale);
