@@ -13,10 +13,10 @@
 #include "chart/reading_file.h"
 #include "chart/reading_printer.h"
 #include "chart/safe_save.h"
-#include "chart/save_file_dialog.h"
 #include "shell/app_font.h"
 #include "shell/app_text.h"
 #include "shell/brand_frame.h"
+#include "shell/file_dialog.h"
 #include "shell/link_captions.h"
 #include "shell/link_label.h"
 #include "shell/main_form.h"
@@ -92,8 +92,8 @@ void frmSave::BuildLinks() {
 void frmSave::Form_Load() { RTB->clear(); }
 
 void frmSave::cmdSave_Click() {
-  const QString path =
-      tavrin::AskSaveFileName(*this, QStringLiteral("Rich Text Format (*.baz)"), QStringLiteral("baz"));
+  const QString path = tavrin::AskFileName(*this, {tavrin::FileDialogMode::Save, QString::fromLatin1(tavrin::kApplicationTitle),
+                                                   QStringLiteral("Rich Text Format (*.baz)"), QStringLiteral("baz")});
   if (path.isEmpty()) return;
   // The file holds the birth details of the chart, never the report text.
   const QByteArray reading = QByteArray::fromStdString(
@@ -114,7 +114,8 @@ void frmSave::cmdPrint_Click() {
 }
 
 void frmSave::cmdSavePdf_Click() {
-  const QString path = tavrin::AskSaveFileName(*this, QStringLiteral("PDF Document (*.pdf)"), QStringLiteral("pdf"));
+  const QString path = tavrin::AskFileName(*this, {tavrin::FileDialogMode::Save, QString::fromLatin1(tavrin::kApplicationTitle),
+                                                   QStringLiteral("PDF Document (*.pdf)"), QStringLiteral("pdf")});
   if (path.isEmpty()) return;
   const QString failure = tavrin::SaveAsPdf(*RTB->document(), path);
   if (!failure.isEmpty()) ShowNotSaved(QStringLiteral("The reading was not saved as a PDF file."), failure);

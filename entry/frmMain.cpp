@@ -22,11 +22,11 @@
 #include "entry/entry_conversions.h"
 #include "entry/frmTimeZone.h"
 #include "entry/open_reading_controls.h"
-#include "entry/open_reading_dialog.h"
 #include "entry/open_reading_file.h"
 #include "shell/app_font.h"
 #include "shell/app_text.h"
 #include "shell/brand_frame.h"
+#include "shell/file_dialog.h"
 #include "shell/form_instance.h"
 #include "shell/help_menu.h"
 #include "shell/link_captions.h"
@@ -244,7 +244,8 @@ void frmMain::lblTimeZone_Click() {
 }
 
 void frmMain::cmdOpen_Click() {
-  const QString path = tavrin::AskReadingFileName(*this);
+  const QString path = tavrin::AskFileName(*this, {tavrin::FileDialogMode::Open, QStringLiteral("Select the source file"),
+                                                   QStringLiteral("Tavrin (*.baz)"), QStringLiteral("baz")});
   if (path.isEmpty()) return;
   // A file that cannot be read changes nothing: restoring empty lines would
   // wipe the name and the gender the user sees.
