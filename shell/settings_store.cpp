@@ -44,12 +44,12 @@ enum class Found { Nothing, PlainFile, SomethingElse };
 // be read or written. A pipe would hold the reader forever, and writing over
 // a device or through a dangling link would replace or create something that
 // is not ours.
-Found Inspect(const QString& path, qint64 largest) {
+Found Inspect(const QString& path) {
   const QByteArray native = QFile::encodeName(path);
   struct stat st {};
   if (::lstat(native.constData(), &st) != 0) return errno == ENOENT ? Found::Nothing : Found::SomethingElse;
   if (S_ISLNK(st.st_mode) && ::stat(native.constData(), &st) != 0) return Found::SomethingElse;
-  return S_ISREG(st.st_mode) && st.st_size <= largest ? Found::PlainFile : Found::SomethingElse;
+  return S_ISREG(st.st_mode) && st.st_size <= kLargestStoreFile ? Found::PlainFile : Found::SomethingElse;
 }
 
 // Every line blank, a [section], a comment or a key=value pair. QSettings
@@ -77,11 +77,16 @@ bool HoldsOnlySettings(const QString& path, const QSettings& store) {
 
 // QSettings waits without limit for the lock file beside the store it
 // writes. It is let write only when that lock is missing, or a plain file
-// that no live writer holds (QLockFile clears one left behind once it is
-// stale), as found within kLockWaitMs.
+// (not a link) that no live writer holds (QLockFile clears one left behind
+// once it is stale), as found within kLockWaitMs.
 bool StoreLockIsFree(const QString& storePath) {
   const QString lockPath = storePath + QStringLiteral(".lock");
-  if (Inspect(lockPath, kLargestLockFile) == Found::SomethingElse) return false;
+  struct stat st {};
+  if (::lstat(QFile::encodeName(lockPath).constData(), &st) == 0) {
+    if (!S_ISREG(st.st_mode) || st.st_size > kLargestLockFile) return false;
+  } else if (errno != ENOENT) {
+    return false;
+  }
   QLockFile probe(lockPath);
   return probe.tryLock(kLockWaitMs);  // given back when `probe` goes
 }
@@ -99,7 +104,7 @@ QString SettingsFilePath() {
 std::optional<QString> ReadSetting(const QString& key) {
   const QString path = SettingsFilePath();
   if (path.isEmpty()) return std::nullopt;
-  switch (Inspect(path, kLargestStoreFile)) {
+  switch (Inspect(path)) {
     case Found::Nothing: return QString();
     case Found::SomethingElse: return std::nullopt;
     case Found::PlainFile: break;
@@ -112,7 +117,7 @@ std::optional<QString> ReadSetting(const QString& key) {
 bool WriteSetting(const QString& key, const QString& value) {
   const QString path = SettingsFilePath();
   if (path.isEmpty()) return false;
-  const Found found = Inspect(path, kLargestStoreFile);
+  const Found found = Inspect(path);
   switch (found) {
     case Found::Nothing:
       if (!QDir().mkpath(QFileInfo(path).path())) return false;

@@ -204,6 +204,11 @@ TEST(SettingsStore, WriteGivesUpAtOnceOnALockItCannotTake) {
       {"a folder", [](const QString& lock) { ASSERT_TRUE(QDir().mkdir(lock)); }},
       {"a dangling link", [](const QString& lock) { MakeLink(lock + QStringLiteral(".gone"), lock); }},
       {"a pipe", [](const QString& lock) { MakePipe(lock); }},
+      {"a link to a pipe",
+       [](const QString& lock) {
+         MakePipe(lock + QStringLiteral(".pipe"));
+         MakeLink(lock + QStringLiteral(".pipe"), lock);
+       }},
       {"a fresh file of junk", [](const QString& lock) { WriteFile(lock, "junk\n"); }},
   };
   for (const Case& c : cases) {

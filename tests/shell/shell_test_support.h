@@ -55,7 +55,7 @@ class IsolatedConfig {
 
 // Frees code under test that wrongly waits on `path`, so that the fault shows
 // as a failed check rather than a hung test: a reader blocked on it as a pipe
-// is let go at once (the pipe is opened from its writing end and closed
+// (or a link to one) is let go at once (the pipe is opened from its writing end and closed
 // again), and after `removeAfterMs` (never when negative) whatever lies there
 // is removed.
 class ObstacleRemover {
@@ -79,12 +79,12 @@ class ObstacleRemover {
     std::unique_lock<std::mutex> lock(mutex_);
     while (!wake_.wait_for(lock, std::chrono::milliseconds(10), [this] { return stop_; })) {
       struct stat st {};
-      if (::lstat(path_.constData(), &st) != 0) continue;
-      if (S_ISFIFO(st.st_mode)) {
+      if (::stat(path_.constData(), &st) == 0 && S_ISFIFO(st.st_mode)) {  // a pipe, or a link to one
         const int fd = ::open(path_.constData(), O_WRONLY | O_NONBLOCK);  // fails unless a reader waits
         if (fd >= 0) ::close(fd);
       }
-      if (removeAfterMs >= 0 && std::chrono::steady_clock::now() - start > std::chrono::milliseconds(removeAfterMs)) {
+      if (removeAfterMs >= 0 && std::chrono::steady_clock::now() - start > std::chrono::milliseconds(removeAfterMs) &&
+          ::lstat(path_.constData(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) ::rmdir(path_.constData());
         else ::unlink(path_.constData());
       }
