@@ -22,7 +22,8 @@ void KeepNoDialogState() {
   (void)redirected;
 }
 
-// The folder of the file last chosen in this run.
+// The folder of the file last chosen in this run; the home folder is used
+// until then, and again should that folder be gone.
 QString& LastFolder() {
   static QString folder;
   return folder;
@@ -43,7 +44,8 @@ QString AskFileName(QWidget& parent, const FileDialogRequest& request) {
   dialog.setOption(QFileDialog::HideNameFilterDetails, saving);
   dialog.setNameFilter(request.filter);
   dialog.setDefaultSuffix(request.suffix);
-  dialog.setDirectory(LastFolder().isEmpty() ? QDir::homePath() : LastFolder());
+  const bool lastFolderIsThere = !LastFolder().isEmpty() && QFileInfo(LastFolder()).isDir();
+  dialog.setDirectory(lastFolderIsThere ? LastFolder() : QDir::homePath());
   if (dialog.exec() != QDialog::Accepted) return {};
   const QString chosen = dialog.selectedFiles().value(0);
   if (!chosen.isEmpty()) LastFolder() = QFileInfo(chosen).absolutePath();

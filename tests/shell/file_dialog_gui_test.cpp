@@ -47,6 +47,13 @@ TEST(FileDialog, OpensAtHomeThenWhereTheLastFileWasChosenAndKeepsNothingOnDisk) 
   EXPECT_EQ(FolderShownWhileChoosing(open, existing), QDir(home.path()).absolutePath().toStdString());
   EXPECT_EQ(FolderShownWhileChoosing(save, readings.filePath(QStringLiteral("new.pdf"))),
             QDir(readings.path()).absolutePath().toStdString());
+  // A folder that has gone since sends the dialog home again.
+  const QString gone = readings.filePath(QStringLiteral("gone"));
+  ASSERT_TRUE(QDir().mkdir(gone));
+  FolderShownWhileChoosing(save, gone + QStringLiteral("/new.pdf"));
+  ASSERT_TRUE(QDir().rmdir(gone));
+  EXPECT_EQ(FolderShownWhileChoosing(open, existing), QDir(home.path()).absolutePath().toStdString());
+
   EXPECT_EQ(test::Snapshot(home.path()).join(QLatin1Char('\n')).toStdString(), "");
   EXPECT_EQ(test::Snapshot(config.path()).join(QLatin1Char('\n')).toStdString(), "");
 }
