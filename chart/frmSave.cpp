@@ -92,8 +92,9 @@ void frmSave::BuildLinks() {
 void frmSave::Form_Load() { RTB->clear(); }
 
 void frmSave::cmdSave_Click() {
-  const QString path = tavrin::AskFileName(*this, {tavrin::FileDialogMode::Save, QString::fromLatin1(tavrin::kApplicationTitle),
-                                                   QStringLiteral("Rich Text Format (*.baz)"), QStringLiteral("baz")});
+  const QString path = tavrin::AskFileName(
+      *this, {tavrin::FileDialogMode::Save, QString::fromLatin1(tavrin::kApplicationTitle),
+              QStringLiteral("Rich Text Format (*.baz)"), QStringLiteral("baz")});
   if (path.isEmpty()) return;
   // The file holds the birth details of the chart, never the report text.
   const QByteArray reading = QByteArray::fromStdString(
@@ -114,8 +115,9 @@ void frmSave::cmdPrint_Click() {
 }
 
 void frmSave::cmdSavePdf_Click() {
-  const QString path = tavrin::AskFileName(*this, {tavrin::FileDialogMode::Save, QString::fromLatin1(tavrin::kApplicationTitle),
-                                                   QStringLiteral("PDF Document (*.pdf)"), QStringLiteral("pdf")});
+  const QString path = tavrin::AskFileName(
+      *this, {tavrin::FileDialogMode::Save, QString::fromLatin1(tavrin::kApplicationTitle),
+              QStringLiteral("PDF Document (*.pdf)"), QStringLiteral("pdf")});
   if (path.isEmpty()) return;
   const QString failure = tavrin::SaveAsPdf(*RTB->document(), path);
   if (!failure.isEmpty()) ShowNotSaved(QStringLiteral("The reading was not saved as a PDF file."), failure);

@@ -244,8 +244,9 @@ void frmMain::lblTimeZone_Click() {
 }
 
 void frmMain::cmdOpen_Click() {
-  const QString path = tavrin::AskFileName(*this, {tavrin::FileDialogMode::Open, QStringLiteral("Select the source file"),
-                                                   QStringLiteral("Tavrin (*.baz)"), QStringLiteral("baz")});
+  const QString path = tavrin::AskFileName(
+      *this, {tavrin::FileDialogMode::Open, QStringLiteral("Select the source file"),
+              QStringLiteral("Tavrin (*.baz)"), QStringLiteral("baz")});
   if (path.isEmpty()) return;
   // A file that cannot be read changes nothing: restoring empty lines would
   // wipe the name and the gender the user sees.

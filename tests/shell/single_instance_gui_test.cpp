@@ -204,10 +204,12 @@ TEST(SingleInstance, LockFileLeftInAnyStateIsTakenOverAsFromADeadCopy) {
   const Case cases[] = {
       {"nothing", [](const QString&, const QString&) {}},
       {"an empty file (killed before it was written)", [&](const QString& lock, const QString&) { write(lock, ""); }},
-      {"junk", [&](const QString& lock, const QString&) { write(lock, "\xff\x00not a lock\n"); }},
+      {"junk", [&](const QString& lock, const QString&) { write(lock, QByteArrayLiteral("\xff\x00not a lock\n")); }},
       {"a folder", [](const QString& lock, const QString&) { ASSERT_TRUE(QDir().mkdir(lock)); }},
       {"a dangling link",
-       [](const QString& lock, const QString& aside) { ASSERT_TRUE(QFile::link(aside + QStringLiteral("/gone"), lock)); }},
+       [](const QString& lock, const QString& aside) {
+         ASSERT_TRUE(QFile::link(aside + QStringLiteral("/gone"), lock));
+       }},
       {"a link to someone's file",
        [&](const QString& lock, const QString& aside) {
          write(aside + QStringLiteral("/file"), "theirs");
