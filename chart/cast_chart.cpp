@@ -11,6 +11,7 @@
 namespace modFengShuiFourPillar {
 
 tavrin::BirthDetails BirthDetails;
+std::optional<double> TypedLongitude;
 std::array<std::string, tavrin::kPillarCellCount> PillarCells;
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "engine/birth_details.h"
@@ -12,6 +13,10 @@ namespace modFengShuiFourPillar {
 
 // The person of the last analysis; written by the entry form before CastChart.
 extern tavrin::BirthDetails BirthDetails;
+// The birth-place longitude typed for that person, degrees east, or nothing
+// when it was left blank (BirthDetails.Longitude then holds the zone's
+// meridian). A saved reading keeps it, and only a typed one.
+extern std::optional<double> TypedLongitude;
 // The twenty pillar cells of the last chart, five per pillar (year, month,
 // day, hour: stem, branch, hidden stems 1 to 3); slot 20 stays empty.
 extern std::array<std::string, tavrin::kPillarCellCount> PillarCells;

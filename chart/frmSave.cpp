@@ -1,7 +1,7 @@
 #include "chart/frmSave.h"
 
+#include <QFile>
 #include <QGroupBox>
-#include <QIODevice>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextCursor>
@@ -9,10 +9,8 @@
 
 #include "chart/cast_chart.h"
 #include "chart/clipboard_guard.h"
-#include "chart/entered_longitude.h"
-#include "chart/reading_file.h"
 #include "chart/reading_printer.h"
-#include "chart/safe_save.h"
+#include "reading/reading_store.h"
 #include "shell/app_font.h"
 #include "shell/app_text.h"
 #include "shell/brand_frame.h"
@@ -97,10 +95,11 @@ void frmSave::cmdSave_Click() {
               QStringLiteral("Rich Text Format (*.baz)"), QStringLiteral("baz")});
   if (path.isEmpty()) return;
   // The file holds the birth details of the chart, never the report text.
-  const QByteArray reading = QByteArray::fromStdString(
-      tavrin::ComposeReading(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::EnteredLongitude));
-  const QString failure = tavrin::SaveSafely(path, [&reading](QIODevice& file) { file.write(reading); });
-  if (!failure.isEmpty()) ShowNotSaved(QStringLiteral("The reading was not saved."), failure);
+  const tavrin::Reading reading =
+      tavrin::ReadingOf(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::TypedLongitude);
+  if (const auto failure = tavrin::SaveReading(QFile::encodeName(path).toStdString(), reading)) {
+    ShowNotSaved(QStringLiteral("The reading was not saved."), QString::fromLocal8Bit(failure->c_str()));
+  }
 }
 
 void frmSave::cmdPrint_Click() {

@@ -1,6 +1,5 @@
 #include "engine/birth_moment.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -27,6 +26,13 @@ double JulianDay0(int year, int month, int day) {
   return j + 1721027 + 2 * g + 367 * y - 0.5;
 }
 
+int DaysInMonth(int year, int month) {
+  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool julianLeap = year % 4 == 0;
+  const bool leap = year <= kLastJulianCalendarYear ? julianLeap : julianLeap && (year % 100 != 0 || year % 400 == 0);
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
 double SolarLongitude(double sunMoment) {
   const double t = (sunMoment - kEpochJ2000) / kDaysPerJulianCentury;
   const double meanAnomaly = 357.5291 + 35999.0503 * t - 0.0001559 * t * t - 0.00000048 * t * t * t;
@@ -39,24 +45,6 @@ double SolarLongitude(double sunMoment) {
   lambda -= 360 * std::floor(lambda / 360);
   if (lambda >= 360) lambda -= 360;  // floor rounding can leave exactly 360
   return lambda;
-}
-
-std::optional<double> ParseZoneOffset(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  std::size_t i = (!text.empty() && text.front() == '-') ? 1 : 0;
-  std::size_t digits = 0;
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
-  if (i < text.size() && text[i] == '.') {
-    ++i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
-  }
-  if (digits == 0 || i != text.size()) return std::nullopt;
-  double value = 0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
-  return value;
 }
 
 }  // namespace tavrin

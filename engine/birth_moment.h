@@ -1,8 +1,5 @@
 #pragma once
 
-#include <optional>
-#include <string_view>
-
 namespace tavrin {
 
 // pi as 22/7 cut to 14 decimals: the month boundaries and luck ages near a Jie
@@ -21,12 +18,12 @@ double LocalHours(int hour, int minute, double zoneHoursEast, double longitudeEa
 // Gregorian after). Always ends in .5.
 double JulianDay0(int year, int month, int day);
 
+// Days in `month` (1 to 12) of `year` in the same reckoning as JulianDay0:
+// every fourth year is a leap year up to 1585, the Gregorian rule after.
+int DaysInMonth(int year, int month);
+
 // The Sun's true ecliptic longitude in degrees, in [0, 360), at a Julian Date.
 double SolarLongitude(double sunMoment);
-
-// ZoneOffset text to hours: optional sign, digits, optional "." and digits,
-// surrounded by optional spaces. Anything else is not a number.
-std::optional<double> ParseZoneOffset(std::string_view text);
 
 // Floor, as the calendar arithmetic uses it.
 double Int(double value);

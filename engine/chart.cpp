@@ -43,7 +43,7 @@ void AppendInterpretation(std::string& box, const std::string_view* cells, Pilla
 }
 
 CastError ComputeChart(const BirthDetails& birth, Chart& out, std::string_view decimalSeparator) {
-  const auto zone = ParseZoneOffset(birth.ZoneOffset);
+  const auto zone = ParseDecimal(TrimSpaces(birth.ZoneOffset));
   if (!zone) return CastError::zoneOffsetNotANumber;
 
   out.localHours = LocalHours(birth.BirthHour, birth.BirthMinute, *zone, birth.Longitude);

@@ -35,4 +35,33 @@ std::string ShortestNumber(double value) {
   return std::string(buffer, end);
 }
 
+std::string_view TrimSpaces(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+std::optional<double> ParseDecimal(std::string_view text) {
+  const bool plus = text.starts_with('+');
+  if (plus) text.remove_prefix(1);  // the number reader takes only "-"
+  const std::size_t start = !plus && text.starts_with('-') ? 1 : 0;
+  std::size_t digits = 0, points = 0;
+  for (std::size_t i = start; i < text.size(); ++i) {
+    if (text[i] >= '0' && text[i] <= '9') ++digits;
+    else if (text[i] == '.') ++points;
+    else return std::nullopt;
+  }
+  if (digits == 0 || points > 1) return std::nullopt;
+  double value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value == 0 ? 0.0 : value;
+}
+
+std::string DecimalText(double value) {
+  if (value == 0) value = 0;  // -0 is written as 0
+  char buffer[512];           // holds even the smallest double written out in full
+  return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr);
+}
+
 }  // namespace tavrin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,5 +14,19 @@ std::string GeneralNumber(double value, std::string_view decimalSeparator = ".")
 
 // Shortest text that reads back as the same double (for machine output).
 std::string ShortestNumber(double value);
+
+// The text without the spaces at its two ends.
+std::string_view TrimSpaces(std::string_view text);
+
+// A decimal number as every birth field writes it: one optional sign ("+" or
+// "-"), digits with at most one "." among or around them, at least one digit,
+// nothing else (no spaces, no exponent, so nothing like "1e3", "inf" or "nan").
+// "-0" is plain zero.
+std::optional<double> ParseDecimal(std::string_view text);
+
+// The shortest plain decimal that ParseDecimal reads back as the same value:
+// fixed notation, never an exponent, "." as the point, no trailing zeros, and
+// zero without a sign ("10.5", "-3.5", "8", "0", "0.00001").
+std::string DecimalText(double value);
 
 }  // namespace tavrin

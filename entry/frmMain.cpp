@@ -1,6 +1,7 @@
 #include "entry/frmMain.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,15 +15,16 @@
 #include <optional>
 #include <utility>
 
+#include "birth/gender.h"
+#include "birth/longitude.h"
+#include "birth/zone.h"
 #include "chart/cast_chart.h"
-#include "chart/entered_longitude.h"
 #include "chart/frmFengShuiFourPillar.h"
 #include "engine/vocabulary.h"
 #include "entry/click_label.h"
-#include "entry/entry_conversions.h"
 #include "entry/frmTimeZone.h"
 #include "entry/open_reading_controls.h"
-#include "entry/open_reading_file.h"
+#include "reading/reading_store.h"
 #include "shell/app_font.h"
 #include "shell/app_text.h"
 #include "shell/brand_frame.h"
@@ -250,13 +252,13 @@ void frmMain::cmdOpen_Click() {
   if (path.isEmpty()) return;
   // A file that cannot be read changes nothing: restoring empty lines would
   // wipe the name and the gender the user sees.
-  const std::optional<tavrin::ReadingSlots> reading =
-      tavrin::HasReadingName(path) ? tavrin::LoadReading(path) : std::nullopt;
-  if (!reading) {
+  const std::string file = QFile::encodeName(path).toStdString();
+  tavrin::Reading reading;
+  if (!tavrin::HasReadingName(file) || tavrin::LoadReading(file, reading)) {
     ShowCheckMessage("Please Check The File.", true);
     return;
   }
-  tavrin::RestoreReading(*reading, *this);
+  tavrin::RestoreReading(reading, *this);
   cmdCalculation_Click();
 }
 
@@ -313,18 +315,15 @@ void frmMain::StoreBirthDetails() {
   birth.BirthHour = Whole(cboHH);
   birth.BirthMinute = Whole(cboMM);
   birth.BirthSecond = Whole(cboSS);
-  const int zoneHours = lblZoneHour->text().trimmed().toInt();
-  const int zoneMinutes = lblZoneMinute->text().trimmed().toInt();
-  birth.ZoneOffset = tavrin::ZoneOffsetText(zoneHours, zoneMinutes);
+  const double zoneHoursEast =
+      tavrin::ZoneHoursEast(lblZoneHour->text().trimmed().toInt(), lblZoneMinute->text().trimmed().toInt());
+  birth.ZoneOffset = tavrin::ZoneOffsetText(zoneHoursEast);
   // Without a longitude the place sits on its zone's meridian, where local
   // mean time is the clock time.
   const std::optional<double> longitude = tavrin::ParseLongitude(txtLongitude->text().trimmed().toStdString());
-  birth.Longitude = longitude ? *longitude : 15 * tavrin::ZoneHoursEast(zoneHours, zoneMinutes);
-  // A saved reading keeps the typed longitude, and only a typed one.
-  modFengShuiFourPillar::EnteredLongitude = longitude;
-  const bool male = optMale->isChecked();
-  birth.GenderText = male ? "Male" : "Female";
-  birth.GenderSign = male ? 1 : -1;
+  birth.Longitude = longitude ? *longitude : tavrin::ZoneMeridian(zoneHoursEast);
+  modFengShuiFourPillar::TypedLongitude = longitude;
+  tavrin::SetGender(optMale->isChecked(), birth);
 }
 
 void frmMain::cmdCalculation_Click() {

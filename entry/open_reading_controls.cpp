@@ -5,18 +5,18 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include <charconv>
-#include <cmath>
 #include <string>
 
-#include "chart/reading_entries.h"
+#include "birth/gender.h"
+#include "birth/longitude.h"
+#include "birth/zone.h"
 #include "entry/frmMain.h"
+#include "reading/reading_lines.h"
 
 namespace tavrin {
 namespace {
 
-// Slot numbers, one per line of the reading file.
-enum Slot { kName, kYear, kMonth, kDay, kHour, kMinute, kSecond, kZone, kGender, kLongitude };
+using Line = ReadingLine;
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
@@ -25,36 +25,27 @@ void ChooseEqual(QComboBox* list, const std::string& slot) {
   if (index >= 0) list->setCurrentIndex(index);
 }
 
-// Degrees east as the longitude field takes them: the shortest plain decimal
-// that reads back as the same degrees, then E or W ("116 E", "74.5 W").
-QString LongitudeFieldText(double degreesEast) {
-  char digits[512];  // room for any double in fixed notation
-  const char* end = std::to_chars(digits, digits + sizeof digits, std::abs(degreesEast), std::chars_format::fixed).ptr;
-  return QString::fromLatin1(digits, end - digits) + (degreesEast < 0 ? QStringLiteral(" W") : QStringLiteral(" E"));
-}
-
 }  // namespace
 
-void RestoreReading(const ReadingSlots& reading, frmMain& form) {
-  const auto& slot = reading.text;
-  form.txtName->setText(Text(slot[kName]));
-  ChooseEqual(form.cboYear, slot[kYear]);
-  ChooseEqual(form.cboMonth, slot[kMonth]);
-  ChooseEqual(form.cboDate, slot[kDay]);
-  ChooseEqual(form.cboHH, slot[kHour]);
-  if (const auto minute = MinuteFromSlot(slot[kMinute])) form.cboMM->setCurrentIndex(*minute);
-  ChooseEqual(form.cboSS, slot[kSecond]);
-  (IsMaleSlot(slot[kGender]) ? form.optMale : form.optFemale)->setChecked(true);
+void RestoreReading(const Reading& reading, frmMain& form) {
+  form.txtName->setText(Text(reading[Line::name]));
+  ChooseEqual(form.cboYear, reading[Line::year]);
+  ChooseEqual(form.cboMonth, reading[Line::month]);
+  ChooseEqual(form.cboDate, reading[Line::day]);
+  ChooseEqual(form.cboHH, reading[Line::hour]);
+  if (const auto minute = MinuteFromLine(reading[Line::minute])) form.cboMM->setCurrentIndex(*minute);
+  ChooseEqual(form.cboSS, reading[Line::second]);
+  (IsMaleText(reading[Line::gender]) ? form.optMale : form.optFemale)->setChecked(true);
 
-  if (const auto zone = ZoneFromSlot(slot[kZone])) {
+  if (const auto zone = ZoneFromLine(reading[Line::zone])) {
     const ZoneCaptions captions = ZoneCaptionsFor(*zone);
     form.lblZoneHour->setText(Text(captions.hours));
     form.lblZoneMinute->setText(Text(captions.minutes));
   }
-  if (reading.linesRead <= kLongitude) {
+  if (!reading.Has(Line::longitude)) {
     form.txtLongitude->clear();
-  } else if (const auto degrees = LongitudeFromSlot(slot[kLongitude])) {
-    form.txtLongitude->setText(LongitudeFieldText(*degrees));
+  } else if (const auto degrees = LongitudeFromLine(reading[Line::longitude])) {
+    form.txtLongitude->setText(Text(LongitudeFieldText(*degrees)));
   }
 }
 

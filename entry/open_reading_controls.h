@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/reading_file.h"
+#include "reading/reading.h"
 
 class frmMain;
 
@@ -17,6 +17,6 @@ namespace tavrin {
 //  - a tenth line with a valid longitude goes into the longitude field and an
 //    invalid one leaves it; a reading without a tenth line was saved with the
 //    zone's meridian, so the field is emptied.
-void RestoreReading(const ReadingSlots& reading, frmMain& form);
+void RestoreReading(const Reading& reading, frmMain& form);
 
 }  // namespace tavrin

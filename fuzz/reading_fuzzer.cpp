@@ -11,8 +11,10 @@
 #include <string>
 #include <string_view>
 
-#include "chart/reading_entries.h"
-#include "chart/reading_file.h"
+#include "birth/gender.h"
+#include "birth/zone.h"
+#include "reading/reading_file.h"
+#include "reading/reading_lines.h"
 #include "shell/text_codec.h"
 #include "tests/endless_bytes.h"
 
@@ -43,14 +45,14 @@ void CheckCodec(std::string_view bytes) {
   Require(ToAnsi(bytes).size() <= bytes.size(), "UTF-8 never becomes longer as Windows-1252");
 }
 
-void CheckOpeningRules(const ReadingSlots& slots) {
-  Require(slots.linesRead <= kReadingSlotCount, "at most ten lines are read");
-  for (std::size_t i = 0; i < kReadingSlotCount; ++i) {
-    Require(ToAnsi(slots.text[i]).size() <= kReadingLineLimit, "a slot keeps at most the line limit");
-    Require(i < slots.linesRead || slots.text[i].empty(), "slots of missing lines are empty");
+void CheckOpeningRules(const Reading& reading) {
+  Require(reading.lineCount <= kReadingLineCount, "at most ten lines are read");
+  for (std::size_t i = 0; i < kReadingLineCount; ++i) {
+    Require(ToAnsi(reading.text[i]).size() <= kReadingLineLimit, "a line keeps at most the line limit");
+    Require(i < reading.lineCount || reading.text[i].empty(), "missing lines are empty");
   }
-  if (const auto minute = MinuteFromSlot(slots.text[5])) Require(*minute >= 0 && *minute <= 59, "minute in 0..59");
-  if (const auto zone = ZoneFromSlot(slots.text[7])) {
+  if (const auto minute = MinuteFromLine(reading[ReadingLine::minute])) Require(*minute >= 0 && *minute <= 59, "minute in 0..59");
+  if (const auto zone = ZoneFromLine(reading[ReadingLine::zone])) {
     const ZoneCaptions captions = ZoneCaptionsFor(*zone);
     const int hours = std::stoi(captions.hours);
     const int minutes = std::stoi(captions.minutes);
@@ -58,7 +60,7 @@ void CheckOpeningRules(const ReadingSlots& slots) {
             "zone minutes are below an hour and share the hours' sign");
     Require(std::abs(-(hours + minutes / 60.0) - *zone) <= 1.0 / 120 + 1e-9, "zone captions within half a minute");
   }
-  if (const auto degrees = LongitudeFromSlot(slots.text[9])) Require(std::abs(*degrees) <= 180, "longitude in range");
+  if (const auto degrees = LongitudeFromLine(reading[ReadingLine::longitude])) Require(std::abs(*degrees) <= 180, "longitude in range");
 }
 
 // The bytes also serve as a name, a zone text and (when there are eight of
@@ -71,18 +73,18 @@ void CheckRoundTrip(std::string_view bytes) {
     std::memcpy(&degrees, bytes.data(), sizeof degrees);
     if (std::abs(degrees) <= 180) longitude = degrees;
   }
-  std::istringstream file(ComposeReading(person, longitude));
-  const ReadingSlots slots = ReadReading(file);
-  Require(slots.linesRead == (longitude ? 10u : 9u), "a saved reading has nine lines, ten with a longitude");
+  std::istringstream file(ComposeReading(ReadingOf(person, longitude)));
+  const Reading reading = ReadReading(file);
+  Require(reading.lineCount == (longitude ? 10u : 9u), "a saved reading has nine lines, ten with a longitude");
   const std::string kept = FromAnsi(WithoutCodesAbove(ToAnsi(bytes), 255 - kCodecOffset));
   if (ToAnsi(bytes).size() <= kReadingLineLimit) {
-    Require(slots.text[0] == kept, "the name comes back less what the codec cannot carry");
-    Require(slots.text[7] == kept, "the zone text comes back less what the codec cannot carry");
+    Require(reading[ReadingLine::name] == kept, "the name comes back less what the codec cannot carry");
+    Require(reading[ReadingLine::zone] == kept, "the zone text comes back less what the codec cannot carry");
   }
-  Require(slots.text[5] == "30" && MinuteFromSlot(slots.text[5]) == 30, "the minute comes back");
-  Require(IsMaleSlot(slots.text[8]), "the gender comes back");
+  Require(reading[ReadingLine::minute] == "30" && MinuteFromLine(reading[ReadingLine::minute]) == 30, "the minute comes back");
+  Require(IsMaleText(reading[ReadingLine::gender]), "the gender comes back");
   if (longitude) {
-    const auto restored = LongitudeFromSlot(slots.text[9]);
+    const auto restored = LongitudeFromLine(reading[ReadingLine::longitude]);
     Require(restored && *restored == *longitude, "an entered longitude comes back exactly");
   }
 }

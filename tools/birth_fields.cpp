@@ -2,6 +2,10 @@
 
 #include <cstdint>
 
+#include "birth/gender.h"
+#include "birth/longitude.h"
+#include "birth/zone.h"
+#include "engine/number_text.h"
 #include "engine/vocabulary.h"
 #include "tools/field_checks.h"
 
@@ -74,9 +78,9 @@ std::optional<FieldError> FillZone(std::string_view text, BirthDetails& birth, d
 std::optional<FieldError> FillLongitude(std::string_view text, BirthDetails& birth) {
   const auto value = ParseDecimal(text);
   if (!value) return Fail("longitude", text, "expected degrees east as a decimal number (e.g. 116 or -74.5)");
-  if (*value < -kWidestLongitude || *value > kWidestLongitude)
-    return Fail("longitude", text, "out of range (-180 to 180 degrees east)");
-  birth.Longitude = *value;
+  const auto degrees = LongitudeInRange(value);
+  if (!degrees) return Fail("longitude", text, "out of range (-180 to 180 degrees east)");
+  birth.Longitude = *degrees;
   return std::nullopt;
 }
 
@@ -107,7 +111,7 @@ std::optional<FieldError> FillBirthDetails(const BirthFields& fields, BirthDetai
   if (fields.longitude) {
     if (auto error = FillLongitude(TrimSpaces(*fields.longitude), birth)) return error;
   } else {
-    birth.Longitude = 15 * zoneHours;
+    birth.Longitude = ZoneMeridian(zoneHours);
   }
   return FillGender(TrimSpaces(fields.gender), birth);
 }

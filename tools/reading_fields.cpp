@@ -3,23 +3,25 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "chart/reading_entries.h"
+#include "birth/gender.h"
+#include "birth/zone.h"
+#include "engine/number_text.h"
 #include "engine/vocabulary.h"
+#include "reading/reading_lines.h"
 #include "tools/field_checks.h"
 
 namespace tavrin::cast {
 namespace {
 
-// Slot numbers, one per line of the reading file.
-enum Slot : std::size_t { kName, kYear, kMonth, kDay, kHour, kMinute, kSecond, kZone, kGender, kLongitude };
+using Line = ReadingLine;
 
-constexpr std::string_view kFieldNames[kReadingSlotCount] = {"name",   "year", "month",  "day",    "hour",
-                                                             "minute", "second", "zone", "gender", "longitude"};
+constexpr std::string_view kFieldNames[kReadingLineCount] = {"name",   "year",   "month", "day",    "hour",
+                                                             "minute", "second", "zone",  "gender", "longitude"};
 
-using Texts = decltype(ReadingSlots::text);
+std::size_t Index(Line line) { return static_cast<std::size_t>(line); }
 
-std::optional<LineError> Wrong(Slot slot, std::string_view value, std::string reason) {
-  return LineError{slot + 1, kFieldNames[slot], std::string(value), std::move(reason)};
+std::optional<LineError> Wrong(Line line, std::string_view value, std::string reason) {
+  return LineError{Index(line) + 1, kFieldNames[Index(line)], std::string(value), std::move(reason)};
 }
 
 std::string LinesInFile(std::size_t lines) {
@@ -33,15 +35,16 @@ std::optional<int> NumberUpTo(std::string_view text, int highest) {
   return value;
 }
 
-std::optional<LineError> FillDate(const Texts& text, BirthDetails& birth) {
-  const auto year = NumberUpTo(text[kYear], kLastYear);
-  if (!year || *year < kFirstYear) return Wrong(kYear, text[kYear], "expected a year from 1 to 9999");
-  const auto month = std::find(MonthNames.begin(), MonthNames.end(), text[kMonth]);
-  if (month == MonthNames.end()) return Wrong(kMonth, text[kMonth], "expected a month name, January to December");
+std::optional<LineError> FillDate(const Reading& reading, BirthDetails& birth) {
+  const auto year = NumberUpTo(reading[Line::year], kLastYear);
+  if (!year || *year < kFirstYear) return Wrong(Line::year, reading[Line::year], "expected a year from 1 to 9999");
+  const auto month = std::find(MonthNames.begin(), MonthNames.end(), reading[Line::month]);
+  if (month == MonthNames.end())
+    return Wrong(Line::month, reading[Line::month], "expected a month name, January to December");
   const int monthNumber = static_cast<int>(month - MonthNames.begin()) + 1;
-  const auto day = NumberUpTo(text[kDay], 31);
-  if (!day) return Wrong(kDay, text[kDay], "expected a day from 1 to 31");
-  if (auto problem = NoSuchDay(*year, monthNumber, *day)) return Wrong(kDay, text[kDay], std::move(*problem));
+  const auto day = NumberUpTo(reading[Line::day], 31);
+  if (!day) return Wrong(Line::day, reading[Line::day], "expected a day from 1 to 31");
+  if (auto problem = NoSuchDay(*year, monthNumber, *day)) return Wrong(Line::day, reading[Line::day], *problem);
   birth.BirthYear = static_cast<std::int16_t>(*year);
   birth.BirthMonth = static_cast<std::int16_t>(monthNumber);
   birth.MonthName.assign(*month);
@@ -49,13 +52,13 @@ std::optional<LineError> FillDate(const Texts& text, BirthDetails& birth) {
   return std::nullopt;
 }
 
-std::optional<LineError> FillTime(const Texts& text, BirthDetails& birth) {
-  const auto hour = NumberUpTo(text[kHour], 23);
-  if (!hour) return Wrong(kHour, text[kHour], "expected an hour from 0 to 23");
-  const auto minute = MinuteFromSlot(text[kMinute]);
-  if (!minute) return Wrong(kMinute, text[kMinute], "expected a minute from 0 to 59");
-  const auto second = NumberUpTo(text[kSecond], 59);
-  if (!second) return Wrong(kSecond, text[kSecond], "expected a second from 0 to 59");
+std::optional<LineError> FillTime(const Reading& reading, BirthDetails& birth) {
+  const auto hour = NumberUpTo(reading[Line::hour], 23);
+  if (!hour) return Wrong(Line::hour, reading[Line::hour], "expected an hour from 0 to 23");
+  const auto minute = MinuteFromLine(reading[Line::minute]);
+  if (!minute) return Wrong(Line::minute, reading[Line::minute], "expected a minute from 0 to 59");
+  const auto second = NumberUpTo(reading[Line::second], 59);
+  if (!second) return Wrong(Line::second, reading[Line::second], "expected a second from 0 to 59");
   birth.BirthHour = static_cast<std::int16_t>(*hour);
   birth.BirthMinute = static_cast<std::int16_t>(*minute);
   birth.BirthSecond = static_cast<std::int16_t>(*second);
@@ -63,42 +66,40 @@ std::optional<LineError> FillTime(const Texts& text, BirthDetails& birth) {
 }
 
 // The zone, and the longitude that goes with it.
-std::optional<LineError> FillPlace(const ReadingSlots& slots, BirthDetails& birth,
-                                   std::optional<double>& enteredLongitude) {
-  const auto& text = slots.text;
-  const auto zone = ZoneFromSlot(text[kZone]);
+std::optional<LineError> FillPlace(const Reading& reading, BirthDetails& birth,
+                                   std::optional<double>& typedLongitude) {
+  const auto zone = ZoneFromLine(reading[Line::zone]);
   if (!zone)
-    return Wrong(kZone, text[kZone], "expected hours east of Greenwich from -14 to 14 (e.g. 8, -5 or 5.5)");
+    return Wrong(Line::zone, reading[Line::zone], "expected hours east of Greenwich from -14 to 14 (e.g. 8, -5 or 5.5)");
   birth.ZoneOffset = ZoneOffsetText(*zone);
-  enteredLongitude.reset();
+  typedLongitude.reset();
   // A reading saved without a longitude has no tenth line; a blank one is read the same way.
-  if (slots.linesRead <= kLongitude || text[kLongitude].empty()) {
-    birth.Longitude = 15 * *zone;
+  if (!reading.Has(Line::longitude) || reading[Line::longitude].empty()) {
+    birth.Longitude = ZoneMeridian(*zone);
     return std::nullopt;
   }
-  const auto degrees = LongitudeFromSlot(text[kLongitude]);
-  if (!degrees) return Wrong(kLongitude, text[kLongitude], "expected degrees east from -180 to 180");
-  birth.Longitude = *degrees == 0 ? 0.0 : *degrees;  // -0 is plain zero
-  enteredLongitude = birth.Longitude;
+  const auto degrees = LongitudeFromLine(reading[Line::longitude]);
+  if (!degrees) return Wrong(Line::longitude, reading[Line::longitude], "expected degrees east from -180 to 180");
+  birth.Longitude = *degrees;
+  typedLongitude = *degrees;
   return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<LineError> FillFromReading(const ReadingSlots& slots, BirthDetails& birth,
-                                         std::optional<double>& enteredLongitude) {
-  if (slots.linesRead <= kZone) {
-    const auto missing = static_cast<Slot>(slots.linesRead);
-    return LineError{missing + 1, kFieldNames[missing], std::nullopt, LinesInFile(slots.linesRead)};
+std::optional<LineError> FillFromReading(const Reading& reading, BirthDetails& birth,
+                                         std::optional<double>& typedLongitude) {
+  if (!reading.Has(Line::zone)) {
+    const std::size_t missing = reading.lineCount;
+    return LineError{missing + 1, kFieldNames[missing], std::nullopt, LinesInFile(reading.lineCount)};
   }
-  const auto& text = slots.text;
-  const std::string_view name = TrimSpaces(text[kName]);
-  if (name.empty()) return Wrong(kName, text[kName], "must not be empty");
+  const std::string_view name = TrimSpaces(reading[Line::name]);
+  if (name.empty()) return Wrong(Line::name, reading[Line::name], "must not be empty");
   birth.Name.assign(name);
-  if (auto error = FillDate(text, birth)) return error;
-  if (auto error = FillTime(text, birth)) return error;
-  if (auto error = FillPlace(slots, birth, enteredLongitude)) return error;
-  SetGender(IsMaleSlot(text[kGender]), birth);
+  if (auto error = FillDate(reading, birth)) return error;
+  if (auto error = FillTime(reading, birth)) return error;
+  if (auto error = FillPlace(reading, birth, typedLongitude)) return error;
+  SetGender(IsMaleText(reading[Line::gender]), birth);
   return std::nullopt;
 }
 

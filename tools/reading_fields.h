@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "chart/reading_file.h"
 #include "engine/birth_details.h"
+#include "reading/reading.h"
 
 namespace tavrin::cast {
 
@@ -18,15 +18,15 @@ struct LineError {
   std::string reason;
 };
 
-// Takes a birth from the decoded lines of a reading file the way the entry
-// form takes it back: the gender is male only for exactly "Male", the zone is
-// the saved one, and the longitude is the tenth line when there is one, else
-// the zone's meridian. Unlike the form, which keeps its earlier choice when a
-// line does not fit, a missing or unusable name, date, time or zone line is
-// an error. `enteredLongitude` receives the tenth line's degrees, if any. On
-// an error `birth` is partly written.
-std::optional<LineError> FillFromReading(const ReadingSlots& slots, BirthDetails& birth,
-                                         std::optional<double>& enteredLongitude);
+// Takes a birth from a reading the way the entry form takes it back: the
+// gender is male only for exactly "Male", the zone is the saved one, and the
+// longitude is the tenth line when there is one, else the zone's meridian.
+// Unlike the form, which keeps its earlier choice when a line does not fit, a
+// missing or unusable name, date, time or zone line is an error.
+// `typedLongitude` receives the tenth line's degrees, if any. On an error
+// `birth` is partly written.
+std::optional<LineError> FillFromReading(const Reading& reading, BirthDetails& birth,
+                                         std::optional<double>& typedLongitude);
 
 // "line 4 (day) \"30\": no such day (February 1984 has 29 days)" or
 // "line 5 (hour) is missing: the file has only 4 lines".

@@ -11,6 +11,7 @@
 
 #include "tests/chart/report_fixture.h"
 #include "tests/chart/report_tmpfs.h"
+#include "tests/file_size_limit.h"
 
 namespace tavrin {
 namespace {
@@ -100,7 +101,7 @@ TEST_F(SaveTest, SavesTheBirthDetailsByteForByteAndAsksBeforeReplacing) {
       ASSERT_TRUE(file.open(QIODevice::WriteOnly));
       file.write(c.earlier->data(), static_cast<qint64>(c.earlier->size()));
     }
-    modFengShuiFourPillar::EnteredLongitude = c.enteredLongitude;
+    modFengShuiFourPillar::TypedLongitude = c.enteredLongitude;
     const auto messages = Save(MeiLin(), folder.path(), c.typed);
 
     EXPECT_EQ(FilesIn(folder.path()), QStringList{c.written});
@@ -146,39 +147,56 @@ TEST_F(SaveTest, EverySaveWritesTheFileAnewFromTheBirthDetails) {
   EXPECT_EQ(FileBytes(folder.filePath("reading.baz")), ReadingFile(lines));
 }
 
+enum class Failure { fileSizeLimit, readOnlyFolder, fullDisk };
+
 // A save that fails after the dialog leaves the earlier file as it was, adds
-// no stray file and says why in a warning.
+// no stray file and says why in a warning. The file size limit cuts a write
+// short half-way, as a disk that fills up under a long name does; the other
+// failures need a tiny file system, which only root can mount.
 TEST_F(SaveTest, AFailedSaveLeavesTheEarlierFileAndSaysWhy) {
   struct Case {
     const char* label;
     QPushButton* frmSave::*button;
     QString name;
-    bool fillUp;  // else the folder turns read-only
+    Failure failure;
     QString saying;
   } const cases[] = {
-      {"reading file, read-only folder", &frmSave::cmdSave, "reading.baz", false, "The reading was not saved."},
-      {"reading file, full disk", &frmSave::cmdSave, "reading.baz", true, "The reading was not saved."},
-      {"PDF, read-only folder", &frmSave::cmdSavePdf, "reading.pdf", false,
+      {"reading file, cut short", &frmSave::cmdSave, "reading.baz", Failure::fileSizeLimit,
+       "The reading was not saved."},
+      {"reading file, read-only folder", &frmSave::cmdSave, "reading.baz", Failure::readOnlyFolder,
+       "The reading was not saved."},
+      {"reading file, full disk", &frmSave::cmdSave, "reading.baz", Failure::fullDisk, "The reading was not saved."},
+      {"PDF, read-only folder", &frmSave::cmdSavePdf, "reading.pdf", Failure::readOnlyFolder,
        "The reading was not saved as a PDF file."},
-      {"PDF, full disk", &frmSave::cmdSavePdf, "reading.pdf", true, "The reading was not saved as a PDF file."},
+      {"PDF, full disk", &frmSave::cmdSavePdf, "reading.pdf", Failure::fullDisk,
+       "The reading was not saved as a PDF file."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
     QTemporaryDir scratch;
     const QString folder = scratch.filePath("disk");
     ASSERT_TRUE(QDir().mkdir(folder));
-    testing::TinyTmpfs disk(folder, 512);
-    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small tmpfs to make writes fail (" << disk.error() << ")";
+    std::optional<testing::TinyTmpfs> disk;
+    if (c.failure != Failure::fileSizeLimit) {
+      disk.emplace(folder, 512);
+      if (!disk->mounted()) GTEST_SKIP() << "cannot mount a small tmpfs to make writes fail (" << disk->error() << ")";
+    }
 
     ASSERT_TRUE(Save(MeiLin(), folder, c.name, QMessageBox::Yes, c.button).empty());
     const auto earlier = FileBytes(folder + '/' + c.name);
     ASSERT_TRUE(earlier && !earlier->empty());
-    ASSERT_TRUE(c.fillUp ? disk.FillUp("filler") : disk.RemountReadOnly());
+    if (disk) {
+      ASSERT_TRUE(c.failure == Failure::fullDisk ? disk->FillUp("filler") : disk->RemountReadOnly());
+    }
     const QStringList files = FilesIn(folder);
 
+    const bool cutShort = c.failure == Failure::fileSizeLimit;
     BirthDetails other = MeiLin();
-    other.Name = "Somebody Else";
+    other.Name = cutShort ? std::string(20000, 'N') : "Somebody Else";
+    std::optional<testing::FileSizeLimit> limit;
+    if (cutShort) limit.emplace(16 * 1024);
     const auto messages = Save(other, folder, c.name, QMessageBox::Yes, c.button);
+    limit.reset();
 
     EXPECT_EQ(FileBytes(folder + '/' + c.name), earlier);
     EXPECT_EQ(FilesIn(folder), files);

@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "chart/entered_longitude.h"
 #include "chart/frmSave.h"
 #include "tests/chart/chart_window_fixture.h"
 #include "tests/modal_windows.h"
@@ -32,11 +31,11 @@ class ReportTest : public ChartWindowTest {
   void SetUp() override {
     ChartWindowTest::SetUp();
     DeleteReport();
-    modFengShuiFourPillar::EnteredLongitude.reset();
+    modFengShuiFourPillar::TypedLongitude.reset();
   }
   void TearDown() override {
     DeleteReport();
-    modFengShuiFourPillar::EnteredLongitude.reset();
+    modFengShuiFourPillar::TypedLongitude.reset();
     ChartWindowTest::TearDown();
   }
   static void DeleteReport() {

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "engine/number_text.h"
+
 namespace tavrin {
 namespace {
 
@@ -25,14 +27,15 @@ TEST(JulianDay0, MatchesReferenceDates) {
     EXPECT_DOUBLE_EQ(JulianDay0(c.year, c.month, c.day), c.julianDay0) << c.year << "-" << c.month << "-" << c.day;
 }
 
+// DaysInMonth counts in JulianDay0's reckoning: the day after a month's last
+// day is the next month's first.
 TEST(JulianDay0, ConsecutiveDaysStepByOneWithinEachReckoning) {
-  const int daysIn[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   for (const auto& range : {std::pair{1, 1585}, std::pair{1586, 2400}}) {
     double previous = JulianDay0(range.first, 1, 1) - 1;
     for (int y = range.first; y <= range.second; ++y) {
-      const bool leap = y <= 1585 ? y % 4 == 0 : (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0));
       for (int m = 1; m <= 12; ++m) {
-        const int days = daysIn[m - 1] + (m == 2 && leap ? 1 : 0);
+        const int days = DaysInMonth(y, m);
+        ASSERT_GE(days, 28) << y << "-" << m;
         for (int d = 1; d <= days; ++d) {
           const double jd = JulianDay0(y, m, d);
           ASSERT_DOUBLE_EQ(jd, previous + 1) << y << "-" << m << "-" << d;
@@ -84,16 +87,20 @@ TEST(LocalHours, CorrectionAppliesOnlyInsideTheOpenLongitudeRange) {
   for (const auto& c : cases) EXPECT_NEAR(LocalHours(10, 30, 8, c.longitude), c.expected, 1e-12) << c.longitude;
 }
 
-TEST(ParseZoneOffset, ReadsDecimalTextAndRejectsAnythingElse) {
-  const std::pair<const char*, double> good[] = {
-      {"8", 8}, {"-5", -5}, {"5.5", 5.5}, {"0", 0}, {" 10.5 ", 10.5}, {"-3.5", -3.5}, {"+3", 3}, {"7.", 7}, {".5", 0.5}};
+// The engine reads ZoneOffset as ParseDecimal of its trimmed text.
+TEST(ParseDecimal, ReadsDecimalTextAndRejectsAnythingElse) {
+  const std::pair<const char*, double> good[] = {{"8", 8},     {"-5", -5},   {"5.5", 5.5}, {"0", 0},
+                                                 {" 10.5 ", 10.5}, {"-3.5", -3.5}, {"+3", 3},  {"7.", 7},
+                                                 {".5", 0.5},  {"-0", 0},    {"+08.0", 8}};
   for (const auto& [text, value] : good) {
-    const auto parsed = ParseZoneOffset(text);
+    const auto parsed = ParseDecimal(TrimSpaces(text));
     ASSERT_TRUE(parsed.has_value()) << text;
-    EXPECT_DOUBLE_EQ(*parsed, value) << text;
+    EXPECT_EQ(*parsed, value) << text;
+    EXPECT_FALSE(*parsed == 0 && std::signbit(*parsed)) << text;  // "-0" is plain zero
   }
-  for (const char* bad : {"", " ", "abc", "1e3", "5,5", "--5", ".", "-", "nan", "inf", "8h", "0x10"})
-    EXPECT_FALSE(ParseZoneOffset(bad).has_value()) << bad;
+  for (const char* bad : {"", " ", "abc", "1e3", "5,5", "--5", "+-5", "-+5", ".", "-", "nan", "inf", "8h", "0x10",
+                          "1.2.3", "5 5"})
+    EXPECT_FALSE(ParseDecimal(TrimSpaces(bad)).has_value()) << bad;
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 #include <string>
 #include <vector>
 
-#include "chart/reading_file.h"
 #include "shell/text_codec.h"
 #include "tests/entry/entry_form_fixture.h"
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "chart/entered_longitude.h"
+#include "reading/reading_file.h"
 #include "tests/entry/open_reading_fixture.h"
 
 namespace entry_test {
@@ -15,7 +15,7 @@ using Icon = QMessageBox::Icon;
 using tavrin::BirthDetails;
 
 std::string Saved(const BirthDetails& details, std::optional<double> longitude = std::nullopt) {
-  return tavrin::ComposeReading(details, longitude);
+  return tavrin::ComposeReading(tavrin::ReadingOf(details, longitude));
 }
 
 struct AnalysedCase {
@@ -57,10 +57,10 @@ TEST_F(OpenReadingTest, RestoresTheFormAndAnalysesItAsTheButtonDoes) {
     FreshForm();
     Prefill();
     modFengShuiFourPillar::BirthDetails = Sentinel();
-    modFengShuiFourPillar::EnteredLongitude = 999;
+    modFengShuiFourPillar::TypedLongitude = 999;
     EXPECT_TRUE(Open(Write("reading.baz", c.bytes)).empty());
     EXPECT_EQ(Fields(modFengShuiFourPillar::BirthDetails), Fields(c.stored));
-    EXPECT_EQ(modFengShuiFourPillar::EnteredLongitude, c.entered);
+    EXPECT_EQ(modFengShuiFourPillar::TypedLongitude, c.entered);
     ExpectChartShown();
   }
 }

@@ -1,4 +1,4 @@
-#include "chart/reading_file.h"
+#include "reading/reading_file.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,9 @@
 #include <sstream>
 #include <vector>
 
-#include "chart/reading_entries.h"
-#include "engine/birth_moment.h"
+#include "birth/gender.h"
+#include "engine/number_text.h"
+#include "reading/reading_lines.h"
 #include "shell/text_codec.h"
 #include "tests/endless_bytes.h"
 
@@ -32,7 +33,7 @@ std::string File(const std::vector<std::string>& ansiLines) {
   return out;
 }
 
-ReadingSlots Read(const std::string& bytes) {
+Reading Read(const std::string& bytes) {
   std::istringstream in(bytes);
   return ReadReading(in);
 }
@@ -66,12 +67,12 @@ TEST(ReadingFile, ComposesTheLinesByteForByte) {
       {"李小龍", std::nullopt, annWith("???")},     // not in Windows-1252
       {"öüÿ", std::nullopt, annWith("")},  // nothing left: the line is just CR LF
   };
-  for (const auto& c : cases) EXPECT_EQ(ComposeReading(Person(c.name), c.longitude), c.expected) << c.name;
+  for (const auto& c : cases) EXPECT_EQ(ComposeReading(ReadingOf(Person(c.name), c.longitude)), c.expected) << c.name;
 
   BirthDetails negative = Person("X", 5, "-3.5", "Female");
   negative.BirthYear = -44;
   negative.BirthSecond = 59;
-  EXPECT_EQ(ComposeReading(negative, std::nullopt),
+  EXPECT_EQ(ComposeReading(ReadingOf(negative, std::nullopt)),
             File({"X", "-44", "February", "10", "10", "5", "59", "-3.5", "Female"}));
 }
 
@@ -88,16 +89,16 @@ TEST(ReadingFile, RoundTripsThroughTheOpeningRules) {
       {Person("", 7, "0", "Female"), std::nullopt, ""},
   };
   for (const auto& c : cases) {
-    const ReadingSlots slots = Read(ComposeReading(c.person, c.longitude));
+    const Reading reading = Read(ComposeReading(ReadingOf(c.person, c.longitude)));
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(slots.linesRead, c.longitude ? 10u : 9u);
+    EXPECT_EQ(reading.lineCount, c.longitude ? 10u : 9u);
     const std::string expected[] = {c.name, "1984", "February", "10", "10", std::to_string(c.person.BirthMinute),
                                     "0", c.person.ZoneOffset, c.person.GenderText};
-    for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(slots.text[i], expected[i]) << i;
-    EXPECT_EQ(MinuteFromSlot(slots.text[5]), c.person.BirthMinute);
-    EXPECT_EQ(IsMaleSlot(slots.text[8]), c.person.GenderText == "Male");
-    EXPECT_EQ(ZoneFromSlot(slots.text[7]), ParseZoneOffset(c.person.ZoneOffset));
-    EXPECT_EQ(LongitudeFromSlot(slots.text[9]), c.longitude);
+    for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(reading.text[i], expected[i]) << i;
+    EXPECT_EQ(MinuteFromLine(reading[ReadingLine::minute]), c.person.BirthMinute);
+    EXPECT_EQ(IsMaleText(reading[ReadingLine::gender]), c.person.GenderText == "Male");
+    EXPECT_EQ(ZoneFromLine(reading[ReadingLine::zone]), ParseDecimal(c.person.ZoneOffset));
+    EXPECT_EQ(LongitudeFromLine(reading[ReadingLine::longitude]), c.longitude);
   }
 }
 
@@ -107,7 +108,7 @@ TEST(ReadingFile, ReadsLinesLeniently) {
   struct Case {
     const char* label;
     std::string bytes;
-    std::vector<std::string> slots;
+    std::vector<std::string> lines;
   } cases[] = {
       {"empty file", "", {}},
       {"one break", "\r\n", {""}},
@@ -120,20 +121,20 @@ TEST(ReadingFile, ReadsLinesLeniently) {
       {"high codes", "\x8E\xFF", {"€ñ"}},
   };
   for (const auto& c : cases) {
-    const ReadingSlots slots = Read(c.bytes);
-    EXPECT_EQ(slots.linesRead, c.slots.size()) << c.label;
-    for (std::size_t i = 0; i < kReadingSlotCount; ++i)
-      EXPECT_EQ(slots.text[i], i < c.slots.size() ? c.slots[i] : "") << c.label << " slot " << i;
+    const Reading reading = Read(c.bytes);
+    EXPECT_EQ(reading.lineCount, c.lines.size()) << c.label;
+    for (std::size_t i = 0; i < kReadingLineCount; ++i)
+      EXPECT_EQ(reading.text[i], i < c.lines.size() ? c.lines[i] : "") << c.label << " line " << i;
   }
 }
 
 TEST(ReadingFile, CutsLongLinesAndKeepsTheNextOnes) {
   const std::string a = Raised("a");
-  const ReadingSlots slots = Read(std::string(100 * 1024, a[0]) + "\r\n" + File({"b", "c"}));
-  EXPECT_EQ(slots.text[0], std::string(kReadingLineLimit, 'a'));
-  EXPECT_EQ(slots.text[1], "b");
-  EXPECT_EQ(slots.text[2], "c");
-  EXPECT_EQ(slots.linesRead, 3u);
+  const Reading reading = Read(std::string(100 * 1024, a[0]) + "\r\n" + File({"b", "c"}));
+  EXPECT_EQ(reading.text[0], std::string(kReadingLineLimit, 'a'));
+  EXPECT_EQ(reading.text[1], "b");
+  EXPECT_EQ(reading.text[2], "c");
+  EXPECT_EQ(reading.lineCount, 3u);
 
   std::istringstream huge(std::string(10'000'000, a[0]) + "\r\n" + File({"b"}));
   EXPECT_EQ(ReadReading(huge).text[0].size(), kReadingLineLimit);
@@ -158,13 +159,13 @@ TEST(ReadingFile, TakesABoundedNumberOfBytesFromAnEndlessStream) {
   for (const auto& c : cases) {
     EndlessBytes bytes(c.pattern);
     std::istream in(&bytes);
-    const ReadingSlots slots = ReadReading(in);
-    EXPECT_EQ(slots.linesRead, c.linesRead) << c.label;
+    const Reading reading = ReadReading(in);
+    EXPECT_EQ(reading.lineCount, c.linesRead) << c.label;
     EXPECT_LE(bytes.Taken(), kReadingByteBudget) << c.label;
     if (c.taken) {
       EXPECT_EQ(bytes.Taken(), *c.taken) << c.label;
     }
-    for (const auto& slot : slots.text) EXPECT_LE(ToAnsi(slot).size(), kReadingLineLimit) << c.label;
+    for (const auto& line : reading.text) EXPECT_LE(ToAnsi(line).size(), kReadingLineLimit) << c.label;
   }
 }
 
@@ -186,7 +187,7 @@ TEST(ReadingFile, SeedReadingsAreWhatTheProgramSaves) {
     std::ifstream in(corpus / c.file, std::ios::binary);
     ASSERT_TRUE(in) << c.file;
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    EXPECT_EQ(bytes, ComposeReading(c.person, c.longitude)) << c.file;
+    EXPECT_EQ(bytes, ComposeReading(ReadingOf(c.person, c.longitude))) << c.file;
   }
 }
 

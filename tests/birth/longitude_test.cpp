@@ -1,4 +1,4 @@
-#include "entry/entry_conversions.h"
+#include "birth/longitude.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ TEST(ParseLongitude, ReadsDegreesEastOrWest) {
       {"180 E", 180},      {"-180", -180},    {"12,5 E", 12.5},     {"116\xC2\xB0 E", 116},
       {"5.", 5},           {".5 W", -0.5},    {"180.01 E", std::nullopt},
       {"181", std::nullopt}, {"-180.5", std::nullopt}, {"", std::nullopt}, {"E", std::nullopt},
-      {"-74 W", std::nullopt}, {"+74", std::nullopt}, {"74 N", std::nullopt}, {"7 4", std::nullopt},
+      {"-74 W", std::nullopt}, {"+74", 74},   {"+74 E", std::nullopt}, {"74 N", std::nullopt}, {"7 4", std::nullopt},
       {"1.2.3", std::nullopt}, {"74 EW", std::nullopt}, {"abc", std::nullopt}, {"-", std::nullopt},
   };
   for (const LongitudeCase& c : cases) {
@@ -30,6 +30,8 @@ TEST(ParseLongitude, ReadsDegreesEastOrWest) {
     if (parsed) {
       EXPECT_DOUBLE_EQ(*parsed, *c.degreesEast);
       EXPECT_FALSE(std::signbit(*parsed) && *parsed == 0);
+      // What the entry form shows for a saved longitude reads back as the same degrees.
+      EXPECT_EQ(ParseLongitude(LongitudeFieldText(*parsed)), *parsed);
     }
   }
 }

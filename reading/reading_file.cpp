@@ -1,6 +1,5 @@
-#include "chart/reading_file.h"
+#include "reading/reading_file.h"
 
-#include <charconv>
 #include <streambuf>
 #include <string_view>
 
@@ -12,15 +11,6 @@ namespace {
 void AppendLine(std::string& out, std::string_view utf8) {
   out += EncodeText(ToAnsi(utf8));
   out += "\r\n";
-}
-
-// Shortest fixed-point text that reads back as the same degrees; fixed, not
-// scientific, so a tiny value is still a plain decimal ("0.00001").
-std::string LongitudeText(double degrees) {
-  if (degrees == 0) degrees = 0;  // -0 is written as 0
-  char buffer[512];               // room for any double in fixed notation
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, degrees, std::chars_format::fixed).ptr;
-  return std::string(buffer, end);
 }
 
 // Hands out the bytes of a stream until the reader's budget is spent.
@@ -53,27 +43,18 @@ class BudgetedSource {
 
 }  // namespace
 
-std::string ComposeReading(const BirthDetails& details, std::optional<double> enteredLongitude) {
+std::string ComposeReading(const Reading& reading) {
   std::string out;
-  AppendLine(out, details.Name);
-  AppendLine(out, std::to_string(details.BirthYear));
-  AppendLine(out, details.MonthName);
-  AppendLine(out, std::to_string(details.BirthDay));
-  AppendLine(out, std::to_string(details.BirthHour));
-  AppendLine(out, std::to_string(details.BirthMinute));
-  AppendLine(out, std::to_string(details.BirthSecond));
-  AppendLine(out, details.ZoneOffset);
-  AppendLine(out, details.GenderText);
-  if (enteredLongitude) AppendLine(out, LongitudeText(*enteredLongitude));
+  for (std::size_t line = 0; line < reading.lineCount; ++line) AppendLine(out, reading.text[line]);
   return out;
 }
 
-ReadingSlots ReadReading(std::istream& in) {
-  ReadingSlots slots;
-  if (!in || in.rdbuf() == nullptr) return slots;
+Reading ReadReading(std::istream& in) {
+  Reading reading;
+  if (!in || in.rdbuf() == nullptr) return reading;
   BudgetedSource source(*in.rdbuf());
   std::string line;
-  while (slots.linesRead < kReadingSlotCount) {
+  while (reading.lineCount < kReadingLineCount) {
     int byte = source.Next();
     if (byte == BudgetedSource::kEnd) break;
     line.clear();
@@ -82,9 +63,9 @@ ReadingSlots ReadReading(std::istream& in) {
       byte = source.Next();
     }
     if (byte == '\r') source.Skip('\n');
-    slots.text[slots.linesRead++] = FromAnsi(DecodeText(line));
+    reading.text[reading.lineCount++] = FromAnsi(DecodeText(line));
   }
-  return slots;
+  return reading;
 }
 
 }  // namespace tavrin

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <string>
+
+#include "reading/reading.h"
+
+namespace tavrin {
+
+// Limits of the reader, so that a huge or binary file can neither exhaust
+// memory nor keep the program waiting: a line keeps at most this many bytes,
+// and the reader takes no more than kReadingByteBudget bytes from a stream.
+inline constexpr std::size_t kReadingLineLimit = 64 * 1024;
+inline constexpr std::size_t kReadingByteBudget = kReadingLineCount * (kReadingLineLimit + 2);
+
+// The bytes of a reading file: each present line in the system's single-byte
+// code page (Windows-1252), encoded by EncodeText and ended by CR LF.
+std::string ComposeReading(const Reading& reading);
+
+// Reads the first ten lines of a reading file and decodes them back to UTF-8.
+// A line ends at CR LF, a lone LF or a lone CR; a last line without a break
+// counts too. Bytes of a line past kReadingLineLimit are skipped, and reading
+// stops for good once kReadingByteBudget bytes have been taken from the stream.
+Reading ReadReading(std::istream& in);
+
+}  // namespace tavrin
