@@ -13,6 +13,7 @@
 #include "reading/reading_lines.h"
 #include "shell/text_codec.h"
 #include "tests/endless_bytes.h"
+#include "tests/test_paths.h"
 
 namespace tavrin {
 namespace {
@@ -182,7 +183,7 @@ TEST(ReadingFile, SeedReadingsAreWhatTheProgramSaves) {
       {"half-hour-zone.baz", Person("R. K. Narayan", 59, "5.5"), std::nullopt},
       {"dropped-name.baz", Person("öüÿ", 7, "-3.5", "Female"), std::nullopt},
   };
-  const auto corpus = std::filesystem::path(__FILE__).parent_path() / "../../fuzz/corpus";
+  const auto corpus = std::filesystem::path(testing::SourceDir()) / "fuzz/corpus";
   for (const auto& c : cases) {
     std::ifstream in(corpus / c.file, std::ios::binary);
     ASSERT_TRUE(in) << c.file;
