@@ -8,33 +8,18 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "reading/reading_file.h"
 #include "tests/tools/caster_process.h"
-#include "tools/caster.h"
 
 namespace tavrin {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Cast;
 using testing::ReadFile;
-
-struct Run {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-// The caster run in this process, with nothing on its standard input.
-Run Cast(const std::vector<std::string>& args) {
-  std::istringstream in;
-  std::ostringstream out, err;
-  const int status = cast::RunCaster(args, in, out, err);
-  return {status, out.str(), err.str()};
-}
 
 // A fresh folder for one test, removed with everything in it afterwards.
 struct Scratch {
