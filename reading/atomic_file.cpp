@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <string>
 
 namespace tavrin {
 namespace {
@@ -51,7 +53,14 @@ int WriteAll(int fd, std::string_view bytes) {
   return 0;
 }
 
+// The permissions a new file of the user gets. The process's file mask is
+// read where the system shows it, since setting it to read it back would
+// change it for a moment for every thread of the program.
 mode_t NewFilePermissions() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.starts_with("Umask:")) return 0666 & ~static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+  }
   const mode_t mask = umask(0);
   umask(mask);
   return 0666 & ~mask;
