@@ -151,6 +151,7 @@ TEST(CastOne, NamesPassThroughEscapedInJsonAndWithControlsShownAsQuestionMarksIn
       {"Se\xC3\xA1n \xC3\x93 Briain, called \"the Bard\" \\ of Connacht\x1f",
        "Se\xC3\xA1n \xC3\x93 Briain, called \\\"the Bard\\\" \\\\ of Connacht\\u001f",
        "Se\xC3\xA1n \xC3\x93 Briain, called \"the Bard\" \\ of Connacht?"},
+      {"Ann\xC2\x9B" "31m\xC2\xA0Lee", "Ann\xC2\x9B" "31m\xC2\xA0Lee", "Ann?31m\xC2\xA0Lee"},  // C1 CSI, no-break space
   };
   std::string allLines;
   for (const auto& c : cases) {
