@@ -5,8 +5,8 @@
 // Fixed captions of the chart window.
 namespace tavrin::chart_window {
 
-inline constexpr std::array<const char*, 5> kTabCaptions = {"The Year Pillar", "The Month Pillar", "The Day Pillar",
-                                                            "The Hour Pillar", "Luck Periods"};
+// The four pillar tabs carry the pillars' headings (PillarHeadings); this one follows them.
+inline constexpr const char* kLuckPeriodsTab = "Luck Periods";
 
 // The explanation paragraph of each pillar page, by lblCaption index: the
 // index runs from the hour page (0) up to the year page (3), and the reading

@@ -12,12 +12,15 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabBar>
+#include <QTextCursor>
 
 #include "chart/cast_chart.h"
 #include "chart/chart_window_texts.h"
 #include "chart/clipboard_guard.h"
 #include "chart/frmSave.h"
 #include "chart/reading_report.h"
+#include "engine/chart.h"
+#include "engine/vocabulary.h"
 #include "entry/frmMain.h"
 #include "shell/app_font.h"
 #include "shell/app_text.h"
@@ -51,6 +54,8 @@ constexpr double kExplanationPointSize = 7.5;
 const QColor kTitleBack(0, 0, 64);
 const QColor kExplanationText(0, 128, 0);
 const QColor kCellText(255, 0, 0);
+
+QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 QString IndexedName(const char* name, int index) {
   return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
@@ -154,7 +159,10 @@ void frmFengShuiFourPillar::BuildTabStrip(QWidget& client) {
   auto* style = new TabStripStyle(kPageInTabArea.top());
   style->setParent(this);  // outlives the tab strip, which goes with the client area
   TS->setStyle(style);
-  for (const char* caption : tavrin::chart_window::kTabCaptions) TS->addTab(QString::fromLatin1(caption));
+  for (std::string_view heading : tavrin::PillarHeadings) {
+    TS->addTab(QString::fromLatin1(heading.data(), static_cast<qsizetype>(heading.size())));
+  }
+  TS->addTab(QString::fromLatin1(tavrin::chart_window::kLuckPeriodsTab));
   TS->setGeometry(0, 0, kTabArea.width(), kPageInTabArea.top());
 
   fraSubject[0] = BuildPillarPage(*tabArea, 0, lblYear, txtYear);
@@ -241,6 +249,18 @@ void frmFengShuiFourPillar::BuildLinks(QWidget& client) {
   lblCobrand = brand.cobrand;
   lblFullBrand = brand.fullBrand;
   lblCobrand->raise();
+}
+
+void frmFengShuiFourPillar::ShowChart(const tavrin::Chart& chart) {
+  const std::array<std::array<QLabel*, 5>*, 4> columns = {&lblYear, &lblMonth, &lblDay, &lblHour};
+  for (std::size_t slot = 0; slot < 20; ++slot) (*columns[slot / 5])[slot % 5]->setText(Text(chart.pillarCells[slot]));
+  for (std::size_t c = 0; c < lblLuckPeriods.size(); ++c) lblLuckPeriods[c]->setText(Text(chart.luckCaptions[c]));
+  const std::array<QPlainTextEdit*, 4> boxes = {txtYear, txtMonth, txtDay, txtHour};
+  for (std::size_t pillar = 0; pillar < boxes.size(); ++pillar) {
+    QTextCursor end(boxes[pillar]->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(Text(chart.interpretation[pillar]));
+  }
 }
 
 void frmFengShuiFourPillar::TS_Click() {

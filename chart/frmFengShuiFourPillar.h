@@ -16,11 +16,12 @@ class QTabBar;
 namespace tavrin {
 class ClipboardGuard;
 class LinkLabel;
+struct Chart;
 }
 
 // The chart window: the four pillars, their interpretations and the luck
-// periods of one chart on a five-page tab strip. It computes nothing; the
-// chart is written into its controls by CastChart.
+// periods of one chart on a five-page tab strip. It computes nothing; CastChart
+// hands it the computed chart to show.
 class frmFengShuiFourPillar : public tavrin::MainForm {
   Q_OBJECT
  public:
@@ -52,6 +53,11 @@ class frmFengShuiFourPillar : public tavrin::MainForm {
   QGroupBox* fraFullBrand;
   tavrin::LinkLabel* lblCobrand;
   tavrin::LinkLabel* lblFullBrand;
+
+  // Writes `chart` into the controls: the pillar cells into lblYear to
+  // lblHour, the luck captions into lblLuckPeriods, and each pillar's
+  // interpretation appended to its box (a freshly loaded window's are empty).
+  void ShowChart(const tavrin::Chart& chart);
 
   void TS_Click();
   void cmdSave_Click();

@@ -6,12 +6,11 @@
 #include <QTextEdit>
 
 #include "build_settings.h"
+#include "engine/vocabulary.h"
 
 namespace tavrin {
 namespace {
 
-constexpr std::array<const char*, 4> kHeadings = {"The Year Pillar", "The Month Pillar", "The Day Pillar",
-                                                  "The Hour Pillar"};
 constexpr int kCellsPerPillar = 5;
 const QString kLineBreak = QStringLiteral("\r\n");
 const QColor kBodyColour(0, 128, 128);  // dark cyan
@@ -34,14 +33,16 @@ void ComposeReadingReport(QTextEdit& box, const std::array<std::string, kPillarC
                           const std::array<QString, 4>& paragraphs) {
   box.clear();
   QTextCursor cursor(box.document());
-  for (std::size_t pillar = 0; pillar < kHeadings.size(); ++pillar) {
-    Append(cursor, QString::fromLatin1(kHeadings[pillar]) + kLineBreak, true, kBodyColour);
+  for (std::size_t pillar = 0; pillar < PillarHeadings.size(); ++pillar) {
+    const std::string_view heading = PillarHeadings[pillar];
+    Append(cursor, QString::fromLatin1(heading.data(), static_cast<qsizetype>(heading.size())) + kLineBreak, true,
+           kBodyColour);
     Append(cursor, paragraphs[pillar] + kLineBreak + kLineBreak, false, kBodyColour);
     for (int i = 0; i < kCellsPerPillar; ++i) {
       const std::string& cell = cells[pillar * kCellsPerPillar + i];
       if (!cell.empty()) Append(cursor, QString::fromStdString(cell) + kLineBreak, false, kBodyColour);
     }
-    const bool last = pillar + 1 == kHeadings.size();
+    const bool last = pillar + 1 == PillarHeadings.size();
     Append(cursor, Footer() + (last ? QString() : kLineBreak + kLineBreak), false, kFooterColour);
   }
   // The box's own cursor followed the appended text; the reader starts at the top.

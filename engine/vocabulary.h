@@ -115,7 +115,8 @@ inline constexpr std::array<std::string_view, 12> MonthNames = {
     "July",    "August",   "September", "October", "November", "December",
 };
 
-// Headings of the four pillars, year first.
+// Headings of the four pillars, year first: the chart window's tabs, the
+// reading report's sections and the caster's interpretation boxes.
 inline constexpr std::array<std::string_view, 4> PillarHeadings = {
     "The Year Pillar", "The Month Pillar", "The Day Pillar", "The Hour Pillar"};
 
