@@ -1,12 +1,37 @@
 #include "entry/click_label.h"
 
-#include <QMouseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace tavrin {
 
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-  QLabel::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+ClickLabel::ClickLabel(const QString& caption, QWidget* parent) : QAbstractButton(parent) { setText(caption); }
+
+void ClickLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  QStyleOption option;
+  option.initFrom(this);
+  int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic;
+  if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)) flags |= Qt::TextHideMnemonic;
+  style()->drawItemText(&painter, rect(), flags, palette(), isEnabled(), text(), QPalette::WindowText);
+  if (hasFocus()) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = style()->itemTextRect(fontMetrics(), rect(), flags, isEnabled(), text()).adjusted(-2, 0, 2, 0) & rect();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+  }
+}
+
+// Space is the button's own key; Enter presses it too, as it presses a
+// focused push button.
+void ClickLabel::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    click();
+    return;
+  }
+  QAbstractButton::keyPressEvent(event);
 }
 
 }  // namespace tavrin

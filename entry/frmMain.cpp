@@ -124,7 +124,7 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
     zone->setFont(tavrin::AppFont(8.25, true));
     zone->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   }
-  lblTimeZone = Make<tavrin::ClickLabel>(fraDetails, "lblTimeZone", "Time Zone Help");
+  lblTimeZone = Make<tavrin::ClickLabel>(fraDetails, "lblTimeZone", "Time &Zone Help");
   lblTimeZone->setFont(tavrin::AppFont(8.25, true));
   lblTimeZone->setCursor(Qt::PointingHandCursor);
   QPalette linkColours = lblTimeZone->palette();
@@ -230,19 +230,27 @@ void frmMain::Form_Load() {
   AddNumbers(cboSS, 0, 59);
   for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) list->setCurrentIndex(0);
 
-  // The birth-place longitude is entered after the time; gender is chosen
-  // with the mouse, and the saved reading button comes last.
-  const QWidget* chain[] = {txtName, cboMonth, cboDate,        cboYear, cboHH,     cboMM,
-                            cboSS,   txtLongitude, cmdCalculation, optMale, optFemale, cmdOpen};
+  // The zone link and the birth-place longitude follow the time; gender is
+  // chosen with the mouse, and the saved reading button comes last.
+  const QWidget* chain[] = {txtName,     cboMonth,     cboDate,        cboYear, cboHH,     cboMM,  cboSS,
+                            lblTimeZone, txtLongitude, cmdCalculation, optMale, optFemale, cmdOpen};
   for (std::size_t i = 1; i < std::size(chain); ++i) {
     setTabOrder(const_cast<QWidget*>(chain[i - 1]), const_cast<QWidget*>(chain[i]));
   }
   txtName->setFocus();
 }
 
+void frmMain::ShowZone(const QString& hours, const QString& minutes) {
+  lblZoneHour->setText(hours);
+  lblZoneMinute->setText(minutes);
+}
+
 void frmMain::lblTimeZone_Click() {
   frmTimeZone picker(this);
   picker.exec();
+  if (const std::optional<tavrin::TimeZoneRow> zone = picker.ChosenZone()) {
+    ShowZone(QString::number(zone->hours), QString::number(zone->minutes));
+  }
 }
 
 void frmMain::cmdOpen_Click() {

@@ -61,6 +61,10 @@ class frmMain : public tavrin::MainForm {
   tavrin::LinkLabel* lblCobrand;
   tavrin::LinkLabel* lblFullBrand;
 
+  // Shows a zone in the two zone captions: its whole hours west of Greenwich
+  // and its minutes with the same sign, as plain decimal texts ("-5", "-30").
+  void ShowZone(const QString& hours, const QString& minutes);
+
   void lblTimeZone_Click();
   void cmdOpen_Click();
   void cmdCalculation_Click();

@@ -1,16 +1,13 @@
 #include "entry/frmTimeZone.h"
 
 #include <QEvent>
-#include <QLabel>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "entry/frmMain.h"
-#include "entry/time_zone_catalogue.h"
 #include "shell/app_font.h"
 #include "shell/app_text.h"
-#include "shell/form_instance.h"
 #include "shell/main_form.h"
 #include "shell/twips.h"
 
@@ -18,6 +15,9 @@ namespace {
 constexpr int kWidth = 5010;
 constexpr int kHeight = 4500;
 constexpr int kQuitHeight = 375;
+constexpr const char* kListTip =
+    "Double-click a zone to use it, or highlight it with the arrow keys and press Space.\n"
+    "Enter, Esc and Quit close the list without a choice.";
 }  // namespace
 
 frmTimeZone::frmTimeZone(QWidget* parent)
@@ -29,6 +29,7 @@ frmTimeZone::frmTimeZone(QWidget* parent)
   lstTimeZone->setObjectName(QStringLiteral("lstTimeZone"));
   lstTimeZone->setSelectionMode(QAbstractItemView::SingleSelection);
   lstTimeZone->setFont(tavrin::AppFont(8.25, true));
+  lstTimeZone->setToolTip(QString::fromLatin1(kListTip));
   QPalette colours = lstTimeZone->palette();
   colours.setColor(QPalette::Base, Qt::white);
   colours.setColor(QPalette::Text, Qt::black);
@@ -46,8 +47,10 @@ frmTimeZone::frmTimeZone(QWidget* parent)
   lstTimeZone->setFocus();
 
   // A double-click anywhere in the list counts, on a row or not; the
-  // handler looks at the selection, as a click has just made it.
+  // handler looks at the selection, as a click has just made it. Space on
+  // the list does what a double-click does.
   lstTimeZone->viewport()->installEventFilter(this);
+  lstTimeZone->installEventFilter(this);
   connect(cmdQuit, &QPushButton::clicked, this, &frmTimeZone::cmdQuit_Click);
 
   Form_Load();
@@ -58,28 +61,54 @@ void frmTimeZone::Form_Load() {
   for (const tavrin::TimeZoneRow& row : tavrin::TimeZoneCatalogue) {
     lstTimeZone->addItem(QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size())));
   }
-  lstTimeZone->setCurrentRow(-1);
+  // A list never told its current row makes the first row current when it
+  // takes the focus; told "none", it keeps none until the user moves.
+  lstTimeZone->setCurrentIndex(QModelIndex());
 }
 
 bool frmTimeZone::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == lstTimeZone->viewport() && event->type() == QEvent::MouseButtonDblClick &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+  if (watched == lstTimeZone->viewport()) return FilterListMouse(*event);
+  if (watched == lstTimeZone && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
     lstTimeZone_DblClick();
     return true;
   }
   return QDialog::eventFilter(watched, event);
 }
 
-void frmTimeZone::lstTimeZone_DblClick() {
-  frmMain& form = tavrin::FormInstance<frmMain>::Get();
-  const QList<QListWidgetItem*> chosen = lstTimeZone->selectedItems();
-  if (!chosen.isEmpty()) {
-    // The row's position selects its values; its text is never read.
-    const tavrin::TimeZoneRow& row = tavrin::TimeZoneCatalogue.at(static_cast<std::size_t>(lstTimeZone->row(chosen.first())));
-    form.lblZoneHour->setText(QString::number(row.hours));
-    form.lblZoneMinute->setText(QString::number(row.minutes));
+bool frmTimeZone::FilterListMouse(const QEvent& event) {
+  switch (event.type()) {
+    case QEvent::MouseButtonPress:
+      listPressed_ = true;
+      return false;
+    case QEvent::MouseButtonDblClick:
+      if (!listPressed_) {
+        ignoringClick_ = true;
+        return true;
+      }
+      if (static_cast<const QMouseEvent&>(event).button() != Qt::LeftButton) return false;
+      lstTimeZone_DblClick();
+      return true;
+    case QEvent::MouseMove:
+      return ignoringClick_;
+    case QEvent::MouseButtonRelease:
+      if (!ignoringClick_) return false;
+      ignoringClick_ = false;
+      return true;
+    default:
+      return false;
   }
-  close();
+}
+
+void frmTimeZone::lstTimeZone_DblClick() {
+  const QList<QListWidgetItem*> chosen = lstTimeZone->selectedItems();
+  if (chosen.isEmpty()) {
+    reject();
+    return;
+  }
+  // The row's position selects its values; its text is never read.
+  chosen_ = tavrin::TimeZoneCatalogue.at(static_cast<std::size_t>(lstTimeZone->row(chosen.first())));
+  accept();
 }
 
 void frmTimeZone::cmdQuit_Click() { close(); }

@@ -2,12 +2,17 @@
 
 #include <QDialog>
 
+#include <optional>
+
+#include "entry/time_zone_catalogue.h"
+
 class QListWidget;
 class QPushButton;
 
-// The time-zone picker: a double-click on a zone writes its hours and minutes
-// into the entry form's zone captions and closes the picker. Shown modally,
-// created anew at every opening.
+// The time-zone picker: a double-click on a zone, or Space on the highlighted
+// one, chooses it and closes the picker; Enter, Esc and Quit close it without
+// a choice. Shown modally and created anew at every opening; after exec() the
+// caller reads the choice from ChosenZone().
 class frmTimeZone : public QDialog {
   Q_OBJECT
  public:
@@ -15,6 +20,9 @@ class frmTimeZone : public QDialog {
 
   QListWidget* lstTimeZone;
   QPushButton* cmdQuit;
+
+  // The zone chosen, or nothing when the picker closed without a choice.
+  std::optional<tavrin::TimeZoneRow> ChosenZone() const { return chosen_; }
 
   void lstTimeZone_DblClick();
   void cmdQuit_Click();
@@ -24,4 +32,13 @@ class frmTimeZone : public QDialog {
 
  private:
   void Form_Load();
+  bool FilterListMouse(const QEvent& event);
+
+  std::optional<tavrin::TimeZoneRow> chosen_;
+  // Whether the list has had a press since the picker was shown. A
+  // double-click whose first press it never had began before the picker was
+  // shown (on the link that opened it); that click, up to its release, is
+  // kept from the list.
+  bool listPressed_ = false;
+  bool ignoringClick_ = false;
 };

@@ -39,8 +39,7 @@ void RestoreReading(const Reading& reading, frmMain& form) {
 
   if (const auto zone = ZoneFromLine(reading[Line::zone])) {
     const ZoneCaptions captions = ZoneCaptionsFor(*zone);
-    form.lblZoneHour->setText(Text(captions.hours));
-    form.lblZoneMinute->setText(Text(captions.minutes));
+    form.ShowZone(Text(captions.hours), Text(captions.minutes));
   }
   if (!reading.Has(Line::longitude)) {
     form.txtLongitude->clear();

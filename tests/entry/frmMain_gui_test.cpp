@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMessageBox>
 
+#include "entry/click_label.h"
 #include "shell/link_label.h"
 #include "shell/twips.h"
 #include "tests/entry/entry_form_fixture.h"
@@ -54,8 +55,9 @@ TEST_F(EntryFormTest, TabRunsThroughTheEntriesToAnalyze) {
   form().activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
   form().txtName->setFocus();
-  const QWidget* expected[] = {form().cboMonth, form().cboDate, form().cboYear,      form().cboHH,
-                               form().cboMM,    form().cboSS,   form().txtLongitude, form().cmdCalculation};
+  const QWidget* expected[] = {form().cboMonth,    form().cboDate,      form().cboYear,       form().cboHH,
+                               form().cboMM,       form().cboSS,        form().lblTimeZone,   form().txtLongitude,
+                               form().cmdCalculation};
   for (const QWidget* next : expected) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QPointer>
 #include <QScrollBar>
+#include <QStyleHints>
 #include <QWindow>
 
 #include "entry/click_label.h"
@@ -16,12 +18,16 @@ namespace entry_test {
 namespace {
 
 using PickerAction = std::function<void(frmTimeZone&)>;
+using FormAction = std::function<void(frmMain&)>;
+
+void ClickTimeZoneHelp(frmMain& form) { QTest::mouseClick(form.lblTimeZone, Qt::LeftButton); }
 
 class TimeZonePickerTest : public EntryFormTest {
  protected:
-  // Clicks "Time Zone Help" and runs `action` on the picker while it is
-  // open. Returns once the picker has closed and is gone.
-  void WithPicker(const PickerAction& action) {
+  // Opens the picker by `open` (a click on "Time Zone Help" unless told
+  // otherwise) and runs `action` on it while it is open. Returns once the
+  // picker has closed and is gone.
+  void WithPicker(const PickerAction& action, const FormAction& open = ClickTimeZoneHelp) {
     QPointer<frmTimeZone> seen;
     WhenModal<frmTimeZone> onPicker([&](frmTimeZone& picker) {
       seen = &picker;
@@ -32,8 +38,9 @@ class TimeZonePickerTest : public EntryFormTest {
       });
       action(picker);
     });
-    QTest::mouseClick(form().lblTimeZone, Qt::LeftButton);
-    EXPECT_EQ(onPicker.seen(), 1);
+    open(form());
+    // An access key presses its control a moment later, after showing the press.
+    EXPECT_TRUE(QTest::qWaitFor([&onPicker] { return onPicker.seen() == 1; }, 2000)) << "the picker never opened";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(seen.isNull()) << "the picker outlived its closing";
   }
@@ -68,6 +75,13 @@ TEST_F(TimeZonePickerTest, OpensModalOverTheFormWithEveryZoneInOrderAndNothingCh
     EXPECT_EQ(picker.lstTimeZone->selectionMode(), QAbstractItemView::SingleSelection);
     EXPECT_EQ(picker.focusWidget(), picker.lstTimeZone);
     EXPECT_TRUE(picker.cmdQuit->isDefault());
+    // Taking the focus must not make the first row current: no focus frame
+    // round it, and the first Down goes to it.
+    ASSERT_TRUE(QTest::qWaitFor([&picker] { return QApplication::activeWindow() == &picker; }));
+    EXPECT_EQ(picker.lstTimeZone->currentRow(), -1);
+    QTest::keyClick(picker.lstTimeZone, Qt::Key_Down);
+    EXPECT_EQ(picker.lstTimeZone->currentRow(), 0);
+    EXPECT_TRUE(picker.lstTimeZone->toolTip().contains("Space"));
     picker.cmdQuit->click();
   });
   ExpectCaptions("0", "0");
@@ -170,6 +184,84 @@ TEST_F(TimeZonePickerTest, ReopeningShowsNoChoiceAndQuitKeepsTheEarlierZone) {
     picker.cmdQuit->click();
   });
   ExpectCaptions("3", "30");
+}
+
+struct KeyboardCase {
+  const char* how;
+  FormAction open;
+  int downs;  // Down presses in the picker before Space
+  const char* hours;
+  const char* minutes;
+};
+
+// A user who never touches the mouse reaches "Time Zone Help" by its access
+// key or by Tab, opens the picker with Space or Enter, highlights a zone with
+// the arrow keys and applies it with Space.
+TEST_F(TimeZonePickerTest, KeyboardAloneOpensThePickerAndAppliesTheHighlightedZone) {
+  const auto tabToTheLink = [](frmMain& f) {
+    f.cboSS->setFocus();
+    QTest::keyClick(f.cboSS, Qt::Key_Tab);
+  };
+  const KeyboardCase cases[] = {
+      {"Alt+Z", [](frmMain& f) { QTest::keyClick(&f, Qt::Key_Z, Qt::AltModifier); }, 1, "9", "0"},
+      {"Tab, then Space",
+       [&](frmMain& f) {
+         tabToTheLink(f);
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+       },
+       2, "10", "0"},
+      {"Tab, then Enter",
+       [&](frmMain& f) {
+         tabToTheLink(f);
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+       },
+       4, "4", "0"},
+  };
+  for (const KeyboardCase& c : cases) {
+    SCOPED_TRACE(c.how);
+    FreshForm();
+    form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    WithPicker(
+        [&c](frmTimeZone& picker) {
+          for (int i = 0; i < c.downs; ++i) QTest::keyClick(picker.lstTimeZone, Qt::Key_Down);
+          QTest::keyClick(picker.lstTimeZone, Qt::Key_Space);
+        },
+        c.open);
+    ExpectCaptions(c.hours, c.minutes);
+  }
+}
+
+// A double-click on the left of "Time Zone Help": the first click opens the
+// picker, whose list then lies under the pointer; the second click began
+// before the picker was shown and must not reach the list.
+TEST_F(TimeZonePickerTest, TheSecondClickOfADoubleClickOnTheLinkNeverReachesThePicker) {
+  const QWidget& link = *form().lblTimeZone;
+  const QPoint spot = link.mapToGlobal(QPoint(4, link.height() / 2));
+  const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+  const int start = QTest::lastMouseTimestamp + 2 * interval;
+  // Through the platform's input, as the window system delivers a double-click.
+  const auto send = [&spot](QWidget& window, QEvent::Type type, int time) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    qt_handleMouseEvent(window.windowHandle(), window.mapFromGlobal(spot), spot, held, Qt::LeftButton, type, {}, time);
+  };
+  WithPicker(
+      [&](frmTimeZone& picker) {
+        const QWidget& list = *picker.lstTimeZone;
+        picker.move(picker.pos() + spot - list.mapToGlobal(list.rect().center()));
+        send(picker, QEvent::MouseButtonPress, start + 2);
+        send(picker, QEvent::MouseButtonRelease, start + 3);
+        EXPECT_TRUE(picker.isVisible()) << "the second click closed the picker";
+        EXPECT_EQ(picker.lstTimeZone->currentRow(), -1);
+        EXPECT_TRUE(picker.lstTimeZone->selectedItems().isEmpty());
+        if (picker.isVisible()) picker.cmdQuit->click();
+      },
+      [&](frmMain& f) {
+        send(f, QEvent::MouseButtonPress, start);
+        send(f, QEvent::MouseButtonRelease, start + 1);
+      });
+  QTest::lastMouseTimestamp = start + 3 + interval;  // later test clicks start a sequence of their own
+  ExpectCaptions("0", "0");
 }
 
 TEST_F(TimeZonePickerTest, ChosenZoneReachesTheAnalysis) {
