@@ -40,4 +40,8 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (click) OpenWebPage(pageKey_);
 }
 
+// The second press of a double-click belongs to the click that has already
+// opened the page; it does not start a click of its own.
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
 }  // namespace tavrin

@@ -11,7 +11,8 @@ inline const QColor kAboutLinkGreen(0, 128, 0);
 
 // A label that links to a page of the maker's site: blue text that wraps,
 // the program's link pointer while the mouse rests on it, and a single
-// click opens its page in the browser. It does nothing else.
+// click opens its page in the browser, once however many clicks follow it as
+// one double-click. It does nothing else.
 class LinkLabel : public QLabel {
   Q_OBJECT
  public:
@@ -24,6 +25,7 @@ class LinkLabel : public QLabel {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   std::string pageKey_;
