@@ -34,6 +34,13 @@ ClipboardGuard::ClipboardGuard(QWidget& box, QWidget& viewport, QPlainTextEdit* 
   viewport_.setMouseTracking(true);
   viewport_.installEventFilter(this);
   box_.installEventFilter(this);
+  // Text selected in the box, by the mouse or by Select All, also becomes
+  // the primary selection (X11), which a middle click pastes anywhere. The
+  // box puts it there after its own events have run, so the guard empties
+  // it when it arrives.
+  connect(QGuiApplication::clipboard(), &QClipboard::selectionChanged, this, [this] {
+    if (Cursor().hasSelection()) EmptySelectionIfOwn();
+  }, Qt::QueuedConnection);
 }
 
 void ClipboardGuard::Change() { EmptyIfOwn(); }
@@ -53,6 +60,12 @@ void ClipboardGuard::EmptyIfOwn() {
   // Emptying cannot be refused in a way worth reporting: a clipboard held by
   // another program simply stays as it is.
   if (HoldsOwnData()) QGuiApplication::clipboard()->clear();
+  EmptySelectionIfOwn();
+}
+
+void ClipboardGuard::EmptySelectionIfOwn() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (clipboard->ownsSelection()) clipboard->clear(QClipboard::Selection);
 }
 
 bool ClipboardGuard::eventFilter(QObject* watched, QEvent* event) {

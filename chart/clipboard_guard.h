@@ -13,7 +13,9 @@ namespace tavrin {
 // Keeps text copied out of a text box from staying on the system clipboard.
 // Each event of the box (Change, Click, MouseDown, MouseMove, MouseUp) empties
 // the clipboard, but only while it holds something this program put there:
-// what the user copied in another program is left alone. Copying from the box
+// what the user copied in another program is left alone. The primary
+// selection (X11) is emptied alike while this program owns it, and as soon as
+// text selected in the box arrives there. Copying from the box
 // with the keyboard goes through the guard, which marks the copy as ours so it
 // is recognised on platforms that cannot say who owns the clipboard.
 class ClipboardGuard : public QObject {
@@ -40,6 +42,7 @@ class ClipboardGuard : public QObject {
   QTextCursor Cursor() const;
   void CopySelection();
   static void EmptyIfOwn();
+  static void EmptySelectionIfOwn();
 
   QWidget& box_;
   QWidget& viewport_;

@@ -81,6 +81,36 @@ TEST(ClipboardGuard, ARichTextBoxCopiesWithFormattingAndIsGuardedAlike) {
   EXPECT_TRUE(Clipboard().text().isEmpty());
 }
 
+// On X11 text selected with the mouse or by Select All also goes into the
+// primary selection, which a middle click pastes into any program.
+TEST(ClipboardGuard, SelectedTextNeverStaysInThePrimarySelection) {
+  if (!Clipboard().supportsSelection()) {
+    GTEST_SKIP() << "this platform has no primary selection; run under X11 (QT_QPA_PLATFORM=xcb, xvfb-run)";
+  }
+  const std::pair<const char*, std::function<void(QTextEdit&)>> selections[] = {
+      {"mouse",
+       [](QTextEdit& box) {
+         QWidget& area = *box.viewport();
+         QTest::mousePress(&area, Qt::LeftButton, {}, QPoint(4, 8));
+         QTest::mouseMove(&area, QPoint(area.width() - 4, 8));
+         QTest::mouseRelease(&area, Qt::LeftButton, {}, QPoint(area.width() - 4, 8));
+       }},
+      {"Select All", [](QTextEdit& box) { QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier); }},
+  };
+  for (const auto& [how, select] : selections) {
+    SCOPED_TRACE(how);
+    QTextEdit box;
+    box.setPlainText("Reading text");
+    ClipboardGuard guard(box);
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    select(box);
+    ASSERT_TRUE(box.textCursor().hasSelection());
+    EXPECT_TRUE(QTest::qWaitFor([] { return Clipboard().text(QClipboard::Selection).isEmpty(); }, 1000))
+        << Clipboard().text(QClipboard::Selection).toStdString();
+  }
+}
+
 using ChartWindowClipboard = testing::ChartWindowTest;
 
 TEST_F(ChartWindowClipboard, TextCopiedFromAnInterpretationBoxGoesWhenThePointerMovesOverIt) {
