@@ -231,9 +231,12 @@ void frmFengShuiFourPillar::BuildButtons(QWidget& client) {
   cmdSave = new QPushButton(QStringLiteral("&Save"), &client);
   cmdSave->setObjectName(QStringLiteral("cmdSave"));
   cmdSave->setGeometry(TwipRect(6795, 4080, 1215, 350));
+  // Enter presses the focused button, as Space does; in a dialog Qt does that by itself.
+  cmdSave->setAutoDefault(true);
   cmdBack = new QPushButton(QStringLiteral("&Back"), &client);
   cmdBack->setObjectName(QStringLiteral("cmdBack"));
   cmdBack->setGeometry(TwipRect(6795, 4440, 1215, 350));
+  cmdBack->setAutoDefault(true);
 }
 
 // The two link lines above the title and the brand frame below the tab strip.

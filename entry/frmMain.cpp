@@ -97,6 +97,8 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   lblTitle->setPalette(titleColours);
 
   cmdOpen = Make<QPushButton>(client, "cmdOpen", "&Open Previously Saved Reading");
+  // Enter presses the focused button, as Space does; in a dialog Qt does that by itself.
+  cmdOpen->setAutoDefault(true);
 
   fraDetails = Make<QGroupBox>(client, "fraDetails", "Personal Details");
   lblFillUp = Make<QLabel>(fraDetails, "lblFillUp", "Please Fill Up the following details");
@@ -147,6 +149,7 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
 
   cmdCalculation = Make<QPushButton>(client, "cmdCalculation", "Analyze My Ba Zi");
   cmdCalculation->setFont(tavrin::AppFont(8.25, true));
+  cmdCalculation->setAutoDefault(true);
 
   PlaceControls();
   BuildLinks(*client);

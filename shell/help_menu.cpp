@@ -11,12 +11,15 @@
 namespace tavrin {
 namespace {
 
-QAction* AddPageAction(QWidget& container, const char* objectName, const char* caption, const char* pageKey) {
-  auto* action = new QAction(QString::fromLatin1(caption), &container);
+QAction* PageAction(QWidget& owner, const char* objectName, const char* caption, const char* pageKey) {
+  auto* action = new QAction(QString::fromLatin1(caption), &owner);
   action->setObjectName(QString::fromLatin1(objectName));
   QObject::connect(action, &QAction::triggered, action, [pageKey] { OpenWebPage(pageKey); });
-  container.addAction(action);
   return action;
+}
+
+void AddPageAction(QWidget& container, const char* objectName, const char* caption, const char* pageKey) {
+  container.addAction(PageAction(container, objectName, caption, pageKey));
 }
 
 void AddSeparator(QMenu& menu, const char* objectName) {
@@ -44,8 +47,10 @@ void AddHelpMenus(QMenuBar& bar, QWidget& owner) {
   });
 
   AddPageAction(bar, "mnuDonate", "&Donate", kDonatePage);
-  // The command is kept but hidden: nothing shows it at run time.
-  AddPageAction(bar, "mnuMakeMoney", "Make Money &Online", kFullyBrandedPage)->setVisible(false);
+  // The command is kept but hidden: nothing shows it at run time. It stays
+  // off the bar, where even a hidden entry takes its access key (Alt+O) away
+  // from the window's own controls.
+  PageAction(bar, "mnuMakeMoney", "Make Money &Online", kFullyBrandedPage)->setVisible(false);
 }
 
 }  // namespace tavrin

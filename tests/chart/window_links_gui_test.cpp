@@ -12,10 +12,15 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QShortcutEvent>
 #include <QTest>
 #include <QTimer>
 
+#include <memory>
+
 #include "build_settings.h"
+#include "entry/frmTimeZone.h"
 #include "shell/frmAbout.h"
 #include "shell/link_label.h"
 #include "shell/page_address.h"
@@ -172,8 +177,8 @@ TEST_F(WindowLinks, MainWindowsShareTheMenuBarButForTheFileMenu) {
       const QObject* named = entry->menu() ? static_cast<QObject*>(entry->menu()) : entry;
       bar << named->objectName() + ':' + entry->text() + (entry->isVisible() ? "" : " (hidden)");
     }
-    EXPECT_EQ(bar, (QStringList{"mnuFile:&File", "mnuHelp:&Help", "mnuDonate:&Donate",
-                                "mnuMakeMoney:Make Money &Online (hidden)"}));
+    EXPECT_EQ(bar, (QStringList{"mnuFile:&File", "mnuHelp:&Help", "mnuDonate:&Donate"}));
+    EXPECT_FALSE(window.findChild<QAction*>("mnuMakeMoney")->isVisible());
     EXPECT_EQ(Items(*window.findChild<QMenu*>("mnuFile")), w.fileMenu);
     EXPECT_EQ(Items(*window.findChild<QMenu*>("mnuHelp")),
               (QStringList{"mnuOnline:&Online Help", "mnuVisit:&Visit Us Online", "mnuSep1:-",
@@ -211,6 +216,116 @@ TEST_F(WindowLinks, AboutSoftwareShowsTheAboutBoxModallyOverEitherMainWindow) {
     window.findChild<QAction*>("mnuAbout")->trigger();
     EXPECT_NE(seen, nullptr) << w.window;
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << w.window;
+  }
+}
+
+// Shows `window` and makes it the active window, where its keys go.
+void Activate(QWidget& window) {
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << window.objectName().toStdString();
+}
+
+TEST_F(WindowLinks, EnterOnAFocusedButtonOfEitherMainWindowPressesIt) {
+  const std::pair<MainWindowCase, QStringList> cases[] = {
+      {MainWindows()[0], {"cmdOpen", "cmdCalculation"}},
+      {MainWindows()[1], {"cmdSave", "cmdBack"}},
+  };
+  for (const auto& [w, buttons] : cases) {
+    QMainWindow& window = w.open();
+    Activate(window);
+    for (const QString& name : buttons) {
+      SCOPED_TRACE(std::string(w.window) + " " + name.toStdString());
+      auto* button = window.findChild<QPushButton*>(name);
+      ASSERT_NE(button, nullptr);
+      // Count the presses instead of acting on them.
+      QObject::disconnect(button, &QAbstractButton::clicked, nullptr, nullptr);
+      int presses = 0;
+      QObject::connect(button, &QAbstractButton::clicked, [&presses] { ++presses; });
+      button->setFocus();
+      QTest::keyClick(button, Qt::Key_Return);
+      QTest::keyClick(button, Qt::Key_Enter);
+      EXPECT_EQ(presses, 2);
+    }
+  }
+}
+
+// Takes every shortcut event the program dispatches and keeps it from acting,
+// so walking the access keys opens no window and prints nothing. A control
+// that receives its key unambiguously presses it; an ambiguous key only moves
+// the focus between its owners.
+class ShortcutCatcher : public QObject {
+ public:
+  ShortcutCatcher() { qApp->installEventFilter(this); }
+  ~ShortcutCatcher() override { qApp->removeEventFilter(this); }
+  struct Delivery {
+    QString owner;
+    bool ambiguous;
+  };
+  std::vector<Delivery> deliveries;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Shortcut) return false;
+    deliveries.push_back({watched->objectName(), static_cast<QShortcutEvent*>(event)->isAmbiguous()});
+    return true;
+  }
+};
+
+// The access keys a window shows: the marked letter of each visible button
+// or link and of each visible menu bar entry, as "Alt+O cmdOpen".
+QStringList ShownAccessKeys(QWidget& window) {
+  QStringList keys;
+  const auto add = [&keys](const QString& caption, const QObject& owner) {
+    const QKeySequence key = QKeySequence::mnemonic(caption);
+    if (!key.isEmpty()) keys << key.toString() + ' ' + owner.objectName();
+  };
+  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+    if (button->isVisibleTo(&window)) add(button->text(), *button);
+  }
+  for (const QMenuBar* bar : window.findChildren<QMenuBar*>()) {
+    for (const QAction* entry : bar->actions()) {
+      if (entry->isVisible()) add(entry->text(), *bar);
+    }
+  }
+  keys.sort();
+  return keys;
+}
+
+struct AccessKeyCase {
+  const char* window;
+  std::function<QWidget&()> open;
+  QStringList keys;
+};
+
+TEST_F(WindowLinks, EveryAccessKeyOnEveryWindowReachesItsControlAloneAndHiddenCommandsTakeNone) {
+  std::unique_ptr<QWidget> dialog;  // the picker or the About box while it is walked
+  const AccessKeyCase cases[] = {
+      {"entry form", [] () -> QWidget& { return FormInstance<frmMain>::Get(); },
+       {"Alt+D menuBar", "Alt+F menuBar", "Alt+H menuBar", "Alt+O cmdOpen", "Alt+Z lblTimeZone"}},
+      {"chart window", [] () -> QWidget& { return FormInstance<frmFengShuiFourPillar>::Get(); },
+       {"Alt+B cmdBack", "Alt+D menuBar", "Alt+F menuBar", "Alt+H menuBar", "Alt+S cmdSave"}},
+      {"report window", [] () -> QWidget& { return FormInstance<frmSave>::Get(); },
+       {"Alt+D cmdSavePdf", "Alt+P cmdPrint", "Alt+S cmdSave"}},
+      {"picker", [&dialog] () -> QWidget& { return *(dialog = std::make_unique<frmTimeZone>()); }, {"Alt+Q cmdQuit"}},
+      {"About box", [&dialog] () -> QWidget& { return *(dialog = std::make_unique<frmAbout>()); }, {}},
+  };
+  for (const AccessKeyCase& c : cases) {
+    SCOPED_TRACE(c.window);
+    QWidget& window = c.open();
+    Activate(window);
+    const QStringList keys = ShownAccessKeys(window);
+    EXPECT_EQ(keys.join(", ").toStdString(), c.keys.join(", ").toStdString());
+    for (const QString& shown : keys) {
+      const QStringList keyAndOwner = shown.split(' ');
+      SCOPED_TRACE(shown.toStdString());
+      ShortcutCatcher catcher;
+      QTest::keyClick(&window, QKeySequence(keyAndOwner[0])[0].key(), Qt::AltModifier);
+      ASSERT_EQ(catcher.deliveries.size(), 1u);
+      EXPECT_EQ(catcher.deliveries[0].owner, keyAndOwner[1]);
+      EXPECT_FALSE(catcher.deliveries[0].ambiguous) << "the key only moves the focus";
+    }
+    window.hide();
   }
 }
 
