@@ -25,10 +25,10 @@ void ClickLabel::paintEvent(QPaintEvent*) {
 }
 
 // Space is the button's own key; Enter presses it too, as it presses a
-// focused push button.
+// focused push button, once however long it is held.
 void ClickLabel::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    click();
+    if (!event->isAutoRepeat()) click();
     return;
   }
   QAbstractButton::keyPressEvent(event);

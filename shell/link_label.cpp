@@ -1,6 +1,8 @@
 #include "shell/link_label.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
 
 #include "shell/app_font.h"
 #include "shell/images.h"
@@ -28,7 +30,9 @@ void LinkLabel::SetLinkColour(const QColor& colour) {
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
-  pressed_ = event->button() == Qt::LeftButton;
+  const auto interval = static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+  const bool sameSequence = doubleClickTime_ && event->timestamp() - *doubleClickTime_ < interval;
+  pressed_ = event->button() == Qt::LeftButton && !sameSequence;
   QLabel::mousePressEvent(event);
 }
 
@@ -42,6 +46,9 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 // The second press of a double-click belongs to the click that has already
 // opened the page; it does not start a click of its own.
-void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+  doubleClickTime_ = event->timestamp();
+  event->accept();
+}
 
 }  // namespace tavrin

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <optional>
 #include <string>
 
 namespace tavrin {
@@ -11,8 +12,8 @@ inline const QColor kAboutLinkGreen(0, 128, 0);
 
 // A label that links to a page of the maker's site: blue text that wraps,
 // the program's link pointer while the mouse rests on it, and a single
-// click opens its page in the browser, once however many clicks follow it as
-// one double-click. It does nothing else.
+// click opens its page in the browser, once for a double or triple click.
+// It does nothing else.
 class LinkLabel : public QLabel {
   Q_OBJECT
  public:
@@ -30,6 +31,9 @@ class LinkLabel : public QLabel {
  private:
   std::string pageKey_;
   bool pressed_ = false;
+  // When the last double-click arrived: a press soon after it is the third
+  // click of the same sequence, not a click of its own.
+  std::optional<quint64> doubleClickTime_;
 };
 
 }  // namespace tavrin
