@@ -15,9 +15,9 @@ namespace tavrin {
 // the clipboard, but only while it holds something this program put there:
 // what the user copied in another program is left alone. The primary
 // selection (X11) is emptied alike while this program owns it, and as soon as
-// text selected in the box arrives there. Copying from the box
-// with the keyboard goes through the guard, which marks the copy as ours so it
-// is recognised on platforms that cannot say who owns the clipboard.
+// text selected in the box arrives there. Copying from the box with the
+// keyboard goes through the guard, which marks the copy as ours so it is
+// recognised on platforms that cannot say who owns the clipboard.
 class ClipboardGuard : public QObject {
   Q_OBJECT
  public:
