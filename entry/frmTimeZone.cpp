@@ -1,5 +1,6 @@
 #include "entry/frmTimeZone.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -16,7 +17,7 @@ constexpr int kWidth = 5010;
 constexpr int kHeight = 4500;
 constexpr int kQuitHeight = 375;
 constexpr const char* kListTip =
-    "Double-click a zone to use it, or highlight it with the arrow keys and press Space.\n"
+    "Double-click a zone to use it, or highlight it with the arrow keys or by typing its name, then press Space.\n"
     "Enter, Esc and Quit close the list without a choice.";
 }  // namespace
 
@@ -68,12 +69,22 @@ void frmTimeZone::Form_Load() {
 
 bool frmTimeZone::eventFilter(QObject* watched, QEvent* event) {
   if (watched == lstTimeZone->viewport()) return FilterListMouse(*event);
-  if (watched == lstTimeZone && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+  if (watched == lstTimeZone && event->type() == QEvent::KeyPress) {
+    return FilterListKey(*static_cast<QKeyEvent*>(event));
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+// Space applies the highlighted zone, unless it goes on with a name being
+// typed to find a zone ("south s"): the list's own search takes that one.
+bool frmTimeZone::FilterListKey(const QKeyEvent& key) {
+  const bool typingAName = lastTyped_.isValid() && lastTyped_.elapsed() < QApplication::keyboardInputInterval();
+  if (key.key() == Qt::Key_Space && !typingAName) {
     lstTimeZone_DblClick();
     return true;
   }
-  return QDialog::eventFilter(watched, event);
+  if (!key.text().isEmpty() && key.text().front().isPrint()) lastTyped_.start();
+  return false;
 }
 
 bool frmTimeZone::FilterListMouse(const QEvent& event) {

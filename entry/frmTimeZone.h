@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 #include <optional>
 
 #include "entry/time_zone_catalogue.h"
 
+class QKeyEvent;
 class QListWidget;
 class QPushButton;
 
@@ -33,6 +35,7 @@ class frmTimeZone : public QDialog {
  private:
   void Form_Load();
   bool FilterListMouse(const QEvent& event);
+  bool FilterListKey(const QKeyEvent& key);
 
   std::optional<tavrin::TimeZoneRow> chosen_;
   // Whether the list has had a press since the picker was shown. A
@@ -41,4 +44,6 @@ class frmTimeZone : public QDialog {
   // kept from the list.
   bool listPressed_ = false;
   bool ignoringClick_ = false;
+  // When a character was last typed into the list's search.
+  QElapsedTimer lastTyped_;
 };

@@ -192,11 +192,12 @@ struct KeyboardCase {
   int downs;  // Down presses in the picker before Space
   const char* hours;
   const char* minutes;
+  const char* typed = "";  // a zone's name typed to find it, spaces and all
 };
 
 // A user who never touches the mouse reaches "Time Zone Help" by its access
 // key or by Tab, opens the picker with Space or Enter, highlights a zone with
-// the arrow keys and applies it with Space.
+// the arrow keys or by typing its name, and applies it with Space.
 TEST_F(TimeZonePickerTest, KeyboardAloneOpensThePickerAndAppliesTheHighlightedZone) {
   const auto tabToTheLink = [](frmMain& f) {
     f.cboSS->setFocus();
@@ -216,6 +217,8 @@ TEST_F(TimeZonePickerTest, KeyboardAloneOpensThePickerAndAppliesTheHighlightedZo
          QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
        },
        4, "4", "0"},
+      {"Alt+Z, then a name typed", [](frmMain& f) { QTest::keyClick(&f, Qt::Key_Z, Qt::AltModifier); }, 0, "-7", "0",
+       "south s"},
   };
   for (const KeyboardCase& c : cases) {
     SCOPED_TRACE(c.how);
@@ -224,6 +227,10 @@ TEST_F(TimeZonePickerTest, KeyboardAloneOpensThePickerAndAppliesTheHighlightedZo
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
     WithPicker(
         [&c](frmTimeZone& picker) {
+          if (*c.typed) {
+            QTest::keyClicks(picker.lstTimeZone, c.typed);  // a space within the name goes on searching
+            QTest::qWait(QApplication::keyboardInputInterval() + 100);
+          }
           for (int i = 0; i < c.downs; ++i) QTest::keyClick(picker.lstTimeZone, Qt::Key_Down);
           QTest::keyClick(picker.lstTimeZone, Qt::Key_Space);
         },
