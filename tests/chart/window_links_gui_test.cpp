@@ -301,14 +301,14 @@ struct AccessKeyCase {
 TEST_F(WindowLinks, EveryAccessKeyOnEveryWindowReachesItsControlAloneAndHiddenCommandsTakeNone) {
   std::unique_ptr<QWidget> dialog;  // the picker or the About box while it is walked
   const AccessKeyCase cases[] = {
-      {"entry form", [] () -> QWidget& { return FormInstance<frmMain>::Get(); },
+      {"entry form", []() -> QWidget& { return FormInstance<frmMain>::Get(); },
        {"Alt+D menuBar", "Alt+F menuBar", "Alt+H menuBar", "Alt+O cmdOpen", "Alt+Z lblTimeZone"}},
-      {"chart window", [] () -> QWidget& { return FormInstance<frmFengShuiFourPillar>::Get(); },
+      {"chart window", []() -> QWidget& { return FormInstance<frmFengShuiFourPillar>::Get(); },
        {"Alt+B cmdBack", "Alt+D menuBar", "Alt+F menuBar", "Alt+H menuBar", "Alt+S cmdSave"}},
-      {"report window", [] () -> QWidget& { return FormInstance<frmSave>::Get(); },
+      {"report window", []() -> QWidget& { return FormInstance<frmSave>::Get(); },
        {"Alt+D cmdSavePdf", "Alt+P cmdPrint", "Alt+S cmdSave"}},
-      {"picker", [&dialog] () -> QWidget& { return *(dialog = std::make_unique<frmTimeZone>()); }, {"Alt+Q cmdQuit"}},
-      {"About box", [&dialog] () -> QWidget& { return *(dialog = std::make_unique<frmAbout>()); }, {}},
+      {"picker", [&dialog]() -> QWidget& { return *(dialog = std::make_unique<frmTimeZone>()); }, {"Alt+Q cmdQuit"}},
+      {"About box", [&dialog]() -> QWidget& { return *(dialog = std::make_unique<frmAbout>()); }, {}},
   };
   for (const AccessKeyCase& c : cases) {
     SCOPED_TRACE(c.window);
@@ -322,7 +322,7 @@ TEST_F(WindowLinks, EveryAccessKeyOnEveryWindowReachesItsControlAloneAndHiddenCo
       ShortcutCatcher catcher;
       QTest::keyClick(&window, QKeySequence(keyAndOwner[0])[0].key(), Qt::AltModifier);
       ASSERT_EQ(catcher.deliveries.size(), 1u);
-      EXPECT_EQ(catcher.deliveries[0].owner, keyAndOwner[1]);
+      EXPECT_EQ(catcher.deliveries[0].owner.toStdString(), keyAndOwner[1].toStdString());
       EXPECT_FALSE(catcher.deliveries[0].ambiguous) << "the key only moves the focus";
     }
     window.hide();
