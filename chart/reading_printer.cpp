@@ -56,8 +56,10 @@ PrintOutcome PrintOnDefaultPrinter(const QTextDocument& document) {
   if (lp.exitStatus() == QProcess::NormalExit && lp.exitCode() == 0) return {};
   const QString said = QString::fromLocal8Bit(lp.readAllStandardError()).simplified();
   if (said.contains(QLatin1String(kNoDefaultPrinter))) return {PrintOutcome::Kind::NoPrinter, {}};
-  if (lp.exitStatus() != QProcess::NormalExit) return {PrintOutcome::Kind::Failed, QStringLiteral("lp crashed.")};
-  return {PrintOutcome::Kind::Failed, said.isEmpty() ? QStringLiteral("lp ended with status %1.").arg(lp.exitCode()) : said};
+  if (!said.isEmpty()) return {PrintOutcome::Kind::Failed, said};
+  return {PrintOutcome::Kind::Failed, lp.exitStatus() == QProcess::NormalExit
+                                          ? QStringLiteral("lp ended with status %1.").arg(lp.exitCode())
+                                          : QStringLiteral("lp crashed.")};
 }
 
 QString SaveAsPdf(const QTextDocument& document, const QString& path) { return SaveSafely(path, AsPdf(document)); }
