@@ -154,25 +154,29 @@ class SilentPrintServer {
 };
 
 // Print tells why nothing was printed, within seconds whatever the print
-// server does.
+// server does; lp's own words name any other failure.
 TEST_F(ReportTest, PrintThatCannotPrintSaysWhyWithinSeconds) {
   const SilentPrintServer silent;
   ASSERT_TRUE(silent.listening());
+  const QByteArray noServer = "/nonexistent/tavrin-no-cups.sock";
   struct Case {
     const char* label;
     QByteArray server;
+    std::optional<QByteArray> printer;  // the PRINTER variable
     QMessageBox::Icon icon;
     QString text;
   } const cases[] = {
-      {"no print server", "/nonexistent/tavrin-no-cups.sock", QMessageBox::Information,
-       "There is no printer to print to."},
-      {"a print server that never answers", silent.path(), QMessageBox::Warning,
+      {"no print server", noServer, std::nullopt, QMessageBox::Information, "There is no printer to print to."},
+      {"a print server that never answers", silent.path(), std::nullopt, QMessageBox::Warning,
        "The reading was not printed.\n\nThe print server did not answer within 5 seconds."},
+      {"PRINTER names no printer", noServer, "NoSuchQueue", QMessageBox::Warning,
+       "The reading was not printed.\n\n" + QStandardPaths::findExecutable(QStringLiteral("lp")) +
+           ": Error - PRINTER environment variable names default destination that does not exist."},
   };
-  const test::ScopedEnv printer("PRINTER", std::nullopt), lpDest("LPDEST", std::nullopt);
+  const test::ScopedEnv lpDest("LPDEST", std::nullopt);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
-    const test::ScopedEnv server("CUPS_SERVER", c.server);
+    const test::ScopedEnv server("CUPS_SERVER", c.server), printer("PRINTER", c.printer);
     MessageAnswerer messages;
     QElapsedTimer clock;
     WithReport(Cast(testing::OneHiddenStemBirth()), [&clock](frmSave& report) {
@@ -182,7 +186,7 @@ TEST_F(ReportTest, PrintThatCannotPrintSaysWhyWithinSeconds) {
     EXPECT_LT(clock.elapsed(), (kPrintWaitSeconds + 3) * 1000);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, "Tavrin");
-    EXPECT_EQ(messages.shown[0].text, c.text);
+    EXPECT_EQ(messages.shown[0].text, c.text) << messages.shown[0].text.toStdString();
     EXPECT_EQ(messages.shown[0].icon, c.icon);
     EXPECT_EQ(messages.shown[0].buttons, QMessageBox::Ok);
   }
