@@ -107,9 +107,17 @@ void frmSave::cmdPrint_Click() {
   QTextCursor cursor = RTB->textCursor();
   cursor.clearSelection();
   RTB->setTextCursor(cursor);
-  if (!tavrin::PrintOnDefaultPrinter(*RTB->document())) {
-    QMessageBox::information(this, QString::fromLatin1(tavrin::kApplicationTitle),
-                             QStringLiteral("There is no printer to print to."));
+  const tavrin::PrintOutcome outcome = tavrin::PrintOnDefaultPrinter(*RTB->document());
+  const QString title = QString::fromLatin1(tavrin::kApplicationTitle);
+  switch (outcome.kind) {
+    case tavrin::PrintOutcome::Kind::Printed:
+      break;
+    case tavrin::PrintOutcome::Kind::NoPrinter:
+      QMessageBox::information(this, title, QStringLiteral("There is no printer to print to."));
+      break;
+    case tavrin::PrintOutcome::Kind::Failed:
+      QMessageBox::warning(this, title, QStringLiteral("The reading was not printed.\n\n") + outcome.reason);
+      break;
   }
 }
 

@@ -6,10 +6,24 @@ class QTextDocument;
 
 namespace tavrin {
 
+// What became of a print: printed, no printer to print to, or a failure and
+// its reason.
+struct PrintOutcome {
+  enum class Kind { Printed, NoPrinter, Failed };
+  Kind kind = Kind::Printed;
+  QString reason;
+};
+
+// How long printing may hold the window: finding the default printer and
+// handing over the job together.
+inline constexpr int kPrintWaitSeconds = 5;
+
 // Prints the whole document with its formatting on the system's default
-// printer, without a dialog. Returns false when there is no printer to print
-// to; what goes wrong at the printer itself is not reported back.
-bool PrintOnDefaultPrinter(const QTextDocument& document);
+// printer, without a dialog, by handing it as a PDF to the print system's `lp`.
+// Gives up after kPrintWaitSeconds, so a print server that never answers
+// cannot freeze the window. What goes wrong at the printer afterwards is not
+// reported back.
+PrintOutcome PrintOnDefaultPrinter(const QTextDocument& document);
 
 // Writes the whole document with its formatting as a PDF file at `path`,
 // saved safely (see SaveSafely). Returns why it failed, or an empty string.

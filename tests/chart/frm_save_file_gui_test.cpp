@@ -163,6 +163,8 @@ TEST_F(SaveTest, AFailedSaveLeavesTheEarlierFileAndSaysWhy) {
   } const cases[] = {
       {"reading file, cut short", &frmSave::cmdSave, "reading.baz", Failure::fileSizeLimit,
        "The reading was not saved."},
+      {"PDF, cut short", &frmSave::cmdSavePdf, "reading.pdf", Failure::fileSizeLimit,
+       "The reading was not saved as a PDF file."},
       {"reading file, read-only folder", &frmSave::cmdSave, "reading.baz", Failure::readOnlyFolder,
        "The reading was not saved."},
       {"reading file, full disk", &frmSave::cmdSave, "reading.baz", Failure::fullDisk, "The reading was not saved."},

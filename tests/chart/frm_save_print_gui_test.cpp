@@ -1,10 +1,19 @@
 #include "chart/frmSave.h"
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
-#include <QCoreApplication>
+#include <cstring>
+#include <optional>
+#include <string>
+
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -13,7 +22,9 @@
 #include <QTextEdit>
 
 #include "build_settings.h"
+#include "chart/reading_printer.h"
 #include "tests/chart/report_fixture.h"
+#include "tests/shell/shell_test_support.h"
 #include "tests/test_paths.h"
 
 namespace tavrin {
@@ -46,30 +57,49 @@ void ExpectReading(const QString& text) {
   EXPECT_EQ(text.count(kFooter), 4) << text.toStdString();
 }
 
-// Sets up the test printer (a CUPS queue printing into PDF files as the
-// default printer) and returns the folder the printed files land in.
-struct TestPrinter {
-  QString outFolder;
-  QString whyNot;
-};
-
-TestPrinter SetUpTestPrinter() {
-  QProcess script;
-  script.start(QString::fromStdString(testing::SourceDir() + "/scripts/printer-for-tests"), {});
-  if (!script.waitForFinished(120000)) return {{}, QStringLiteral("scripts/printer-for-tests did not finish")};
-  if (script.exitStatus() != QProcess::NormalExit || script.exitCode() != 0) {
-    return {{}, QString::fromLocal8Bit(script.readAllStandardError()).trimmed()};
+// A printer of the test's own: a private print server (scripts/printer-for-tests)
+// whose default queue keeps each job as a PDF file in `jobs`, made this
+// process's print server for the object's life. The server stops when the
+// object goes, or when this process ends however it ends.
+class TestPrinter {
+ public:
+  TestPrinter() {
+    script_.start(QString::fromStdString(testing::SourceDir() + "/scripts/printer-for-tests"), {});
+    const QDeadlineTimer deadline(60000);
+    QStringList lines;
+    while (lines.size() < 2 && script_.waitForReadyRead(deadline.remainingTime())) {
+      while (script_.canReadLine()) lines << QString::fromLocal8Bit(script_.readLine()).trimmed();
+    }
+    if (lines.size() < 2) {
+      script_.waitForFinished(deadline.remainingTime());
+      whyNot = QString::fromLocal8Bit(script_.readAllStandardError()).trimmed();
+      if (whyNot.isEmpty()) whyNot = QStringLiteral("scripts/printer-for-tests gave no printer within 60 s");
+      return;
+    }
+    server_.emplace("CUPS_SERVER", lines[0].toLocal8Bit());
+    jobs = lines[1];
   }
-  return {QString::fromLocal8Bit(script.readAllStandardOutput()).trimmed(), {}};
-}
+  ~TestPrinter() {
+    script_.closeWriteChannel();
+    script_.waitForFinished(30000);
+  }
+
+  QString jobs;  // empty when there is no printer
+  QString whyNot;
+
+ private:
+  QProcess script_;
+  std::optional<test::ScopedEnv> server_;
+  test::ScopedEnv printer_{"PRINTER", std::nullopt};
+  test::ScopedEnv lpDest_{"LPDEST", std::nullopt};
+};
 
 QStringList PdfFilesIn(const QString& folder) { return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files); }
 
 TEST_F(ReportTest, PrintSendsTheWholeReadingToTheDefaultPrinter) {
   if (!HavePdfToText()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-  const TestPrinter printer = SetUpTestPrinter();
-  if (printer.outFolder.isEmpty()) GTEST_SKIP() << "no test printer: " << printer.whyNot.toStdString();
-  const QStringList before = PdfFilesIn(printer.outFolder);
+  const TestPrinter printer;
+  if (printer.jobs.isEmpty()) GTEST_SKIP() << "no test printer: " << printer.whyNot.toStdString();
 
   MessageAnswerer messages;
   bool selectionLeft = true;
@@ -85,47 +115,81 @@ TEST_F(ReportTest, PrintSendsTheWholeReadingToTheDefaultPrinter) {
   EXPECT_TRUE(messages.shown.empty());
 
   // The queue keeps each job as a PDF file, put in place once complete.
-  QString job;
+  QStringList jobs;
   const QDeadlineTimer deadline(30000);
-  while (job.isEmpty() && !deadline.hasExpired()) {
+  while (jobs.isEmpty() && !deadline.hasExpired()) {
     QTest::qWait(200);
-    for (const QString& file : PdfFilesIn(printer.outFolder)) {
-      if (!before.contains(file)) job = printer.outFolder + '/' + file;
-    }
+    jobs = PdfFilesIn(printer.jobs);
   }
-  ASSERT_FALSE(job.isEmpty()) << "nothing printed in 30 s into " << printer.outFolder.toStdString();
-  ExpectReading(PdfText(job));
-  QFile::remove(job);
+  ASSERT_EQ(jobs.size(), 1) << "nothing printed in 30 s into " << printer.jobs.toStdString();
+  ExpectReading(PdfText(printer.jobs + '/' + jobs[0]));
 }
 
-// CUPS_SERVER pointing at no server hides every printer. The case runs in a
-// fresh copy of the test program, since the print system remembers the
-// server it first asked.
-constexpr char kNoPrintServer[] = "/nonexistent/tavrin-no-cups.sock";
-
-TEST_F(ReportTest, PrintWithoutAPrinterSaysThereIsNone) {
-  if (qgetenv("CUPS_SERVER") != kNoPrintServer) {
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("CUPS_SERVER"), QLatin1String(kNoPrintServer));
-    for (const char* name : {"PRINTER", "LPDEST"}) environment.remove(QLatin1String(name));
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=ReportTest.PrintWithoutAPrinterSaysThereIsNone")});
-    ASSERT_TRUE(child.waitForFinished(60000));
-    const QString output = QString::fromLocal8Bit(child.readAll());
-    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-    EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
-    return;
+// A print server that accepts connections but never answers: a socket
+// nobody reads from.
+class SilentPrintServer {
+ public:
+  SilentPrintServer() : path_(folder_.filePath(QStringLiteral("cups.sock")).toStdString()) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path_.c_str(), sizeof address.sun_path - 1);
+    socket_ = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    listening_ = socket_ >= 0 && ::bind(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                 ::listen(socket_, 16) == 0;
   }
-  MessageAnswerer messages;
-  WithReport(Cast(testing::OneHiddenStemBirth()), [](frmSave& report) { report.cmdPrint->click(); });
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].title, "Tavrin");
-  EXPECT_EQ(messages.shown[0].text, "There is no printer to print to.");
-  EXPECT_EQ(messages.shown[0].icon, QMessageBox::Information);
-  EXPECT_EQ(messages.shown[0].buttons, QMessageBox::Ok);
+  ~SilentPrintServer() {
+    if (socket_ >= 0) ::close(socket_);
+  }
+  SilentPrintServer(const SilentPrintServer&) = delete;
+  SilentPrintServer& operator=(const SilentPrintServer&) = delete;
+
+  bool listening() const { return listening_; }
+  QByteArray path() const { return QByteArray::fromStdString(path_); }
+
+ private:
+  QTemporaryDir folder_;
+  std::string path_;
+  int socket_ = -1;
+  bool listening_ = false;
+};
+
+// Print tells why nothing was printed, within seconds whatever the print
+// server does; lp's own words name any other failure.
+TEST_F(ReportTest, PrintThatCannotPrintSaysWhyWithinSeconds) {
+  const SilentPrintServer silent;
+  ASSERT_TRUE(silent.listening());
+  const QByteArray noServer = "/nonexistent/tavrin-no-cups.sock";
+  struct Case {
+    const char* label;
+    QByteArray server;
+    std::optional<QByteArray> printer;  // the PRINTER variable
+    QMessageBox::Icon icon;
+    QString text;
+  } const cases[] = {
+      {"no print server", noServer, std::nullopt, QMessageBox::Information, "There is no printer to print to."},
+      {"a print server that never answers", silent.path(), std::nullopt, QMessageBox::Warning,
+       "The reading was not printed.\n\nThe print server did not answer within 5 seconds."},
+      {"PRINTER names no printer", noServer, "NoSuchQueue", QMessageBox::Warning,
+       "The reading was not printed.\n\n" + QStandardPaths::findExecutable(QStringLiteral("lp")) +
+           ": Error - PRINTER environment variable names default destination that does not exist."},
+  };
+  const test::ScopedEnv lpDest("LPDEST", std::nullopt);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    const test::ScopedEnv server("CUPS_SERVER", c.server), printer("PRINTER", c.printer);
+    MessageAnswerer messages;
+    QElapsedTimer clock;
+    WithReport(Cast(testing::OneHiddenStemBirth()), [&clock](frmSave& report) {
+      clock.start();
+      report.cmdPrint->click();
+    });
+    EXPECT_LT(clock.elapsed(), (kPrintWaitSeconds + 3) * 1000);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Tavrin");
+    EXPECT_EQ(messages.shown[0].text, c.text) << messages.shown[0].text.toStdString();
+    EXPECT_EQ(messages.shown[0].icon, c.icon);
+    EXPECT_EQ(messages.shown[0].buttons, QMessageBox::Ok);
+  }
 }
 
 TEST_F(ReportTest, SaveAsPdfWritesTheReadingAsShown) {
@@ -143,6 +207,25 @@ TEST_F(ReportTest, SaveAsPdfWritesTheReadingAsShown) {
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"reading.pdf"});
   ExpectReading(PdfText(folder.filePath("reading.pdf")));
+}
+
+// A FIFO (or a device) of the chosen name stays as it is: only a regular file
+// is replaced.
+TEST_F(ReportTest, SaveAsPdfReplacesNothingButARegularFile) {
+  QTemporaryDir folder;
+  const QString fifo = folder.filePath(QStringLiteral("reading.pdf"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  MessageAnswerer messages(QMessageBox::Yes);
+  testing::SaveDialogAnswer dialog(folder.path(), QStringLiteral("reading.pdf"));
+  WithReport(Cast(testing::OneHiddenStemBirth()), [](frmSave& report) { report.cmdSavePdf->click(); });
+
+  EXPECT_EQ(QFileInfo(fifo).isFile(), false) << "the FIFO was replaced";
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+            QStringList{"reading.pdf"});
+  ASSERT_FALSE(messages.shown.empty());
+  const testing::ShownMessage& failure = messages.shown.back();
+  EXPECT_EQ(failure.icon, QMessageBox::Warning);
+  EXPECT_EQ(failure.text, "The reading was not saved as a PDF file.\n\n" + fifo + " is not a regular file.");
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ class TinyTmpfs {
     if (::mount("tavrin-test", folder_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) == 0) {
       mounted_ = true;
     } else {
-      error_ = std::strerror(errno);
+      error_ = errno == EPERM ? "mounting a tmpfs needs root (CAP_SYS_ADMIN)" : std::strerror(errno);
     }
   }
   ~TinyTmpfs() {

@@ -126,10 +126,10 @@ TEST_F(Install, DebianPackageHoldsTheProgramAndNamesItsRuntimeNeeds) {
                            "./usr/share/icons/hicolor/48x48/apps/tavrin.png"})
     EXPECT_NE(contents.text.find(std::string(file) + "\n"), std::string::npos) << file << "\n" << contents.text;
 
-  const Output depends = Shell("dpkg-deb --field '" + deb.string() + "' Package Depends");
+  const Output depends = Shell("dpkg-deb --field '" + deb.string() + "' Package Depends Recommends");
   ASSERT_EQ(depends.status, 0) << depends.text;
-  for (const char* need : {"Package: tavrin", "libqt6widgets6", "libstdc++6",
-                           "qt6-qpa-plugins", "xdg-utils", "fonts-dejavu-core"})
+  for (const char* need : {"Package: tavrin", "libqt6widgets6", "libstdc++6", "qt6-qpa-plugins", "xdg-utils",
+                           "fonts-dejavu-core", "Recommends: cups-client"})
     EXPECT_NE(depends.text.find(need), std::string::npos) << need << "\n" << depends.text;
 }
 
