@@ -12,6 +12,7 @@
 #include <QRadioButton>
 
 #include <cstdint>
+#include <string>
 #include <optional>
 #include <utility>
 
@@ -20,6 +21,7 @@
 #include "birth/zone.h"
 #include "chart/cast_chart.h"
 #include "chart/frmFengShuiFourPillar.h"
+#include "engine/number_text.h"
 #include "engine/vocabulary.h"
 #include "entry/click_label.h"
 #include "entry/frmTimeZone.h"
@@ -68,7 +70,10 @@ void AddNumbers(QComboBox* list, int first, int last) {
 }
 
 // A chosen list entry read as a whole number, as the shared record keeps it.
-std::int16_t Whole(const QComboBox* list) { return static_cast<std::int16_t>(list->currentText().trimmed().toInt()); }
+std::int16_t Whole(const QComboBox* list) { return static_cast<std::int16_t>(list->currentText().toInt()); }
+
+// A typed text less the spaces round it (tabs and the like are the text's own).
+std::string Typed(const QLineEdit* box) { return std::string(tavrin::TrimSpaces(box->text().toStdString())); }
 
 }  // namespace
 
@@ -280,7 +285,7 @@ void frmMain::ShowCheckMessage(const char* text, bool error) {
 }
 
 bool frmMain::ValidateBirthDetails() {
-  if (txtName->text().trimmed().isEmpty()) {
+  if (Typed(txtName).empty()) {
     ShowCheckMessage("Please Enter Your Name", true);
     txtName->setFocus();
     return false;
@@ -308,8 +313,8 @@ bool frmMain::ValidateBirthDetails() {
 }
 
 bool frmMain::CheckLongitude() {
-  const QString typed = txtLongitude->text().trimmed();
-  if (typed.isEmpty() || tavrin::ParseLongitude(typed.toStdString())) return true;
+  const std::string typed = Typed(txtLongitude);
+  if (typed.empty() || tavrin::ParseLongitude(typed)) return true;
   ShowCheckMessage("Please Enter the Longitude From 180 W To 180 E, Or Leave It Blank", false);
   txtLongitude->setFocus();
   txtLongitude->selectAll();
@@ -318,20 +323,20 @@ bool frmMain::CheckLongitude() {
 
 void frmMain::StoreBirthDetails() {
   tavrin::BirthDetails& birth = modFengShuiFourPillar::BirthDetails;
-  birth.Name = txtName->text().trimmed().toStdString();
+  birth.Name = Typed(txtName);
   birth.BirthYear = Whole(cboYear);
-  birth.MonthName = cboMonth->currentText().trimmed().toStdString();
+  birth.MonthName = cboMonth->currentText().toStdString();
   birth.BirthMonth = static_cast<std::int16_t>(cboMonth->currentIndex() + 1);
   birth.BirthDay = Whole(cboDate);
   birth.BirthHour = Whole(cboHH);
   birth.BirthMinute = Whole(cboMM);
   birth.BirthSecond = Whole(cboSS);
   const double zoneHoursEast =
-      tavrin::ZoneHoursEast(lblZoneHour->text().trimmed().toInt(), lblZoneMinute->text().trimmed().toInt());
+      tavrin::ZoneHoursEast(lblZoneHour->text().toInt(), lblZoneMinute->text().toInt());
   birth.ZoneOffset = tavrin::ZoneOffsetText(zoneHoursEast);
   // Without a longitude the place sits on its zone's meridian, where local
   // mean time is the clock time.
-  const std::optional<double> longitude = tavrin::ParseLongitude(txtLongitude->text().trimmed().toStdString());
+  const std::optional<double> longitude = tavrin::ParseLongitude(Typed(txtLongitude));
   birth.Longitude = longitude ? *longitude : tavrin::ZoneMeridian(zoneHoursEast);
   modFengShuiFourPillar::TypedLongitude = longitude;
   tavrin::SetGender(optMale->isChecked(), birth);

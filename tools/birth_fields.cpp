@@ -8,6 +8,7 @@
 #include "engine/number_text.h"
 #include "engine/vocabulary.h"
 #include "tools/field_checks.h"
+#include "tools/utf8_sequence.h"
 
 namespace tavrin::cast {
 namespace {

@@ -10,4 +10,7 @@ namespace tavrin::cast {
 // form, a surrogate, a value above U+10FFFF or a sequence cut short.
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t at);
 
+// Well-formed UTF-8 throughout.
+bool IsUtf8(std::string_view text);
+
 }  // namespace tavrin::cast
