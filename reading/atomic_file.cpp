@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <limits.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -66,15 +67,40 @@ mode_t NewFilePermissions() {
   return 0666 & ~mask;
 }
 
-// Creates the private temporary file, removing one a killed save left behind.
+// Creates the private temporary file and locks it for as long as the save
+// runs. One that nobody holds was left behind by a killed save and is
+// removed; one that is held belongs to a save of the same file under way,
+// which this one must not disturb (errno EBUSY).
 int CreateTemporary(const std::string& temporary) {
   for (int attempt = 0; attempt < 2; ++attempt) {
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd >= 0 || errno != EEXIST) return fd;
-    if (unlink(temporary.c_str()) != 0) return -1;
+    if (fd >= 0) {
+      if (flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
+      close(fd);
+      errno = EBUSY;
+      return -1;
+    }
+    if (errno != EEXIST) return -1;
+    const int left = open(temporary.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (left < 0) continue;  // gone in the meantime
+    const bool held = flock(left, LOCK_EX | LOCK_NB) != 0;
+    if (!held) unlink(temporary.c_str());
+    close(left);
+    if (held) {
+      errno = EBUSY;
+      return -1;
+    }
   }
   errno = EEXIST;
   return -1;
+}
+
+// True while `temporary` still names the file open as `fd`: a save that
+// lost its file to another one's clean-up must not rename that one's.
+bool StillNames(const std::string& temporary, int fd) {
+  struct stat named {}, opened {};
+  return lstat(temporary.c_str(), &named) == 0 && fstat(fd, &opened) == 0 && named.st_dev == opened.st_dev &&
+         named.st_ino == opened.st_ino;
 }
 
 // Named after the file it replaces, so that the next save of that file finds
@@ -89,7 +115,10 @@ std::string TemporaryFileFor(const std::string& path) {
   return folder + name + std::string(kTemporarySuffix);
 }
 
-std::string Reason(int error) { return std::strerror(error); }
+std::string Reason(int error) {
+  if (error == EBUSY) return "another save of this file is under way";
+  return std::strerror(error);
+}
 
 }  // namespace
 
@@ -115,10 +144,11 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
   if (fd < 0) return Reason(errno);
   error = WriteAll(fd, bytes);
   if (error == 0 && fsync(fd) != 0) error = errno;
+  if (error == 0 && !StillNames(temporary, fd)) error = EBUSY;
   if (error == 0 && std::rename(temporary.c_str(), target->c_str()) != 0) error = errno;
   if (error != 0) {
+    if (StillNames(temporary, fd)) unlink(temporary.c_str());
     close(fd);
-    unlink(temporary.c_str());
     return Reason(error);
   }
   // The file stays private until it is in place, so a save killed at any

@@ -15,7 +15,8 @@ namespace tavrin {
 //  - the bytes go into a private (0600) temporary file beside the target,
 //    ".NAME.tavrin-save", every write checked and the data synced to the disk
 //    before it takes the target's place. A later save of the same file
-//    removes one that a killed save left behind, and a failure removes it.
+//    removes one that a killed save left behind, and a failure removes it;
+//    while a save of the file runs, another save of it is refused.
 // Returns why the file was not saved, or nothing when it was.
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes);
 
