@@ -2,12 +2,13 @@
 
 #include <QBuffer>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextDocument>
 
-#include "chart/safe_save.h"
+#include "reading/atomic_file.h"
 #include "shell/app_text.h"
 
 namespace tavrin {
@@ -62,6 +63,11 @@ PrintOutcome PrintOnDefaultPrinter(const QTextDocument& document) {
                                           : QStringLiteral("lp crashed.")};
 }
 
-QString SaveAsPdf(const QTextDocument& document, const QString& path) { return SaveSafely(path, AsPdf(document)); }
+QString SaveAsPdf(const QTextDocument& document, const QString& path) {
+  const QByteArray pdf = AsPdf(document);
+  const auto failure =
+      WriteFileAtomically(QFile::encodeName(path).toStdString(), {pdf.constData(), static_cast<std::size_t>(pdf.size())});
+  return failure ? QString::fromLocal8Bit(failure->c_str()) : QString();
+}
 
 }  // namespace tavrin

@@ -25,8 +25,8 @@ inline constexpr int kPrintWaitSeconds = 5;
 // reported back.
 PrintOutcome PrintOnDefaultPrinter(const QTextDocument& document);
 
-// Writes the whole document with its formatting as a PDF file at `path`,
-// saved safely (see SaveSafely). Returns why it failed, or an empty string.
+// Writes the whole document with its formatting as a PDF file at `path`, as
+// WriteFileAtomically saves a file. Returns why it failed, or an empty string.
 QString SaveAsPdf(const QTextDocument& document, const QString& path);
 
 }  // namespace tavrin
