@@ -29,12 +29,6 @@ std::string GeneralNumber(double value, std::string_view decimalSeparator) {
   return text;
 }
 
-std::string ShortestNumber(double value) {
-  char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-  return std::string(buffer, end);
-}
-
 std::string_view TrimSpaces(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);

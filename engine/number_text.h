@@ -12,9 +12,6 @@ namespace tavrin {
 void AppendGeneralNumber(std::string& out, double value, std::string_view decimalSeparator);
 std::string GeneralNumber(double value, std::string_view decimalSeparator = ".");
 
-// Shortest text that reads back as the same double (for machine output).
-std::string ShortestNumber(double value);
-
 // The text without the spaces at its two ends.
 std::string_view TrimSpaces(std::string_view text);
 

@@ -21,7 +21,6 @@ class LinkLabel : public QLabel {
   LinkLabel(const QString& objectName, const QString& caption, std::string pageKey, QWidget* parent);
 
   void SetLinkColour(const QColor& colour);
-  const std::string& PageKey() const { return pageKey_; }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

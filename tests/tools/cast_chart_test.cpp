@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
 #include <string>
 #include <vector>
 
 #include "build_settings.h"
 #include "engine/chart.h"
-#include "engine/number_text.h"
 #include "tests/tools/caster_process.h"
 
 namespace tavrin {
@@ -15,6 +15,12 @@ namespace {
 using testing::Lines;
 using testing::Cast;
 using testing::SampleArgs;
+
+// A JSON number: the shortest text that reads back as the same double.
+std::string ShortestNumber(double value) {
+  char buffer[32];
+  return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
 
 std::string JsonTexts(const auto& texts) {
   std::string joined;
