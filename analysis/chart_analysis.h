@@ -1,0 +1,92 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "analysis/symbols.h"
+#include "engine/birth_details.h"
+#include "engine/chart.h"
+
+namespace tavrin::analysis {
+
+// A stem (0 = Jia .. 9 = Gui) or a branch (0 = Rat .. 11 = Pig) found from its label.
+std::optional<int> StemNumber(std::string_view label);
+std::optional<int> BranchNumber(std::string_view label);
+
+// How `stem` stands to the day stem; the day stem itself is the Day Master
+// only as the day pillar's own stem, which the caller decides.
+Term TenGod(int dayStem, int stem);
+// Na yin of a stem over a branch of the same polarity.
+Term NaYin(int stem, int branch);
+// Life stage of `dayStem` in `branch`.
+Term LifeStage(int dayStem, int branch);
+
+struct StemReading {
+  int stem = 0;
+  Term tenGod;
+};
+
+struct PillarAnalysis {
+  StemReading stem;
+  int branch = 0;
+  std::array<StemReading, 3> hidden{};
+  int hiddenCount = 0;
+  Term naYin;
+  Term lifeStage;
+};
+
+// Each element counted once for every character that carries it: over the
+// four stems and four branches, and again adding each hidden stem.
+struct ElementCounts {
+  std::array<int, kElementCount> eightCharacters{};
+  std::array<int, kElementCount> withHiddenStems{};
+};
+
+// A luck period's calendar years: it starts in the year of birth plus the
+// whole years of its starting age and lasts ten years.
+struct LuckYears {
+  int stem = 0;
+  int branch = 0;
+  int startYear = 0;
+  int endYear = 0;
+};
+
+// The pillar of a year from its Spring Beginning on. The age is the year
+// minus the year of birth; luckPeriod is 1 to 8, or 0 outside the periods.
+struct AnnualPillar {
+  int year = 0;
+  int age = 0;
+  int stem = 0;
+  int branch = 0;
+  int luckPeriod = 0;
+};
+
+inline constexpr int kLastAnnualAge = 100;
+inline constexpr int kAnnualPillarCount = kLastAnnualAge + 1;
+
+// The date "current" refers to: its calendar year, and the year whose
+// Spring Beginning it follows (the year before, early in the year).
+struct Today {
+  int year = 0;
+  int pillarYear = 0;
+};
+
+// Today's calendar date for the year fields; the Sun at noon Greenwich time
+// decides whether Spring Beginning has passed.
+Today TodayOn(int year, int month, int day);
+
+struct ChartAnalysis {
+  std::array<PillarAnalysis, 4> pillars{};  // year, month, day, hour
+  ElementCounts elements;
+  std::array<LuckYears, 8> luckYears{};
+  std::array<AnnualPillar, kAnnualPillarCount> annualPillars{};
+  int currentLuckPeriod = 0;    // 1 to 8, 0 when today is outside every period
+  int currentAnnualPillar = -1;  // index into annualPillars, -1 when today is outside them
+};
+
+// Reads the cast chart; `out` is rewritten whole. Labels the engine never
+// gives leave the chart unread and return false.
+bool AnalyzeChart(const BirthDetails& birth, const Chart& chart, const Today& today, ChartAnalysis& out);
+
+}  // namespace tavrin::analysis

@@ -1,0 +1,176 @@
+#include "analysis/chart_analysis.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/engine/birth_fixture.h"
+
+namespace tavrin::analysis {
+namespace {
+
+using testing::Birth;
+using testing::Cast;
+
+int StemOf(std::string_view hanzi) {
+  for (std::size_t i = 0; i < StemSymbols.size(); ++i)
+    if (StemSymbols[i].hanzi == hanzi) return static_cast<int>(i);
+  ADD_FAILURE() << "no stem " << hanzi;
+  return 0;
+}
+
+int BranchOf(std::string_view hanzi) {
+  for (std::size_t i = 0; i < BranchSymbols.size(); ++i)
+    if (BranchSymbols[i].hanzi == hanzi) return static_cast<int>(i);
+  ADD_FAILURE() << "no branch " << hanzi;
+  return 0;
+}
+
+// The hanzi of the first `count` characters of a UTF-8 text of three-byte characters.
+std::string_view Characters(std::string_view text, std::size_t first, std::size_t count) {
+  return text.substr(first * 3, count * 3);
+}
+
+// The ten gods as a practitioner's reference table prints them: one row per
+// day stem, the ten stems 甲 to 癸 across.
+TEST(TenGods, EveryStemAgainstEveryDayStem) {
+  const std::vector<std::pair<std::string_view, std::string_view>> rows = {
+      {"甲", "比肩劫财食神伤官偏财正财七杀正官偏印正印"},
+      {"乙", "劫财比肩伤官食神正财偏财正官七杀正印偏印"},
+      {"丙", "偏印正印比肩劫财食神伤官偏财正财七杀正官"},
+      {"丁", "正印偏印劫财比肩伤官食神正财偏财正官七杀"},
+      {"戊", "七杀正官偏印正印比肩劫财食神伤官偏财正财"},
+      {"己", "正官七杀正印偏印劫财比肩伤官食神正财偏财"},
+      {"庚", "偏财正财七杀正官偏印正印比肩劫财食神伤官"},
+      {"辛", "正财偏财正官七杀正印偏印劫财比肩伤官食神"},
+      {"壬", "食神伤官偏财正财七杀正官偏印正印比肩劫财"},
+      {"癸", "伤官食神正财偏财正官七杀正印偏印劫财比肩"},
+  };
+  constexpr std::string_view kStems = "甲乙丙丁戊己庚辛壬癸";
+  for (const auto& [dayStem, gods] : rows)
+    for (std::size_t stem = 0; stem < 10; ++stem)
+      EXPECT_EQ(TenGod(StemOf(dayStem), StemOf(Characters(kStems, stem, 1))).hanzi, Characters(gods, stem * 2, 2))
+          << dayStem << " against " << Characters(kStems, stem, 1);
+}
+
+// The na yin verse: each line names two neighbouring pairs of the cycle.
+TEST(NaYin, AllSixtyPairs) {
+  const std::vector<std::pair<std::string_view, std::string_view>> verse = {
+      {"甲子乙丑", "海中金"}, {"丙寅丁卯", "炉中火"}, {"戊辰己巳", "大林木"}, {"庚午辛未", "路旁土"},
+      {"壬申癸酉", "剑锋金"}, {"甲戌乙亥", "山头火"}, {"丙子丁丑", "涧下水"}, {"戊寅己卯", "城头土"},
+      {"庚辰辛巳", "白蜡金"}, {"壬午癸未", "杨柳木"}, {"甲申乙酉", "泉中水"}, {"丙戌丁亥", "屋上土"},
+      {"戊子己丑", "霹雳火"}, {"庚寅辛卯", "松柏木"}, {"壬辰癸巳", "长流水"}, {"甲午乙未", "沙中金"},
+      {"丙申丁酉", "山下火"}, {"戊戌己亥", "平地木"}, {"庚子辛丑", "壁上土"}, {"壬寅癸卯", "金箔金"},
+      {"甲辰乙巳", "覆灯火"}, {"丙午丁未", "天河水"}, {"戊申己酉", "大驿土"}, {"庚戌辛亥", "钗钏金"},
+      {"壬子癸丑", "桑柘木"}, {"甲寅乙卯", "大溪水"}, {"丙辰丁巳", "沙中土"}, {"戊午己未", "天上火"},
+      {"庚申辛酉", "石榴木"}, {"壬戌癸亥", "大海水"},
+  };
+  for (const auto& [pairs, name] : verse)
+    for (std::size_t pair = 0; pair < 2; ++pair)
+      EXPECT_EQ(NaYin(StemOf(Characters(pairs, pair * 2, 1)), BranchOf(Characters(pairs, pair * 2 + 1, 1))).hanzi,
+                name)
+          << Characters(pairs, pair * 2, 2);
+  EXPECT_EQ(NaYin(StemOf("甲"), BranchOf("子")).english, "Gold in the Sea");
+  EXPECT_EQ(NaYin(StemOf("癸"), BranchOf("亥")).english, "Water of the Great Sea");
+}
+
+// Growth, Peak and Tomb of every day stem, and a few stages between.
+TEST(LifeStages, EveryDayStemAtSeveralBranches) {
+  struct Case {
+    std::string_view dayStem, branch, stage;
+  };
+  const std::vector<Case> cases = {
+      {"甲", "亥", "长生"}, {"甲", "卯", "帝旺"}, {"甲", "未", "墓"},  {"甲", "子", "沐浴"}, {"甲", "戌", "养"},
+      {"乙", "午", "长生"}, {"乙", "寅", "帝旺"}, {"乙", "戌", "墓"},  {"乙", "子", "病"},
+      {"丙", "寅", "长生"}, {"丙", "午", "帝旺"}, {"丙", "戌", "墓"},  {"丙", "亥", "绝"},
+      {"丁", "酉", "长生"}, {"丁", "巳", "帝旺"}, {"丁", "丑", "墓"},  {"丁", "子", "绝"},
+      {"戊", "寅", "长生"}, {"戊", "午", "帝旺"}, {"戊", "子", "胎"},
+      {"己", "酉", "长生"}, {"己", "巳", "帝旺"}, {"己", "丑", "墓"},
+      {"庚", "巳", "长生"}, {"庚", "酉", "帝旺"}, {"庚", "丑", "墓"},  {"庚", "申", "临官"},
+      {"辛", "子", "长生"}, {"辛", "申", "帝旺"}, {"辛", "辰", "墓"},  {"辛", "戌", "冠带"},
+      {"壬", "申", "长生"}, {"壬", "子", "帝旺"}, {"壬", "辰", "墓"},  {"壬", "丑", "衰"},
+      {"癸", "卯", "长生"}, {"癸", "亥", "帝旺"}, {"癸", "未", "墓"},  {"癸", "申", "死"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(LifeStage(StemOf(c.dayStem), BranchOf(c.branch)).hanzi, c.stage) << c.dayStem << " in " << c.branch;
+}
+
+// 1 January 2000, 12:00 GMT, a man: 己卯 丙子 戊午 戊午, luck from 8.46 backward.
+TEST(ChartAnalysis, WorkedChart) {
+  const BirthDetails birth = Birth(2000, 1, 1, 12, 0, "0", 0);
+  ChartAnalysis analysis;
+  ASSERT_TRUE(AnalyzeChart(birth, Cast(birth), {2026, 2026}, analysis));
+
+  const auto& [year, month, day, hour] = analysis.pillars;
+  EXPECT_EQ(year.stem.tenGod.english, "Rob Wealth");
+  EXPECT_EQ(month.stem.tenGod.english, "Indirect Resource");
+  EXPECT_EQ(day.stem.tenGod.hanzi, "日主");
+  EXPECT_EQ(hour.stem.tenGod.english, "Friend");
+  ASSERT_EQ(day.hiddenCount, 2);
+  EXPECT_EQ(day.hidden[0].tenGod.hanzi, "正印");  // 丁
+  EXPECT_EQ(day.hidden[1].tenGod.hanzi, "劫财");  // 己
+  EXPECT_EQ(year.naYin.hanzi, "城头土");
+  EXPECT_EQ(month.naYin.hanzi, "涧下水");
+  EXPECT_EQ(day.naYin.hanzi, "天上火");
+  EXPECT_EQ(year.lifeStage.hanzi, "沐浴");
+  EXPECT_EQ(month.lifeStage.hanzi, "胎");
+  EXPECT_EQ(hour.lifeStage.hanzi, "帝旺");
+
+  // Wood, fire, earth, metal, water.
+  EXPECT_EQ(analysis.elements.eightCharacters, (std::array<int, 5>{1, 3, 3, 0, 1}));
+  EXPECT_EQ(analysis.elements.withHiddenStems, (std::array<int, 5>{2, 5, 5, 0, 2}));
+
+  EXPECT_EQ(analysis.luckYears[0].startYear, 2008);
+  EXPECT_EQ(analysis.luckYears[0].endYear, 2017);
+  EXPECT_EQ(analysis.luckYears[7].startYear, 2078);
+  EXPECT_EQ(StemSymbols[analysis.luckYears[0].stem].hanzi, "乙");
+  EXPECT_EQ(BranchSymbols[analysis.luckYears[0].branch].hanzi, "亥");
+
+  struct Row {
+    int age, luckPeriod;
+  };
+  for (const Row row : {Row{0, 0}, Row{7, 0}, Row{8, 1}, Row{17, 1}, Row{18, 2}, Row{87, 8}, Row{88, 0}, Row{100, 0}}) {
+    EXPECT_EQ(analysis.annualPillars[row.age].year, 2000 + row.age);
+    EXPECT_EQ(analysis.annualPillars[row.age].age, row.age);
+    EXPECT_EQ(analysis.annualPillars[row.age].luckPeriod, row.luckPeriod) << "age " << row.age;
+  }
+  EXPECT_EQ(analysis.currentLuckPeriod, 2);
+  EXPECT_EQ(analysis.currentAnnualPillar, 26);
+}
+
+// Before Spring Beginning the year's pillar is still last year's, while the
+// luck period follows the calendar year.
+TEST(ChartAnalysis, Today) {
+  struct Case {
+    int year, month, day, pillarYear;
+  };
+  for (const Case c : {Case{2026, 1, 15, 2025}, Case{2026, 2, 3, 2025}, Case{2026, 2, 5, 2026}, Case{2026, 12, 9, 2026}}) {
+    const Today today = TodayOn(c.year, c.month, c.day);
+    EXPECT_EQ(today.year, c.year);
+    EXPECT_EQ(today.pillarYear, c.pillarYear) << c.month << "-" << c.day;
+  }
+  const BirthDetails birth = Birth(2000, 1, 1, 12, 0, "0", 0);
+  ChartAnalysis analysis;
+  ASSERT_TRUE(AnalyzeChart(birth, Cast(birth), {2101, 2101}, analysis));
+  EXPECT_EQ(analysis.currentAnnualPillar, -1);
+  EXPECT_EQ(analysis.currentLuckPeriod, 0);
+}
+
+// Every annual pillar is the year pillar of a birth on the day after that
+// year's Spring Beginning, in both calendars.
+TEST(ChartAnalysis, AnnualPillarsAgreeWithTheEngine) {
+  for (const int birthYear : {1500, 1899, 1984, 2024}) {
+    const BirthDetails birth = Birth(birthYear, 3, 1, 12, 0, "0", 0);
+    ChartAnalysis analysis;
+    ASSERT_TRUE(AnalyzeChart(birth, Cast(birth), {2026, 2026}, analysis));
+    for (const AnnualPillar& annual : analysis.annualPillars) {
+      const Chart chart = Cast(Birth(annual.year, 2, 6, 12, 0, "0", 0));
+      EXPECT_EQ(StemSymbols[annual.stem].label, chart.pillarCells[0]) << annual.year;
+      EXPECT_EQ(BranchSymbols[annual.branch].label, chart.pillarCells[1]) << annual.year;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tavrin::analysis
