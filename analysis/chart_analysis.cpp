@@ -97,7 +97,7 @@ bool AnalyzeChart(const BirthDetails& birth, const Chart& chart, const Today& to
     const auto branch = BranchNumber(period.branch);
     if (!stem || !branch) return false;
     const int startYear = birth.BirthYear + static_cast<int>(Int(period.age));
-    out.luckYears[i] = {*stem, *branch, startYear, startYear + 9};
+    out.luckYears[i] = {period.age, *stem, *branch, startYear, startYear + 9};
   }
 
   out.currentAnnualPillar = -1;
@@ -108,6 +108,7 @@ bool AnalyzeChart(const BirthDetails& birth, const Chart& chart, const Today& to
     if (year == today.pillarYear) out.currentAnnualPillar = age;
   }
   out.currentLuckPeriod = LuckPeriodOfYear(out.luckYears, today.year);
+  out.currentPillarYear = today.pillarYear;
   return true;
 }
 

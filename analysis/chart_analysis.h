@@ -46,6 +46,7 @@ struct ElementCounts {
 // A luck period's calendar years: it starts in the year of birth plus the
 // whole years of its starting age and lasts ten years.
 struct LuckYears {
+  double startAge = 0;
   int stem = 0;
   int branch = 0;
   int startYear = 0;
@@ -81,7 +82,8 @@ struct ChartAnalysis {
   ElementCounts elements;
   std::array<LuckYears, 8> luckYears{};
   std::array<AnnualPillar, kAnnualPillarCount> annualPillars{};
-  int currentLuckPeriod = 0;    // 1 to 8, 0 when today is outside every period
+  int currentLuckPeriod = 0;     // 1 to 8, 0 when today is outside every period
+  int currentPillarYear = 0;     // the year whose pillar is today's
   int currentAnnualPillar = -1;  // index into annualPillars, -1 when today is outside them
 };
 

@@ -28,7 +28,8 @@ bool IsHeader(std::string_view start) {
 }
 
 // Casts the row into `birth` and `chart`; on a fault says what is wrong.
-std::optional<std::string> CastRow(const CsvReader& row, BirthDetails& birth, Chart& chart) {
+std::optional<std::string> CastRow(const CsvReader& row, const analysis::Today& today, BirthDetails& birth, Chart& chart,
+                                   analysis::ChartAnalysis& chartAnalysis) {
   if (auto fault = row.Fault()) return std::string(*fault);
   if (row.size() != 5 && row.size() != 6)
     return "expected 5 or 6 fields (name,date,time,zone,gender[,longitude]), found " + std::to_string(row.size());
@@ -37,15 +38,18 @@ std::optional<std::string> CastRow(const CsvReader& row, BirthDetails& birth, Ch
   if (auto error = FillBirthDetails(fields, birth)) return DescribeFieldError(*error, "");
   if (const CastError error = ComputeChart(birth, chart); error != CastError::none)
     return std::string(DescribeCastError(error));
+  if (!analysis::AnalyzeChart(birth, chart, today, chartAnalysis)) return std::string(kUnreadableChart);
   return std::nullopt;
 }
 
 }  // namespace
 
-ExitStatus CastBatch(std::istream& in, OutputFormat format, std::ostream& out, std::ostream& err) {
+ExitStatus CastBatch(std::istream& in, OutputFormat format, const analysis::Today& today, std::ostream& out,
+                     std::ostream& err) {
   CsvReader row(in);
   BirthDetails birth;
   Chart chart;
+  analysis::ChartAnalysis chartAnalysis;
   JsonWriter json;
   std::string text;
   bool firstRow = true, anyFailed = false, anyChartWritten = false;
@@ -55,12 +59,12 @@ ExitStatus CastBatch(std::istream& in, OutputFormat format, std::ostream& out, s
     firstRow = false;
     if (header) continue;
 
-    const std::optional<std::string> fault = CastRow(row, birth, chart);
+    const std::optional<std::string> fault = CastRow(row, today, birth, chart, chartAnalysis);
     if (fault) anyFailed = true;
     if (format == OutputFormat::json) {
       json.Clear();
       if (fault) WriteRowErrorJson(json, row.Line(), *fault);
-      else WriteChartJson(json, birth, chart);
+      else WriteChartJson(json, birth, chart, chartAnalysis);
       json.LineBreak();
       out << json.Text();
     } else if (fault) {
@@ -68,7 +72,7 @@ ExitStatus CastBatch(std::istream& in, OutputFormat format, std::ostream& out, s
     } else {
       text.clear();
       if (anyChartWritten) text += kRecordSeparator;
-      AppendChartText(text, birth, chart);
+      AppendChartText(text, birth, chart, chartAnalysis);
       anyChartWritten = true;
       out << text;
     }

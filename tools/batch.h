@@ -3,6 +3,7 @@
 #include <istream>
 #include <ostream>
 
+#include "analysis/chart_analysis.h"
 #include "tools/command_line.h"
 #include "tools/exit_status.h"
 
@@ -15,6 +16,7 @@ namespace tavrin::cast {
 // place, "line N: ..." on `err` for text or {"line":N,"error":"..."} on `out`
 // for JSON, N being the line it starts on, and the rows after it are cast as
 // usual. Memory stays the same however long the input or its lines.
-ExitStatus CastBatch(std::istream& in, OutputFormat format, std::ostream& out, std::ostream& err);
+ExitStatus CastBatch(std::istream& in, OutputFormat format, const analysis::Today& today, std::ostream& out,
+                     std::ostream& err);
 
 }  // namespace tavrin::cast

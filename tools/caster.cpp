@@ -15,17 +15,23 @@
 #include "tools/command_line.h"
 #include "tools/error_line.h"
 #include "tools/reading_access.h"
+#include "tools/today_option.h"
 
 namespace tavrin::cast {
 namespace {
 
 // Casts `birth`, saves it when asked and writes the chart; nothing reaches
 // `out` when the cast or the save fails.
-ExitStatus CastAndShow(const CommandLine& line, const BirthDetails& birth, std::optional<double> enteredLongitude,
-                       std::ostream& out, std::ostream& err) {
+ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, const BirthDetails& birth,
+                       std::optional<double> enteredLongitude, std::ostream& out, std::ostream& err) {
   Chart chart;
   if (const CastError error = ComputeChart(birth, chart); error != CastError::none) {
     WriteErrorLine(err, DescribeCastError(error));
+    return kBadInput;
+  }
+  analysis::ChartAnalysis chartAnalysis;
+  if (!analysis::AnalyzeChart(birth, chart, today, chartAnalysis)) {
+    WriteErrorLine(err, kUnreadableChart);
     return kBadInput;
   }
   if (line.savePath) {
@@ -36,18 +42,18 @@ ExitStatus CastAndShow(const CommandLine& line, const BirthDetails& birth, std::
   }
   if (line.format == OutputFormat::json) {
     JsonWriter json;
-    WriteChartJson(json, birth, chart);
+    WriteChartJson(json, birth, chart, chartAnalysis);
     json.LineBreak();
     out << json.Text();
   } else {
     std::string text;
-    AppendChartText(text, birth, chart);
+    AppendChartText(text, birth, chart, chartAnalysis);
     out << text;
   }
   return kDone;
 }
 
-ExitStatus CastOne(const CommandLine& line, std::ostream& out, std::ostream& err) {
+ExitStatus CastOne(const CommandLine& line, const analysis::Today& today, std::ostream& out, std::ostream& err) {
   BirthDetails birth;
   if (auto error = FillBirthDetails(line.birth, birth)) {
     WriteErrorLine(err, DescribeFieldError(*error, "--"));
@@ -55,21 +61,22 @@ ExitStatus CastOne(const CommandLine& line, std::ostream& out, std::ostream& err
   }
   // Like the desktop program, a reading keeps the longitude only when one was given.
   const auto enteredLongitude = line.birth.longitude ? std::optional(birth.Longitude) : std::nullopt;
-  return CastAndShow(line, birth, enteredLongitude, out, err);
+  return CastAndShow(line, today, birth, enteredLongitude, out, err);
 }
 
-ExitStatus CastReading(const CommandLine& line, std::ostream& out, std::ostream& err) {
+ExitStatus CastReading(const CommandLine& line, const analysis::Today& today, std::ostream& out, std::ostream& err) {
   BirthDetails birth;
   std::optional<double> enteredLongitude;
   if (auto reason = OpenReading(line.readingPath, birth, enteredLongitude)) {
     WriteErrorLine(err, "--open " + std::string(line.readingPath) + ": " + *reason);
     return kBadInput;
   }
-  return CastAndShow(line, birth, enteredLongitude, out, err);
+  return CastAndShow(line, today, birth, enteredLongitude, out, err);
 }
 
-ExitStatus CastBatchFrom(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
-  if (line.batchPath == "-") return CastBatch(in, line.format, out, err);
+ExitStatus CastBatchFrom(const CommandLine& line, const analysis::Today& today, std::istream& in, std::ostream& out,
+                         std::ostream& err) {
+  if (line.batchPath == "-") return CastBatch(in, line.format, today, out, err);
   const std::filesystem::path path(line.batchPath);
   std::error_code ignored;
   if (std::filesystem::is_directory(path, ignored)) {
@@ -81,18 +88,30 @@ ExitStatus CastBatchFrom(const CommandLine& line, std::istream& in, std::ostream
     WriteErrorLine(err, "cannot read the batch " + std::string(line.batchPath) + ": " + std::strerror(errno));
     return kBadInput;
   }
-  return CastBatch(file, line.format, out, err);
+  return CastBatch(file, line.format, today, out, err);
 }
 
 ExitStatus Run(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
-  switch (line.action) {
-    case Action::showHelp: out << HelpText(); return kDone;
-    case Action::showVersion: out << "tavrin-cast " << kVersionText << '\n'; return kDone;
-    case Action::castOne: return CastOne(line, out, err);
-    case Action::castBatch: return CastBatchFrom(line, in, out, err);
-    case Action::openReading: return CastReading(line, out, err);
+  if (line.action == Action::showHelp) {
+    out << HelpText();
+    return kDone;
   }
-  return kBadInput;
+  if (line.action == Action::showVersion) {
+    out << "tavrin-cast " << kVersionText << '\n';
+    return kDone;
+  }
+  const auto today = ResolveToday(line.today);
+  if (const auto* problem = std::get_if<std::string>(&today)) {
+    WriteErrorLine(err, *problem);
+    return kBadInput;
+  }
+  const auto& date = std::get<analysis::Today>(today);
+  switch (line.action) {
+    case Action::castOne: return CastOne(line, date, out, err);
+    case Action::castBatch: return CastBatchFrom(line, date, in, out, err);
+    case Action::openReading: return CastReading(line, date, out, err);
+    default: return kBadInput;  // help and version are answered above
+  }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "tools/chart_json.h"
 
+#include "tools/analysis_json.h"
+
 namespace tavrin::cast {
 namespace {
 
@@ -65,7 +67,8 @@ void Interpretation(JsonWriter& json, const std::array<std::string, 4>& boxes) {
 
 }  // namespace
 
-void WriteChartJson(JsonWriter& json, const BirthDetails& birth, const Chart& chart) {
+void WriteChartJson(JsonWriter& json, const BirthDetails& birth, const Chart& chart,
+                    const analysis::ChartAnalysis& chartAnalysis) {
   json.BeginObject();
   StringMember(json, "name", birth.Name);
   Birth(json, birth);
@@ -80,6 +83,7 @@ void WriteChartJson(JsonWriter& json, const BirthDetails& birth, const Chart& ch
   LuckPeriodList(json, chart.luckPeriods);
   StringArray(json, "luckCaptions", chart.luckCaptions);
   Interpretation(json, chart.interpretation);
+  WriteAnalysisJson(json, chartAnalysis);
   json.EndObject();
 }
 

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "engine/birth_details.h"
+#include "analysis/chart_analysis.h"
 #include "engine/chart.h"
 #include "tools/json_writer.h"
 
@@ -11,7 +12,8 @@ namespace tavrin::cast {
 // Writes the birth and its chart as one JSON object. Numbers are the shortest
 // text that reads back as the same double; texts are exactly the engine's
 // (CR LF escaped as \r\n), UTF-8 passes through.
-void WriteChartJson(JsonWriter& json, const BirthDetails& birth, const Chart& chart);
+void WriteChartJson(JsonWriter& json, const BirthDetails& birth, const Chart& chart,
+                    const analysis::ChartAnalysis& chartAnalysis);
 
 // Writes {"line":N,"error":"..."}: a batch row that could not be cast.
 void WriteRowErrorJson(JsonWriter& json, long long line, std::string_view message);

@@ -8,6 +8,7 @@
 #include "engine/birth_moment.h"
 #include "engine/number_text.h"
 #include "engine/vocabulary.h"
+#include "tools/analysis_text.h"
 #include "tools/printable_text.h"
 
 namespace tavrin::cast {
@@ -122,11 +123,14 @@ void AppendInterpretationBox(std::string& out, std::string_view heading, std::st
 
 }  // namespace
 
-void AppendChartText(std::string& out, const BirthDetails& birth, const Chart& chart) {
+void AppendChartText(std::string& out, const BirthDetails& birth, const Chart& chart,
+                     const analysis::ChartAnalysis& chartAnalysis) {
   AppendBirth(out, birth);
   AppendSolarTime(out, birth, chart);
   out += '\n';
   AppendPillars(out, chart);
+  out += '\n';
+  AppendAnalysisText(out, chartAnalysis);
   out += '\n';
   AppendLuck(out, chart);
   for (int block = 0; block < 4; ++block) {

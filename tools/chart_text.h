@@ -3,13 +3,15 @@
 #include <string>
 
 #include "engine/birth_details.h"
+#include "analysis/chart_analysis.h"
 #include "engine/chart.h"
 
 namespace tavrin::cast {
 
 // Appends the chart as text for an 80-column terminal: the birth, the four
-// pillars side by side, the luck periods first first, then the four
+// pillars side by side, their analysis, the luck periods first first, then the four
 // interpretation texts, wrapped at word boundaries. Lines end in "\n".
-void AppendChartText(std::string& out, const BirthDetails& birth, const Chart& chart);
+void AppendChartText(std::string& out, const BirthDetails& birth, const Chart& chart,
+                     const analysis::ChartAnalysis& chartAnalysis);
 
 }  // namespace tavrin::cast

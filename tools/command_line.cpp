@@ -19,7 +19,7 @@ struct OptionSpec {
   void (*apply)(CommandLine&, std::string_view value);
 };
 
-constexpr std::array<OptionSpec, 12> kOptions = {{
+constexpr std::array<OptionSpec, 13> kOptions = {{
     {"--name", "NAME", Group::requiredBirth, "the person's name",
      [](CommandLine& c, std::string_view v) { c.birth.name = v; }},
     {"--date", "YYYY-MM-DD", Group::requiredBirth,
@@ -50,6 +50,9 @@ constexpr std::array<OptionSpec, 12> kOptions = {{
        c.action = Action::castBatch;
        c.batchPath = v;
      }},
+    {"--today", "YYYY-MM-DD", Group::mode,
+     "the date that marks the current luck period and year; today when left out",
+     [](CommandLine& c, std::string_view v) { c.today = v; }},
     {"--json", "", Group::mode, "write JSON instead of text (one object per line in a batch)",
      [](CommandLine& c, std::string_view) { c.format = OutputFormat::json; }},
     {"--help", "", Group::mode, "show this help and stop",

@@ -21,6 +21,7 @@ struct CommandLine {
   std::string_view batchPath;  // "-" reads standard input
   std::string_view readingPath;
   std::optional<std::string_view> savePath;
+  std::optional<std::string_view> today;  // the date "current" refers to
 };
 
 struct UsageError {

@@ -39,7 +39,7 @@ const std::vector<std::string> kSameAsOne[] = {
 };
 
 TEST(Batch, JsonLinesInInputOrderWithTheBadRowReportedInItsPlace) {
-  const auto run = Cast({"--batch", "-", "--json"}, kRows);
+  const auto run = Cast({"--batch", "-", "--json", "--today", "2026-01-15"}, kRows);
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "");
   const auto lines = Lines(run.out);
@@ -48,7 +48,7 @@ TEST(Batch, JsonLinesInInputOrderWithTheBadRowReportedInItsPlace) {
   const std::string charts[] = {lines[0], lines[2], lines[3]};
   for (int i = 0; i < 3; ++i) {
     auto args = kSameAsOne[i];
-    args.push_back("--json");
+    args.insert(args.end(), {"--json", "--today", "2026-01-15"});
     EXPECT_EQ(charts[i] + "\n", Cast(args).out) << i;
   }
   EXPECT_VALID_JSON_LINES(run.out);

@@ -109,7 +109,7 @@ TEST(CastOne, JsonHoldsWhatTheEngineComputesForTheBirthTheFormWouldGive) {
         "\"luckCaptions\":" + JsonTexts(chart.luckCaptions) + ",",
         "\"interpretation\":{\"year\":\"" + EscapedLineBreaks(chart.interpretation[0]) + "\",\"month\":\"" +
             EscapedLineBreaks(chart.interpretation[1]) + "\",\"day\":\"" + EscapedLineBreaks(chart.interpretation[2]) +
-            "\",\"hour\":\"" + EscapedLineBreaks(chart.interpretation[3]) + "\"}}\n",
+            "\",\"hour\":\"" + EscapedLineBreaks(chart.interpretation[3]) + "\"},\"analysis\":{",
     };
     for (const auto& fragment : want) EXPECT_NE(run.out.find(fragment), std::string::npos) << fragment << "\n" << run.out;
   }
@@ -117,10 +117,23 @@ TEST(CastOne, JsonHoldsWhatTheEngineComputesForTheBirthTheFormWouldGive) {
 }
 
 TEST(CastOne, SampleChartAsJson) {
-  const auto run = Cast(SampleArgs({"--json"}));
+  const auto run = Cast(SampleArgs({"--json", "--today", "2026-12-09"}));
   ASSERT_EQ(run.status, 0) << run.err;
   for (const char* want :
-       {"\"pillarCells\":[\"+Wood [Jia]\",\"Rat [Zi]\",\"-Water [Gui]\",\"\",\"\",\"+Fire [Bing]\",\"Tiger [Yin]\",",
+       {"\"analysis\":{\"pillars\":[{\"stem\":{\"hanzi\":\"甲\",\"pinyin\":\"jiǎ\",\"element\":\"Wood\","
+        "\"tenGod\":{\"hanzi\":\"比肩\",\"english\":\"Friend\"}},\"branch\":{\"hanzi\":\"子\",\"pinyin\":\"zǐ\","
+        "\"element\":\"Water\"},\"hidden\":[{\"hanzi\":\"癸\",\"tenGod\":{\"hanzi\":\"正印\",\"english\":"
+        "\"Direct Resource\"}}],\"naYin\":{\"hanzi\":\"海中金\",\"english\":\"Gold in the Sea\"},"
+        "\"lifeStage\":{\"hanzi\":\"沐浴\",\"english\":\"Bath\"}}",
+        "\"tenGod\":{\"hanzi\":\"日主\",\"english\":\"Day Master\"}",
+        "\"elements\":{\"eightCharacters\":{\"Wood\":3,\"Fire\":2,\"Earth\":2,\"Metal\":0,\"Water\":1},"
+        "\"withHiddenStems\":{\"Wood\":4,\"Fire\":5,\"Earth\":5,\"Metal\":2,\"Water\":2}}",
+        "\"luckPeriods\":[{\"age\":8.17,\"startYear\":1992,\"endYear\":2001,\"hanzi\":\"丁卯\"}",
+        "\"annualPillars\":[{\"year\":1984,\"age\":0,\"hanzi\":\"甲子\",\"luckPeriod\":0}",
+        "{\"year\":2026,\"age\":42,\"hanzi\":\"丙午\",\"luckPeriod\":4}",
+        "{\"year\":2084,\"age\":100,\"hanzi\":\"甲辰\",\"luckPeriod\":0}]",
+        "\"current\":{\"luckPeriod\":4,\"year\":2026}}}\n",
+        "\"pillarCells\":[\"+Wood [Jia]\",\"Rat [Zi]\",\"-Water [Gui]\",\"\",\"\",\"+Fire [Bing]\",\"Tiger [Yin]\",",
         "\"-Earth [Ji]\",\"Snake [Si]\",",
         "\"luckDirection\":1,\"luckStartAge\":8.17,\"luckPeriods\":[{\"age\":8.17,\"stem\":\"-Fire [Ding]\","
         "\"branch\":\"Rabbit [Mao]\"}"})

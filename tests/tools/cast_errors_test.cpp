@@ -18,7 +18,9 @@ using testing::SampleArgs;
 // The sample person with one option's value replaced.
 std::vector<std::string> SampleWith(const std::string& option, const std::string& value) {
   auto args = SampleArgs();
-  *(std::find(args.begin(), args.end(), option) + 1) = value;
+  const auto found = std::find(args.begin(), args.end(), option);
+  if (found == args.end()) args.insert(args.end(), {option, value});
+  else *(found + 1) = value;
   return args;
 }
 
@@ -53,6 +55,9 @@ TEST(BadBirth, NamesTheFieldTheValueAndWhatIsAcceptedAndWritesNothing) {
       {"--longitude", "181", "--longitude 181: out of range (-180 to 180 degrees east)"},
       {"--longitude", "-180.5", "--longitude -180.5: out of range (-180 to 180 degrees east)"},
       {"--longitude", "nan", "--longitude nan: expected degrees east as a decimal number (e.g. 116 or -74.5)"},
+      {"--today", "2026-02-30", "--today 2026-02-30: no such day (February 2026 has 28 days)"},
+      {"--today", "0000-06-01", "--today 0000-06-01: year 0 is out of range (1 to 9999)"},
+      {"--today", "2026-12-09x", "--today 2026-12-09x: expected a date as YYYY-MM-DD"},
       {"--gender", "x", "--gender x: expected male or female"},
       {"--gender", "m", "--gender m: expected male or female"},
       {"--name", "   ", "--name \"   \": must not be empty"},

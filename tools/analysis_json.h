@@ -1,0 +1,13 @@
+#pragma once
+
+#include "analysis/chart_analysis.h"
+#include "tools/json_writer.h"
+
+namespace tavrin::cast {
+
+// Writes the member "analysis": the four pillars read against the day stem,
+// the element counts, the luck periods' years, the annual pillars and what
+// is current.
+void WriteAnalysisJson(JsonWriter& json, const analysis::ChartAnalysis& chartAnalysis);
+
+}  // namespace tavrin::cast

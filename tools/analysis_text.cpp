@@ -1,0 +1,157 @@
+#include "tools/analysis_text.h"
+
+#include <string_view>
+
+#include "engine/number_text.h"
+
+namespace tavrin::cast {
+namespace {
+
+using analysis::BranchSymbols;
+using analysis::ElementNames;
+using analysis::StemSymbols;
+using analysis::Term;
+
+constexpr std::string_view kPillarNames[4] = {"Year", "Month", "Day", "Hour"};
+
+// Terminal columns of UTF-8 text: CJK characters take two, others one.
+std::size_t DisplayWidth(std::string_view text) {
+  std::size_t width = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    // U+2E80 to U+9FFF are E2 BA 80 to E9 BF BF.
+    const bool wide = length == 3 && (lead > 0xE2 || (lead == 0xE2 && static_cast<unsigned char>(text[i + 1]) >= 0xBA));
+    width += wide ? 2 : 1;
+    i += length;
+  }
+  return width;
+}
+
+class Row {
+ public:
+  explicit Row(std::string& out) : out_(out) {}
+  // Adds `text` and pads it to `width` columns (at least one space follows a cell that fills it).
+  Row& Cell(std::string_view text, std::size_t width) {
+    out_ += text;
+    const std::size_t used = DisplayWidth(text);
+    out_.append(used < width ? width - used : 1, ' ');
+    return *this;
+  }
+  Row& Cell(std::initializer_list<std::string_view> parts, std::size_t width) {
+    std::string text;
+    for (auto part : parts) {
+      if (part.empty()) continue;
+      if (!text.empty()) text += ' ';
+      text += part;
+    }
+    return Cell(text, width);
+  }
+  void End() {
+    while (!out_.empty() && out_.back() == ' ') out_.pop_back();
+    out_ += '\n';
+  }
+
+ private:
+  std::string& out_;
+};
+
+std::string_view ElementOf(analysis::Element element) { return ElementNames[static_cast<int>(element)].english; }
+
+void AppendPillarTable(std::string& out, const analysis::ChartAnalysis& chartAnalysis) {
+  Row(out).Cell("Pillar", 8).Cell("Stem", 14).Cell("Ten god", 24).Cell("Branch", 14).Cell("Life stage", 18).End();
+  for (int block = 0; block < 4; ++block) {
+    const auto& pillar = chartAnalysis.pillars[block];
+    const auto& stem = StemSymbols[pillar.stem.stem];
+    const auto& branch = BranchSymbols[pillar.branch];
+    Row(out)
+        .Cell(kPillarNames[block], 8)
+        .Cell({stem.hanzi, stem.pinyin, ElementOf(stem.element)}, 14)
+        .Cell({pillar.stem.tenGod.hanzi, pillar.stem.tenGod.english}, 24)
+        .Cell({branch.hanzi, branch.pinyin, ElementOf(branch.element)}, 14)
+        .Cell({pillar.lifeStage.hanzi, pillar.lifeStage.english}, 18)
+        .End();
+  }
+  out += '\n';
+  Row(out).Cell("Pillar", 8).Cell("Na yin", 40).Cell("Hidden stems and their ten gods", 0).End();
+  for (int block = 0; block < 4; ++block) {
+    const auto& pillar = chartAnalysis.pillars[block];
+    Row row(out);
+    row.Cell(kPillarNames[block], 8).Cell({pillar.naYin.hanzi, pillar.naYin.english}, 40);
+    for (int i = 0; i < pillar.hiddenCount; ++i) {
+      const auto& hidden = pillar.hidden[i];
+      if (i > 0) {
+        row.End();
+        row.Cell("", 48);
+      }
+      row.Cell({StemSymbols[hidden.stem].hanzi, hidden.tenGod.hanzi, hidden.tenGod.english}, 0);
+    }
+    row.End();
+  }
+}
+
+void AppendElements(std::string& out, const analysis::ChartAnalysis& chartAnalysis) {
+  Row header(out);
+  header.Cell("Elements", 20);
+  for (const auto& element : ElementNames) header.Cell({element.hanzi, element.english}, 10);
+  header.End();
+  const auto counts = [&](std::string_view label, const auto& values) {
+    Row row(out);
+    row.Cell(label, 20);
+    for (int value : values) row.Cell(std::to_string(value), 10);
+    row.End();
+  };
+  counts("Eight characters", chartAnalysis.elements.eightCharacters);
+  counts("With hidden stems", chartAnalysis.elements.withHiddenStems);
+}
+
+std::string PairText(int stem, int branch) {
+  return std::string(StemSymbols[stem].hanzi) + std::string(BranchSymbols[branch].hanzi);
+}
+
+void AppendLuckYears(std::string& out, const analysis::ChartAnalysis& chartAnalysis) {
+  Row(out).Cell("Luck periods by year", 0).End();
+  Row(out).Cell("  No", 6).Cell("From age", 10).Cell("Years", 12).Cell("Pillar", 0).End();
+  for (std::size_t i = 0; i < chartAnalysis.luckYears.size(); ++i) {
+    const auto& period = chartAnalysis.luckYears[i];
+    const bool current = chartAnalysis.currentLuckPeriod == static_cast<int>(i) + 1;
+    Row(out)
+        .Cell("  " + std::to_string(i + 1), 6)
+        .Cell(GeneralNumber(period.startAge), 10)
+        .Cell(std::to_string(period.startYear) + "-" + std::to_string(period.endYear), 12)
+        .Cell({PairText(period.stem, period.branch), StemSymbols[period.stem].pinyin,
+               BranchSymbols[period.branch].pinyin, current ? "*" : ""},
+              0)
+        .End();
+  }
+}
+
+void AppendAnnualPillars(std::string& out, const analysis::ChartAnalysis& chartAnalysis) {
+  constexpr int kPerLine = 4;
+  Row(out).Cell("Annual pillars (year, age, pillar, luck period)", 0).End();
+  Row row(out);
+  for (int i = 0; i < analysis::kAnnualPillarCount; ++i) {
+    const auto& annual = chartAnalysis.annualPillars[i];
+    if (i > 0 && i % kPerLine == 0) row.End();
+    const bool current = chartAnalysis.currentAnnualPillar == i;
+    if (i % kPerLine == 0) row.Cell("", 2);
+    row.Cell({std::to_string(annual.year), std::to_string(annual.age),
+              PairText(annual.stem, annual.branch), std::to_string(annual.luckPeriod), current ? "*" : ""},
+             18);
+  }
+  row.End();
+}
+
+}  // namespace
+
+void AppendAnalysisText(std::string& out, const analysis::ChartAnalysis& chartAnalysis) {
+  AppendPillarTable(out, chartAnalysis);
+  out += '\n';
+  AppendElements(out, chartAnalysis);
+  out += '\n';
+  AppendLuckYears(out, chartAnalysis);
+  out += '\n';
+  AppendAnnualPillars(out, chartAnalysis);
+}
+
+}  // namespace tavrin::cast
