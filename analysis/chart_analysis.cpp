@@ -83,6 +83,11 @@ Today TodayOn(int year, int month, int day) {
   return {year, ChartYear(year, month, SolarLongitude(noon))};
 }
 
+AnnualPillar ChartAnalysis::AnnualPillarAt(int age) const {
+  const int year = birthYear + age;
+  return {year, age, (birthYearStem + age) % 10, (birthYearBranch + age) % 12, LuckPeriodOfYear(luckYears, year)};
+}
+
 bool AnalyzeChart(const BirthDetails& birth, const Chart& chart, const Today& today, ChartAnalysis& out) {
   const auto dayStem = StemNumber(chart.pillarCells[10]);
   if (!dayStem) return false;
@@ -100,13 +105,12 @@ bool AnalyzeChart(const BirthDetails& birth, const Chart& chart, const Today& to
     out.luckYears[i] = {period.age, *stem, *branch, startYear, startYear + 9};
   }
 
-  out.currentAnnualPillar = -1;
-  for (int age = 0; age < kAnnualPillarCount; ++age) {
-    const int year = birth.BirthYear + age;
-    // 4 CE began a cycle with 甲子.
-    out.annualPillars[age] = {year, age, Modulo(year - 4, 10), Modulo(year - 4, 12), LuckPeriodOfYear(out.luckYears, year)};
-    if (year == today.pillarYear) out.currentAnnualPillar = age;
-  }
+  // 4 CE began a cycle with 甲子.
+  out.birthYear = birth.BirthYear;
+  out.birthYearStem = Modulo(birth.BirthYear - 4, 10);
+  out.birthYearBranch = Modulo(birth.BirthYear - 4, 12);
+  const int currentAge = today.pillarYear - birth.BirthYear;
+  out.currentAnnualPillar = currentAge >= 0 && currentAge < kAnnualPillarCount ? currentAge : -1;
   out.currentLuckPeriod = LuckPeriodOfYear(out.luckYears, today.year);
   out.currentPillarYear = today.pillarYear;
   return true;

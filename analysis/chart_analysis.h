@@ -81,10 +81,17 @@ struct ChartAnalysis {
   std::array<PillarAnalysis, 4> pillars{};  // year, month, day, hour
   ElementCounts elements;
   std::array<LuckYears, 8> luckYears{};
-  std::array<AnnualPillar, kAnnualPillarCount> annualPillars{};
+  int birthYear = 0;
+  int birthYearStem = 0;  // of the pillar from the birth year's Spring Beginning
+  int birthYearBranch = 0;
   int currentLuckPeriod = 0;     // 1 to 8, 0 when today is outside every period
   int currentPillarYear = 0;     // the year whose pillar is today's
-  int currentAnnualPillar = -1;  // index into annualPillars, -1 when today is outside them
+  int currentAnnualPillar = -1;  // the age in that year, -1 outside 0 to kLastAnnualAge
+
+  // The annual pillar of the year in which the person is `age` (0 to
+  // kLastAnnualAge); made when asked, as a chart is cast far more often than
+  // its hundred years are read.
+  AnnualPillar AnnualPillarAt(int age) const;
 };
 
 // Reads the cast chart; `out` is rewritten whole. Labels the engine never

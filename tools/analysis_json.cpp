@@ -110,7 +110,8 @@ void WriteAnalysisJson(JsonWriter& json, const analysis::ChartAnalysis& chartAna
 
   json.Key("annualPillars");
   json.BeginArray();
-  for (const auto& annual : chartAnalysis.annualPillars) {
+  for (int age = 0; age < analysis::kAnnualPillarCount; ++age) {
+    const analysis::AnnualPillar annual = chartAnalysis.AnnualPillarAt(age);
     json.BeginObject();
     IntegerMember(json, "year", annual.year);
     IntegerMember(json, "age", annual.age);

@@ -131,7 +131,7 @@ void AppendAnnualPillars(std::string& out, const analysis::ChartAnalysis& chartA
   Row(out).Cell("Annual pillars (year, age, pillar, luck period)", 0).End();
   Row row(out);
   for (int i = 0; i < analysis::kAnnualPillarCount; ++i) {
-    const auto& annual = chartAnalysis.annualPillars[i];
+    const analysis::AnnualPillar annual = chartAnalysis.AnnualPillarAt(i);
     if (i > 0 && i % kPerLine == 0) row.End();
     const bool current = chartAnalysis.currentAnnualPillar == i;
     if (i % kPerLine == 0) row.Cell("", 2);

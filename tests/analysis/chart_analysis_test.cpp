@@ -131,9 +131,9 @@ TEST(ChartAnalysis, WorkedChart) {
     int age, luckPeriod;
   };
   for (const Row row : {Row{0, 0}, Row{7, 0}, Row{8, 1}, Row{17, 1}, Row{18, 2}, Row{87, 8}, Row{88, 0}, Row{100, 0}}) {
-    EXPECT_EQ(analysis.annualPillars[row.age].year, 2000 + row.age);
-    EXPECT_EQ(analysis.annualPillars[row.age].age, row.age);
-    EXPECT_EQ(analysis.annualPillars[row.age].luckPeriod, row.luckPeriod) << "age " << row.age;
+    EXPECT_EQ(analysis.AnnualPillarAt(row.age).year, 2000 + row.age);
+    EXPECT_EQ(analysis.AnnualPillarAt(row.age).age, row.age);
+    EXPECT_EQ(analysis.AnnualPillarAt(row.age).luckPeriod, row.luckPeriod) << "age " << row.age;
   }
   EXPECT_EQ(analysis.currentLuckPeriod, 2);
   EXPECT_EQ(analysis.currentAnnualPillar, 26);
@@ -164,7 +164,8 @@ TEST(ChartAnalysis, AnnualPillarsAgreeWithTheEngine) {
     const BirthDetails birth = Birth(birthYear, 3, 1, 12, 0, "0", 0);
     ChartAnalysis analysis;
     ASSERT_TRUE(AnalyzeChart(birth, Cast(birth), {2026, 2026}, analysis));
-    for (const AnnualPillar& annual : analysis.annualPillars) {
+    for (int age = 0; age < kAnnualPillarCount; ++age) {
+      const AnnualPillar annual = analysis.AnnualPillarAt(age);
       const Chart chart = Cast(Birth(annual.year, 2, 6, 12, 0, "0", 0));
       EXPECT_EQ(StemSymbols[annual.stem].label, chart.pillarCells[0]) << annual.year;
       EXPECT_EQ(BranchSymbols[annual.branch].label, chart.pillarCells[1]) << annual.year;
