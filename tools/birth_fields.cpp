@@ -26,24 +26,13 @@ std::optional<FieldError> FillName(std::string_view text, BirthDetails& birth) {
 }
 
 std::optional<FieldError> FillDate(std::string_view text, BirthDetails& birth) {
-  const std::size_t firstDash = text.find('-');
-  const std::size_t secondDash = firstDash == std::string_view::npos ? firstDash : text.find('-', firstDash + 1);
-  std::optional<int> year, month, day;
-  if (secondDash != std::string_view::npos) {
-    year = ParseDigits(text.substr(0, firstDash), 9);
-    month = ParseDigits(text.substr(firstDash + 1, secondDash - firstDash - 1), 2);
-    day = ParseDigits(text.substr(secondDash + 1), 2);
-  }
-  if (!year || !month || !day) return Fail("date", text, "expected a date as YYYY-MM-DD");
-  if (*year < kFirstYear || *year > kLastYear)
-    return Fail("date", text, "year " + std::to_string(*year) + " is out of range (1 to 9999)");
-  if (*month < 1 || *month > 12)
-    return Fail("date", text, "month " + std::to_string(*month) + " is out of range (1 to 12)");
-  if (auto problem = NoSuchDay(*year, *month, *day)) return Fail("date", text, std::move(*problem));
-  birth.BirthYear = static_cast<std::int16_t>(*year);
-  birth.BirthMonth = static_cast<std::int16_t>(*month);
-  birth.MonthName.assign(MonthNames[*month - 1]);
-  birth.BirthDay = static_cast<std::int16_t>(*day);
+  const auto parsed = ParseDate(text);
+  if (const auto* reason = std::get_if<std::string>(&parsed)) return Fail("date", text, *reason);
+  const auto [year, month, day] = std::get<CalendarDate>(parsed);
+  birth.BirthYear = static_cast<std::int16_t>(year);
+  birth.BirthMonth = static_cast<std::int16_t>(month);
+  birth.MonthName.assign(MonthNames[month - 1]);
+  birth.BirthDay = static_cast<std::int16_t>(day);
   return std::nullopt;
 }
 

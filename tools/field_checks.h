@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace tavrin::cast {
 
@@ -17,5 +18,15 @@ std::optional<int> ParseDigits(std::string_view text, std::size_t maxDigits);
 // Why `day` is not a day of the month (1 to 12) of `year` in the engine's
 // reckoning, or nothing when it is: "no such day (April 2023 has 30 days)".
 std::optional<std::string> NoSuchDay(int year, int month, int day);
+
+struct CalendarDate {
+  int year;
+  int month;
+  int day;
+};
+
+// A date as YYYY-MM-DD, years 1 to 9999 in the engine's reckoning, or why it
+// is not one: "month 13 is out of range (1 to 12)".
+std::variant<CalendarDate, std::string> ParseDate(std::string_view text);
 
 }  // namespace tavrin::cast
