@@ -7,9 +7,10 @@ using analysis::BranchSymbols;
 using analysis::StemSymbols;
 using analysis::Term;
 
+// Every text here comes from the analysis tables.
 void StringMember(JsonWriter& json, std::string_view key, std::string_view value) {
   json.Key(key);
-  json.String(value);
+  json.PlainString(value);
 }
 
 void IntegerMember(JsonWriter& json, std::string_view key, long long value) {
@@ -32,7 +33,7 @@ void PairHanzi(JsonWriter& json, int stem, int branch) {
   first.copy(pair, first.size());
   second.copy(pair + first.size(), second.size());
   json.Key("hanzi");
-  json.String({pair, first.size() + second.size()});
+  json.PlainString({pair, first.size() + second.size()});
 }
 
 void Stem(JsonWriter& json, const analysis::StemReading& reading) {

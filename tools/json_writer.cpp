@@ -141,6 +141,15 @@ void JsonWriter::String(std::string_view text) {
   afterValue_ = true;
 }
 
+void JsonWriter::PlainString(std::string_view text) {
+  char* out = Room(text.size() + 2);
+  *out++ = '"';
+  out = std::copy(text.begin(), text.end(), out);
+  *out++ = '"';
+  size_ = static_cast<std::size_t>(out - buffer_.data());
+  afterValue_ = true;
+}
+
 void JsonWriter::Number(double value) {
   char* out = Room(32);
   size_ = static_cast<std::size_t>(std::to_chars(out, out + 32, value).ptr - buffer_.data());

@@ -20,6 +20,9 @@ class JsonWriter {
   void EndArray();
   void Key(std::string_view name);  // a member's name, a plain word written as it is; its value follows
   void String(std::string_view text);  // escaped; each byte outside well-formed UTF-8 becomes U+FFFD
+  // A text from the program's own tables, well-formed UTF-8 with nothing to
+  // escape, copied as it is.
+  void PlainString(std::string_view text);
   void Number(double value);  // the shortest text that reads back as the same double
   void Integer(long long value);
   void LineBreak();  // ends one line of JSON Lines
