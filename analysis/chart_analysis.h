@@ -89,8 +89,8 @@ struct ChartAnalysis {
   int currentAnnualPillar = -1;  // the age in that year, -1 outside 0 to kLastAnnualAge
 
   // The annual pillar of the year in which the person is `age` (0 to
-  // kLastAnnualAge); made when asked, as a chart is cast far more often than
-  // its hundred years are read.
+  // kLastAnnualAge), made when asked rather than stored, so that casting a
+  // chart does not pay for a hundred rows it may never show.
   AnnualPillar AnnualPillarAt(int age) const;
 };
 
