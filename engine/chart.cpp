@@ -1,5 +1,7 @@
 #include "engine/chart.h"
 
+#include <array>
+
 #include "engine/birth_moment.h"
 #include "engine/number_text.h"
 #include "engine/pillars.h"
@@ -42,7 +44,32 @@ void AppendInterpretation(std::string& box, const std::string_view* cells, Pilla
   }
 }
 
-CastError ComputeChart(const BirthDetails& birth, Chart& out, std::string_view decimalSeparator) {
+namespace {
+
+// The stem and branch slot of each pillar, year, month, day, hour.
+struct PillarSlots {
+  std::array<int, 4> stem;
+  std::array<int, 4> branch;
+};
+
+// What an interpretation box receives for a pillar, by stem slot, branch slot
+// and whether it is the hour box: the same text AppendInterpretation writes,
+// written once for every pillar there can be.
+const std::string& InterpretationOf(int stem, int branch, PillarBlock block) {
+  static const auto kTexts = [] {
+    std::array<std::array<std::array<std::string, 2>, BranchTable.size()>, StemTable.size()> texts;
+    for (std::size_t s = 0; s < StemTable.size(); ++s)
+      for (std::size_t b = 0; b < BranchTable.size(); ++b) {
+        const Pillar pillar = MakePillar(static_cast<int>(s), static_cast<int>(b));
+        AppendInterpretation(texts[s][b][0], pillar.cells.data(), PillarBlock::year);
+        AppendInterpretation(texts[s][b][1], pillar.cells.data(), PillarBlock::hour);
+      }
+    return texts;
+  }();
+  return kTexts[stem][branch][block == PillarBlock::hour ? 1 : 0];
+}
+
+CastError CastPillarsAndLuck(const BirthDetails& birth, Chart& out, PillarSlots& slots) {
   const auto zone = ParseDecimal(TrimSpaces(birth.ZoneOffset));
   if (!zone) return CastError::zoneOffsetNotANumber;
 
@@ -54,29 +81,49 @@ CastError ComputeChart(const BirthDetails& birth, Chart& out, std::string_view d
 
   const int chartYear = ChartYear(birth.BirthYear, birth.BirthMonth, out.solarLongitude);
   const int yearStem = YearStemIndex(chartYear);
-  WritePillar(out, PillarBlock::year, MakePillar(yearStem, YearBranchIndex(chartYear)));
+  slots.stem[0] = yearStem;
+  slots.branch[0] = YearBranchIndex(chartYear);
+  WritePillar(out, PillarBlock::year, MakePillar(slots.stem[0], slots.branch[0]));
   out.luckDirection = LuckDirection(birth.GenderSign, yearStem);
 
   const MonthSector& sector = MonthSectorOf(out.solarLongitude);
   int monthStem = FirstMonthStemIndex(yearStem) + sector.stemOffset;
   if (monthStem > 10) monthStem -= 10;
+  slots.stem[1] = monthStem;
+  slots.branch[1] = sector.branchIndex;
   WritePillar(out, PillarBlock::month, MakePillar(monthStem, sector.branchIndex));
   out.luckStartAge = LuckStartAge(sector, out.solarLongitude, out.luckDirection);
 
   const long long dayNumber = DayNumber(out.dayMoment);
   const int dayDigit = static_cast<int>(dayNumber % 10);
-  WritePillar(out, PillarBlock::day, MakePillar(dayDigit, 2 + static_cast<int>(dayNumber % 12)));
+  slots.stem[2] = dayDigit;
+  slots.branch[2] = 2 + static_cast<int>(dayNumber % 12);
+  WritePillar(out, PillarBlock::day, MakePillar(slots.stem[2], slots.branch[2]));
 
   const HourPillarIndices hour = HourIndices(out.localHours, dayDigit);
+  slots.stem[3] = hour.stem;
+  slots.branch[3] = hour.branch;
   WritePillar(out, PillarBlock::hour, MakePillar(hour.stem, hour.branch));
   out.pillarCells[20] = {};
 
   out.luckPeriods = MakeLuckPeriods(monthStem, sector.branchIndex, out.luckDirection, out.luckStartAge);
-  WriteLuckCaptions(out, decimalSeparator);
+  return CastError::none;
+}
 
+}  // namespace
+
+CastError ComputePillarsAndLuck(const BirthDetails& birth, Chart& out) {
+  PillarSlots slots;
+  return CastPillarsAndLuck(birth, out, slots);
+}
+
+CastError ComputeChart(const BirthDetails& birth, Chart& out, std::string_view decimalSeparator) {
+  PillarSlots slots;
+  if (const CastError error = CastPillarsAndLuck(birth, out, slots); error != CastError::none) return error;
+  WriteLuckCaptions(out, decimalSeparator);
   for (int block = 0; block < 4; ++block) {
-    out.interpretation[block].clear();
-    AppendInterpretation(out.interpretation[block], &out.pillarCells[block * 5], static_cast<PillarBlock>(block));
+    const auto kind = static_cast<PillarBlock>(block);
+    out.interpretation[block].assign(InterpretationOf(slots.stem[block], slots.branch[block], kind));
   }
   return CastError::none;
 }

@@ -39,6 +39,10 @@ enum class CastError { none, zoneOffsetNotANumber };
 // keeps its strings' storage.
 CastError ComputeChart(const BirthDetails& birth, Chart& out, std::string_view decimalSeparator = ".");
 
+// The numbers, pillar cells and luck periods of the chart, without the luck
+// captions and interpretation texts, which keep what they held.
+CastError ComputePillarsAndLuck(const BirthDetails& birth, Chart& out);
+
 // The text one interpretation box receives for one pillar's five cells.
 void AppendInterpretation(std::string& box, const std::string_view* cells, PillarBlock block);
 

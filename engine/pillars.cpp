@@ -24,10 +24,16 @@ const std::array<std::string_view, 3>& HiddenStemsOf(std::string_view branch) {
 }
 
 Pillar MakePillar(int stemIndex, int branchIndex) {
+  // Each branch slot's hidden stems, looked up once by name.
+  static const auto kHiddenBySlot = [] {
+    std::array<const std::array<std::string_view, 3>*, BranchTable.size()> table{};
+    for (std::size_t slot = 0; slot < BranchTable.size(); ++slot) table[slot] = &HiddenStemsOf(BranchTable[slot]);
+    return table;
+  }();
   Pillar pillar;
   pillar.cells[0] = StemTable[stemIndex];
   pillar.cells[1] = BranchTable[branchIndex];
-  const auto& hidden = HiddenStemsOf(pillar.cells[1]);
+  const auto& hidden = *kHiddenBySlot[branchIndex];
   for (int i = 0; i < 3; ++i) pillar.cells[2 + i] = hidden[i];
   return pillar;
 }

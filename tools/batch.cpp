@@ -1,11 +1,17 @@
 #include "tools/batch.h"
 
+#include <algorithm>
+#include <array>
+#include <barrier>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <vector>
 
 #include "engine/chart.h"
 #include "tools/birth_fields.h"
+#include "tools/chart_csv.h"
 #include "tools/chart_json.h"
 #include "tools/chart_text.h"
 #include "tools/csv_reader.h"
@@ -17,6 +23,10 @@ namespace {
 constexpr std::string_view kRecordSeparator =
     "\n==============================================================================\n\n";
 
+// A chunk closes at this many rows or field bytes, whichever comes first.
+constexpr std::size_t kChunkRows = 256;
+constexpr std::size_t kChunkBytes = 256 * 1024;
+
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == text.npos; }
 
 bool IsHeader(std::string_view start) {
@@ -27,58 +37,229 @@ bool IsHeader(std::string_view start) {
   return true;
 }
 
-// Casts the row into `birth` and `chart`; on a fault says what is wrong.
-std::optional<std::string> CastRow(const CsvReader& row, const analysis::Today& today, BirthDetails& birth, Chart& chart,
+// Rows copied out of the reader, to be cast on another thread, and what
+// casting them wrote. Its storage is kept from chunk to chunk.
+struct Chunk {
+  struct Row {
+    long long line;
+    std::size_t firstField;
+    std::size_t fieldCount;
+    bool faulty;  // its one field is the reader's fault
+  };
+  std::string bytes;  // every field of every row, one after another
+  std::vector<std::size_t> fieldEnds;
+  std::vector<Row> rows;
+
+  std::string out;
+  std::vector<std::string> errors;  // text only; for JSON and CSV they are in `out`
+  bool anyChart = false;  // `out` then starts with a record separator (text only)
+  bool anyFailed = false;
+
+  void Clear() {
+    bytes.clear();
+    fieldEnds.clear();
+    rows.clear();
+  }
+  bool Full() const { return rows.size() >= kChunkRows || bytes.size() >= kChunkBytes; }
+  void AddField(std::string_view field) {
+    bytes += field;
+    fieldEnds.push_back(bytes.size());
+  }
+  std::string_view Field(std::size_t index) const {
+    const std::size_t start = index == 0 ? 0 : fieldEnds[index - 1];
+    return std::string_view(bytes).substr(start, fieldEnds[index] - start);
+  }
+};
+
+void CopyRow(const CsvReader& reader, Chunk& chunk) {
+  const std::size_t first = chunk.fieldEnds.size();
+  if (auto fault = reader.Fault()) {
+    chunk.AddField(*fault);
+    chunk.rows.push_back({reader.Line(), first, 1, true});
+    return;
+  }
+  for (std::size_t i = 0; i < reader.size(); ++i) chunk.AddField(reader[i]);
+  chunk.rows.push_back({reader.Line(), first, reader.size(), false});
+}
+
+// Casts the row into `birth` and `chart` and analyses it into `chartAnalysis`
+// (for CSV, which shows neither, without the texts and the analysis); on a
+// fault says what is wrong.
+std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, OutputFormat format,
+                                   const analysis::Today& today, BirthDetails& birth, Chart& chart,
                                    analysis::ChartAnalysis& chartAnalysis) {
-  if (auto fault = row.Fault()) return std::string(*fault);
-  if (row.size() != 5 && row.size() != 6)
-    return "expected 5 or 6 fields (name,date,time,zone,gender[,longitude]), found " + std::to_string(row.size());
-  BirthFields fields{row[0], row[1], row[2], row[3], row[4], std::nullopt};
-  if (row.size() == 6 && !IsBlank(row[5])) fields.longitude = row[5];
+  if (row.faulty) return std::string(chunk.Field(row.firstField));
+  if (row.fieldCount != 5 && row.fieldCount != 6)
+    return "expected 5 or 6 fields (name,date,time,zone,gender[,longitude]), found " + std::to_string(row.fieldCount);
+  const auto field = [&](std::size_t i) { return chunk.Field(row.firstField + i); };
+  BirthFields fields{field(0), field(1), field(2), field(3), field(4), std::nullopt};
+  if (row.fieldCount == 6 && !IsBlank(field(5))) fields.longitude = field(5);
   if (auto error = FillBirthDetails(fields, birth)) return DescribeFieldError(*error, "");
-  if (const CastError error = ComputeChart(birth, chart); error != CastError::none)
-    return std::string(DescribeCastError(error));
-  if (!analysis::AnalyzeChart(birth, chart, today, chartAnalysis)) return std::string(kUnreadableChart);
+  const CastError error = format == OutputFormat::csv ? ComputePillarsAndLuck(birth, chart) : ComputeChart(birth, chart);
+  if (error != CastError::none) return std::string(DescribeCastError(error));
+  if (format != OutputFormat::csv && !analysis::AnalyzeChart(birth, chart, today, chartAnalysis))
+    return std::string(kUnreadableChart);
   return std::nullopt;
 }
 
-}  // namespace
-
-ExitStatus CastBatch(std::istream& in, OutputFormat format, const analysis::Today& today, std::ostream& out,
-                     std::ostream& err) {
-  CsvReader row(in);
+// One thread's tools for casting chunks, kept from chunk to chunk.
+struct Caster {
+  const CommandLine& line;
+  const analysis::Today& today;
   BirthDetails birth;
   Chart chart;
   analysis::ChartAnalysis chartAnalysis;
   JsonWriter json;
-  std::string text;
-  bool firstRow = true, anyFailed = false, anyChartWritten = false;
-  while (out && row.Next()) {
-    if (row.IsBlank()) continue;
-    const bool header = firstRow && IsHeader(row.Start());
-    firstRow = false;
-    if (header) continue;
 
-    const std::optional<std::string> fault = CastRow(row, today, birth, chart, chartAnalysis);
-    if (fault) anyFailed = true;
-    if (format == OutputFormat::json) {
-      json.Clear();
-      if (fault) WriteRowErrorJson(json, row.Line(), *fault);
-      else WriteChartJson(json, birth, chart, chartAnalysis);
-      json.LineBreak();
-      out << json.Text();
-    } else if (fault) {
-      WriteErrorLine(err, "line " + std::to_string(row.Line()) + ": " + *fault);
-    } else {
-      text.clear();
-      if (anyChartWritten) text += kRecordSeparator;
-      AppendChartText(text, birth, chart, chartAnalysis);
-      anyChartWritten = true;
-      out << text;
+  void Cast(Chunk& chunk) {
+    chunk.out.clear();
+    chunk.errors.clear();
+    chunk.anyChart = chunk.anyFailed = false;
+    for (const auto& row : chunk.rows) {
+      const std::optional<std::string> fault = CastRow(chunk, row, line.format, today, birth, chart, chartAnalysis);
+      if (fault) chunk.anyFailed = true;
+      switch (line.format) {
+        case OutputFormat::json:
+          json.Clear();
+          if (fault) WriteRowErrorJson(json, row.line, *fault);
+          else WriteChartJson(json, birth, chart, chartAnalysis, line.fields);
+          json.LineBreak();
+          chunk.out += json.Text();
+          break;
+        case OutputFormat::csv:
+          if (fault) AppendBatchErrorCsv(chunk.out, row.line, *fault, line.fields);
+          else AppendBatchChartCsv(chunk.out, row.line, birth, chart, line.fields);
+          break;
+        case OutputFormat::text:
+          if (fault) {
+            chunk.errors.push_back("line " + std::to_string(row.line) + ": " + *fault);
+          } else {
+            chunk.out += kRecordSeparator;
+            AppendChartText(chunk.out, birth, chart, chartAnalysis);
+            chunk.anyChart = true;
+          }
+          break;
+      }
     }
   }
-  if (row.ReadFailed()) {
-    WriteErrorLine(err, "the batch could not be read after line " + std::to_string(row.LinesRead()));
+};
+
+// Casts a round of chunks, one per thread, while the caller reads the next
+// round and writes the last one. With one job there is no thread: a round is
+// cast when it starts.
+class CastingCrew {
+ public:
+  CastingCrew(const CommandLine& line, const analysis::Today& today, unsigned jobs)
+      : start_(static_cast<std::ptrdiff_t>(jobs) + 1), done_(static_cast<std::ptrdiff_t>(jobs) + 1) {
+    casters_.reserve(jobs);
+    for (unsigned i = 0; i < jobs; ++i) casters_.push_back(Caster{line, today, {}, {}, {}, {}});
+    if (jobs == 1) return;
+    for (unsigned i = 0; i < jobs; ++i) threads_.emplace_back([this, i] { Work(i); });
+  }
+  ~CastingCrew() {
+    if (threads_.empty()) return;
+    round_ = nullptr;  // tells the threads to end
+    start_.arrive_and_wait();
+    for (auto& thread : threads_) thread.join();
+  }
+
+  // Starts casting the first `filled` chunks of `round`; each Start is followed by a Wait.
+  void Start(std::vector<Chunk>& round, std::size_t filled) {
+    round_ = &round;
+    filled_ = filled;
+    if (threads_.empty()) {
+      if (filled > 0) casters_[0].Cast(round[0]);
+      return;
+    }
+    start_.arrive_and_wait();
+  }
+  void Wait() {
+    if (!threads_.empty()) done_.arrive_and_wait();
+  }
+
+ private:
+  void Work(std::size_t index) {
+    for (;;) {
+      start_.arrive_and_wait();
+      if (round_ == nullptr) return;
+      if (index < filled_) casters_[index].Cast((*round_)[index]);
+      done_.arrive_and_wait();
+    }
+  }
+
+  std::vector<Caster> casters_;
+  std::vector<std::jthread> threads_;
+  std::barrier<> start_;
+  std::barrier<> done_;
+  std::vector<Chunk>* round_ = nullptr;  // written before the start barrier, read after it
+  std::size_t filled_ = 0;
+};
+
+unsigned ThreadCount(unsigned asked) {
+  if (asked > 0) return asked;
+  return std::max(1u, std::thread::hardware_concurrency());
+}
+
+}  // namespace
+
+ExitStatus CastBatch(std::istream& in, const CommandLine& line, const analysis::Today& today, std::ostream& out,
+                     std::ostream& err) {
+  const unsigned jobs = ThreadCount(line.jobs);
+  // Two rounds that take turns; the threads keep the address of the one they cast.
+  std::array<std::vector<Chunk>, 2> rounds = {std::vector<Chunk>(jobs), std::vector<Chunk>(jobs)};
+  std::size_t casting = 0;
+  CastingCrew crew(line, today, jobs);
+  CsvReader reader(in);
+  bool firstRow = true, anyFailed = false, anyChartWritten = false;
+
+  // Fills the chunks of `round` from the input; returns how many hold rows.
+  const auto read = [&](std::vector<Chunk>& round) {
+    std::size_t filled = 0;
+    for (bool inputLeft = true; filled < round.size() && inputLeft;) {
+      Chunk& chunk = round[filled];
+      chunk.Clear();
+      while (!chunk.Full() && (inputLeft = reader.Next())) {
+        if (reader.IsBlank()) continue;
+        const bool header = firstRow && IsHeader(reader.Start());
+        firstRow = false;
+        if (!header) CopyRow(reader, chunk);
+      }
+      if (!chunk.rows.empty()) ++filled;
+    }
+    return filled;
+  };
+  const auto write = [&](const std::vector<Chunk>& round, std::size_t filled) {
+    for (std::size_t i = 0; i < filled && out; ++i) {
+      const Chunk& chunk = round[i];
+      std::string_view text = chunk.out;
+      if (chunk.anyChart && !anyChartWritten) text.remove_prefix(kRecordSeparator.size());
+      anyChartWritten = anyChartWritten || chunk.anyChart;
+      out << text;
+      for (const auto& message : chunk.errors) WriteErrorLine(err, message);
+      anyFailed = anyFailed || chunk.anyFailed;
+    }
+  };
+
+  if (line.format == OutputFormat::csv) {
+    std::string header;
+    AppendCsvHeader(header, line.fields, CsvFrame::batchRow);
+    out << header;
+  }
+  // The next round is read while this one is cast, and this one is written
+  // while the next one is cast.
+  std::size_t castingFilled = read(rounds[casting]);
+  if (castingFilled > 0) crew.Start(rounds[casting], castingFilled);
+  while (castingFilled > 0) {
+    const std::size_t reading = 1 - casting;
+    const std::size_t readingFilled = out ? read(rounds[reading]) : 0;
+    crew.Wait();
+    if (readingFilled > 0) crew.Start(rounds[reading], readingFilled);
+    write(rounds[casting], castingFilled);
+    casting = reading;
+    castingFilled = readingFilled;
+  }
+  if (reader.ReadFailed()) {
+    WriteErrorLine(err, "the batch could not be read after line " + std::to_string(reader.LinesRead()));
     return kBadInput;
   }
   return anyFailed ? kSomeRowsFailed : kDone;

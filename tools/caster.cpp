@@ -10,6 +10,7 @@
 #include "engine/chart.h"
 #include "tools/batch.h"
 #include "tools/birth_fields.h"
+#include "tools/chart_csv.h"
 #include "tools/chart_json.h"
 #include "tools/chart_text.h"
 #include "tools/command_line.h"
@@ -42,9 +43,14 @@ ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, co
   }
   if (line.format == OutputFormat::json) {
     JsonWriter json;
-    WriteChartJson(json, birth, chart, chartAnalysis);
+    WriteChartJson(json, birth, chart, chartAnalysis, line.fields);
     json.LineBreak();
     out << json.Text();
+  } else if (line.format == OutputFormat::csv) {
+    std::string csv;
+    AppendCsvHeader(csv, line.fields, CsvFrame::oneChart);
+    AppendChartCsv(csv, birth, chart, line.fields);
+    out << csv;
   } else {
     std::string text;
     AppendChartText(text, birth, chart, chartAnalysis);
@@ -76,7 +82,7 @@ ExitStatus CastReading(const CommandLine& line, const analysis::Today& today, st
 
 ExitStatus CastBatchFrom(const CommandLine& line, const analysis::Today& today, std::istream& in, std::ostream& out,
                          std::ostream& err) {
-  if (line.batchPath == "-") return CastBatch(in, line.format, today, out, err);
+  if (line.batchPath == "-") return CastBatch(in, line, today, out, err);
   const std::filesystem::path path(line.batchPath);
   std::error_code ignored;
   if (std::filesystem::is_directory(path, ignored)) {
@@ -88,7 +94,7 @@ ExitStatus CastBatchFrom(const CommandLine& line, const analysis::Today& today, 
     WriteErrorLine(err, "cannot read the batch " + std::string(line.batchPath) + ": " + std::strerror(errno));
     return kBadInput;
   }
-  return CastBatch(file, line.format, today, out, err);
+  return CastBatch(file, line, today, out, err);
 }
 
 ExitStatus Run(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {

@@ -68,22 +68,24 @@ void Interpretation(JsonWriter& json, const std::array<std::string, 4>& boxes) {
 }  // namespace
 
 void WriteChartJson(JsonWriter& json, const BirthDetails& birth, const Chart& chart,
-                    const analysis::ChartAnalysis& chartAnalysis) {
+                    const analysis::ChartAnalysis& chartAnalysis, const FieldSelection& fields) {
+  std::size_t key = 0;
+  const auto chosen = [&] { return fields.Has(key++); };  // called once per member, in kChartJsonKeys order
   json.BeginObject();
-  StringMember(json, "name", birth.Name);
-  Birth(json, birth);
-  NumberMember(json, "localHours", chart.localHours);
-  NumberMember(json, "julianDay0", chart.julianDay0);
-  NumberMember(json, "dayMoment", chart.dayMoment);
-  NumberMember(json, "sunMoment", chart.sunMoment);
-  NumberMember(json, "solarLongitude", chart.solarLongitude);
-  StringArray(json, "pillarCells", chart.pillarCells);
-  IntegerMember(json, "luckDirection", chart.luckDirection);
-  NumberMember(json, "luckStartAge", chart.luckStartAge);
-  LuckPeriodList(json, chart.luckPeriods);
-  StringArray(json, "luckCaptions", chart.luckCaptions);
-  Interpretation(json, chart.interpretation);
-  WriteAnalysisJson(json, chartAnalysis);
+  if (chosen()) StringMember(json, "name", birth.Name);
+  if (chosen()) Birth(json, birth);
+  if (chosen()) NumberMember(json, "localHours", chart.localHours);
+  if (chosen()) NumberMember(json, "julianDay0", chart.julianDay0);
+  if (chosen()) NumberMember(json, "dayMoment", chart.dayMoment);
+  if (chosen()) NumberMember(json, "sunMoment", chart.sunMoment);
+  if (chosen()) NumberMember(json, "solarLongitude", chart.solarLongitude);
+  if (chosen()) StringArray(json, "pillarCells", chart.pillarCells);
+  if (chosen()) IntegerMember(json, "luckDirection", chart.luckDirection);
+  if (chosen()) NumberMember(json, "luckStartAge", chart.luckStartAge);
+  if (chosen()) LuckPeriodList(json, chart.luckPeriods);
+  if (chosen()) StringArray(json, "luckCaptions", chart.luckCaptions);
+  if (chosen()) Interpretation(json, chart.interpretation);
+  if (chosen()) WriteAnalysisJson(json, chartAnalysis);
   json.EndObject();
 }
 

@@ -2,6 +2,11 @@
 
 #include <array>
 #include <bitset>
+#include <algorithm>
+#include <charconv>
+
+#include "tools/chart_csv.h"
+#include "tools/chart_json.h"
 
 namespace tavrin::cast {
 namespace {
@@ -11,54 +16,68 @@ namespace {
 // the required ones must all be there. A one-chart option cannot go with a batch.
 enum class Group { requiredBirth, optionalBirth, oneChart, mode };
 
+// Option values that are read only once every argument is known.
+struct LaterValues {
+  std::string_view format;
+  std::string_view fields;
+  std::string_view jobs;
+};
+
 struct OptionSpec {
   std::string_view name;
   std::string_view valueName;  // empty for an option without a value
   Group group;
   std::string_view help;
-  void (*apply)(CommandLine&, std::string_view value);
+  void (*apply)(CommandLine&, LaterValues&, std::string_view value);
 };
 
-constexpr std::array<OptionSpec, 13> kOptions = {{
+constexpr std::array<OptionSpec, 16> kOptions = {{
     {"--name", "NAME", Group::requiredBirth, "the person's name",
-     [](CommandLine& c, std::string_view v) { c.birth.name = v; }},
+     [](CommandLine& c, LaterValues&, std::string_view v) { c.birth.name = v; }},
     {"--date", "YYYY-MM-DD", Group::requiredBirth,
      "date of birth, years 1 to 9999 (Julian calendar up to 1585)",
-     [](CommandLine& c, std::string_view v) { c.birth.date = v; }},
+     [](CommandLine& c, LaterValues&, std::string_view v) { c.birth.date = v; }},
     {"--time", "HH:MM[:SS]", Group::requiredBirth, "clock time of birth, 24-hour clock",
-     [](CommandLine& c, std::string_view v) { c.birth.time = v; }},
+     [](CommandLine& c, LaterValues&, std::string_view v) { c.birth.time = v; }},
     {"--zone", "HOURS_EAST", Group::requiredBirth,
      "the birth place's standard time, hours east of Greenwich, -14 to 14",
-     [](CommandLine& c, std::string_view v) { c.birth.zone = v; }},
+     [](CommandLine& c, LaterValues&, std::string_view v) { c.birth.zone = v; }},
     {"--gender", "male|female", Group::requiredBirth, "gender; it sets the direction of the luck periods",
-     [](CommandLine& c, std::string_view v) { c.birth.gender = v; }},
+     [](CommandLine& c, LaterValues&, std::string_view v) { c.birth.gender = v; }},
     {"--longitude", "DEGREES_EAST", Group::optionalBirth,
      "birth-place longitude, -180 to 180; the zone's meridian when left out",
-     [](CommandLine& c, std::string_view v) { c.birth.longitude = v; }},
+     [](CommandLine& c, LaterValues&, std::string_view v) { c.birth.longitude = v; }},
     {"--save", "FILE.baz", Group::oneChart,
      "also save the birth as a reading file; a failed save leaves no part of it",
-     [](CommandLine& c, std::string_view v) { c.savePath = v; }},
+     [](CommandLine& c, LaterValues&, std::string_view v) { c.savePath = v; }},
     {"--open", "FILE.baz", Group::mode,
      "cast the birth saved in a reading file, with its zone and longitude",
-     [](CommandLine& c, std::string_view v) {
+     [](CommandLine& c, LaterValues&, std::string_view v) {
        c.action = Action::openReading;
        c.readingPath = v;
      }},
     {"--batch", "FILE", Group::mode,
      "cast every row of a CSV file (- reads standard input)",
-     [](CommandLine& c, std::string_view v) {
+     [](CommandLine& c, LaterValues&, std::string_view v) {
        c.action = Action::castBatch;
        c.batchPath = v;
      }},
     {"--today", "YYYY-MM-DD", Group::mode,
      "the date that marks the current luck period and year; today when left out",
-     [](CommandLine& c, std::string_view v) { c.today = v; }},
+     [](CommandLine& c, LaterValues&, std::string_view v) { c.today = v; }},
     {"--json", "", Group::mode, "write JSON instead of text (one object per line in a batch)",
-     [](CommandLine& c, std::string_view) { c.format = OutputFormat::json; }},
+     [](CommandLine& c, LaterValues&, std::string_view) { c.format = OutputFormat::json; }},
+    {"--format", "text|json|csv", Group::mode,
+     "text (default), json (as --json) or csv (a header, then a row per chart)",
+     [](CommandLine&, LaterValues& later, std::string_view v) { later.format = v; }},
+    {"--fields", "LIST", Group::mode, "write only these JSON members or CSV columns, comma-separated (see below)",
+     [](CommandLine&, LaterValues& later, std::string_view v) { later.fields = v; }},
+    {"--jobs", "N", Group::mode, "cast a batch on N threads, 1 to 256; one per core when left out",
+     [](CommandLine&, LaterValues& later, std::string_view v) { later.jobs = v; }},
     {"--help", "", Group::mode, "show this help and stop",
-     [](CommandLine& c, std::string_view) { c.action = Action::showHelp; }},
+     [](CommandLine& c, LaterValues&, std::string_view) { c.action = Action::showHelp; }},
     {"--version", "", Group::mode, "show the version and stop",
-     [](CommandLine& c, std::string_view) { c.action = Action::showVersion; }},
+     [](CommandLine& c, LaterValues&, std::string_view) { c.action = Action::showVersion; }},
 }};
 
 const OptionSpec* FindOption(std::string_view name) {
@@ -68,6 +87,24 @@ const OptionSpec* FindOption(std::string_view name) {
 }
 
 std::size_t IndexOf(const OptionSpec& option) { return static_cast<std::size_t>(&option - kOptions.data()); }
+
+constexpr unsigned kMostJobs = 256;  // each thread keeps a chunk of rows and their output
+
+// The names comma-separated, in indented lines of at most 80 bytes.
+std::string WrappedNames(std::span<const std::string_view> names) {
+  constexpr std::string_view kIndent = "  ";
+  constexpr std::size_t kWidth = 80;
+  std::string text, line(kIndent);
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const std::string item = std::string(names[i]) + (i + 1 < names.size() ? "," : "");
+    if (line.size() > kIndent.size() && line.size() + item.size() > kWidth) {
+      text += line + "\n";
+      line = kIndent;
+    }
+    line += item;
+  }
+  return text + line + "\n";
+}
 
 UsageError Usage(std::string message) { return UsageError{std::move(message)}; }
 
@@ -93,6 +130,37 @@ std::optional<UsageError> CheckCombination(const CommandLine& line, const std::b
       missing += (missing.empty() ? "" : ", ") + std::string(option.name);
   }
   if (!missing.empty()) return Usage("missing " + missing);
+  if (IsGiven("--jobs", given) && line.action != Action::castBatch) return Usage("--jobs is for --batch");
+  return std::nullopt;
+}
+
+// Reads --format, --fields and --jobs into `line`.
+std::optional<UsageError> ReadLaterValues(const LaterValues& later, const std::bitset<kOptions.size()>& given,
+                                          CommandLine& line) {
+  if (IsGiven("--format", given)) {
+    if (IsGiven("--json", given)) return Usage("--json cannot be combined with --format (it is --format json)");
+    static constexpr std::pair<std::string_view, OutputFormat> kFormats[] = {
+        {"text", OutputFormat::text}, {"json", OutputFormat::json}, {"csv", OutputFormat::csv}};
+    const auto* found = std::find_if(std::begin(kFormats), std::end(kFormats),
+                                     [&](const auto& format) { return format.first == later.format; });
+    if (found == std::end(kFormats))
+      return Usage("--format " + std::string(later.format) + ": expected text, json or csv");
+    line.format = found->second;
+  }
+  if (IsGiven("--fields", given)) {
+    if (line.format == OutputFormat::text) return Usage("--fields needs --format json or --format csv");
+    auto parsed = line.format == OutputFormat::json ? FieldSelection::Parse(later.fields, kChartJsonKeys)
+                                                    : FieldSelection::Parse(later.fields, kChartCsvColumns);
+    if (auto* error = std::get_if<std::string>(&parsed)) return Usage(*error);
+    line.fields = std::get<FieldSelection>(parsed);
+  }
+  if (IsGiven("--jobs", given)) {
+    unsigned jobs = 0;
+    const auto [end, error] = std::from_chars(later.jobs.data(), later.jobs.data() + later.jobs.size(), jobs);
+    if (error != std::errc() || end != later.jobs.data() + later.jobs.size() || jobs < 1 || jobs > kMostJobs)
+      return Usage("--jobs " + std::string(later.jobs) + ": expected a whole number from 1 to 256");
+    line.jobs = jobs;
+  }
   return std::nullopt;
 }
 
@@ -100,6 +168,7 @@ std::optional<UsageError> CheckCombination(const CommandLine& line, const std::b
 
 std::variant<CommandLine, UsageError> ParseCommandLine(std::span<const std::string> args) {
   CommandLine line;
+  LaterValues later;
   std::bitset<kOptions.size()> given;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string_view argument = args[i];
@@ -123,10 +192,11 @@ std::variant<CommandLine, UsageError> ParseCommandLine(std::span<const std::stri
     }
     if (given[IndexOf(*option)]) return Usage(std::string(argument) + " is given more than once");
     given.set(IndexOf(*option));
-    option->apply(line, value.value_or(""));
+    option->apply(line, later, value.value_or(""));
     if (line.action == Action::showHelp || line.action == Action::showVersion) return line;
   }
   if (auto error = CheckCombination(line, given)) return *error;
+  if (auto error = ReadLaterValues(later, given, line)) return *error;
   return line;
 }
 
@@ -134,9 +204,9 @@ std::string HelpText() {
   std::string text =
       "Usage: tavrin-cast --name NAME --date YYYY-MM-DD --time HH:MM[:SS]\n"
       "                   --zone HOURS_EAST --gender male|female\n"
-      "                   [--longitude DEGREES_EAST] [--save FILE.baz] [--json]\n"
-      "       tavrin-cast --open FILE.baz [--save FILE.baz] [--json]\n"
-      "       tavrin-cast --batch FILE [--json]\n"
+      "                   [--longitude DEGREES_EAST] [--save FILE.baz] [OUTPUT]\n"
+      "       tavrin-cast --open FILE.baz [--save FILE.baz] [OUTPUT]\n"
+      "       tavrin-cast --batch FILE [--jobs N] [OUTPUT]\n"
       "       tavrin-cast --help | --version\n"
       "\n"
       "Casts a Four Pillars (Ba Zi) chart: the year, month, day and hour pillars with\n"
@@ -153,6 +223,15 @@ std::string HelpText() {
       "Batch rows: name,date,time,zone,gender[,longitude]. Fields may be quoted\n"
       "(\"Smith, Jo\", with \"\" for a quote); a first row starting with name, is a\n"
       "header.\n"
+      "\n"
+      "OUTPUT: --json, or --format text|json|csv, with --fields LIST for JSON or CSV.\n"
+      "A batch is cast in parallel and written in input order, the same whatever N.\n"
+      "CSV is RFC 4180 with CR LF; a batch adds a first column line (the input line)\n"
+      "and a last column error (why that row could not be cast; its other cells\n"
+      "are empty).\n"
+      "\n"
+      "JSON members for --fields:\n" + WrappedNames(kChartJsonKeys) +
+      "CSV columns for --fields:\n" + WrappedNames(kChartCsvColumns) +
       "\n"
       "A reading file (.baz) holds one birth, byte for byte as Tavrin's Save writes\n"
       "it; its name must end in .baz. With --save the chart is still written out.\n"

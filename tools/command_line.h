@@ -7,17 +7,20 @@
 #include <variant>
 
 #include "tools/birth_fields.h"
+#include "tools/field_selection.h"
 
 namespace tavrin::cast {
 
 enum class Action { castOne, castBatch, openReading, showHelp, showVersion };
-enum class OutputFormat { text, json };
+enum class OutputFormat { text, json, csv };
 
 // What the caster was asked to do. The texts are views into the arguments.
 struct CommandLine {
   Action action = Action::castOne;
   BirthFields birth;
   OutputFormat format = OutputFormat::text;
+  FieldSelection fields;  // of the format's keys: kChartJsonKeys or kChartCsvColumns
+  unsigned jobs = 0;      // threads casting a batch; 0 for one per core
   std::string_view batchPath;  // "-" reads standard input
   std::string_view readingPath;
   std::optional<std::string_view> savePath;

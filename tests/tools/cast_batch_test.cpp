@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "tests/tools/caster_process.h"
+#include "tools/chart_csv.h"
+#include "tools/field_selection.h"
 
 namespace tavrin {
 namespace {
@@ -67,6 +69,94 @@ TEST(Batch, TextBlocksFromAFileWithTheBadRowOnStandardError) {
     expected += Cast(args).out;
   }
   EXPECT_EQ(run.out, expected);
+}
+
+// A CSV batch row is the one-chart row framed by its input line and an empty
+// error; a bad row keeps its place with empty chart cells and its error.
+TEST(Batch, CsvRowsInInputOrderWithTheBadRowInItsPlace) {
+  const auto run = Cast({"--batch", "-", "--format", "csv"}, kRows);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "");
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 5u) << run.out;
+  EXPECT_EQ(lines[0], "line," + cast::JoinedNames(cast::kChartCsvColumns) + ",error\r");
+  EXPECT_EQ(lines[2], "4" + std::string(cast::kChartCsvColumns.size(), ',') +
+                          ",date 1984-02-30: no such day (February 1984 has 29 days)\r");
+  const std::pair<std::string, int> chartLines[] = {{"2,", 1}, {"5,", 3}, {"6,", 4}};
+  for (int i = 0; i < 3; ++i) {
+    auto args = kSameAsOne[i];
+    args.insert(args.end(), {"--format", "csv"});
+    const auto one = Lines(Cast(args).out);
+    ASSERT_EQ(one.size(), 2u);
+    EXPECT_EQ(one[0], cast::JoinedNames(cast::kChartCsvColumns) + "\r");
+    EXPECT_EQ(lines[chartLines[i].second], chartLines[i].first + one[1].substr(0, one[1].size() - 1) + ",\r") << i;
+  }
+  EXPECT_TRUE(lines[1].starts_with("2,\"Smith, \"\"Jo\"\"\",1984-02-10,10:30:00,8,Male,116,+Wood [Jia],Rat [Zi],"))
+      << lines[1];
+}
+
+// --fields keeps the named members or columns, in the output's own order.
+TEST(Batch, FieldsNarrowJsonAndCsvOutput) {
+  const std::string rows = "Ann,1984-02-10,10:30,8,male,116\n\"Lee\nAnn\",1984-02-30,10:30,8,male\n";
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--json", "--fields", "luckStartAge,name"},
+       "{\"name\":\"Ann\",\"luckStartAge\":8.17}\n"
+       "{\"line\":2,\"error\":\"date 1984-02-30: no such day (February 1984 has 29 days)\"}\n"},
+      {{"--format=csv", "--fields=luck8Branch,name,yearStem"},
+       "line,name,yearStem,luck8Branch,error\r\n"
+       "1,Ann,+Wood [Jia],Dog [Xu],\r\n"
+       "2,,,,date 1984-02-30: no such day (February 1984 has 29 days)\r\n"},
+  };
+  for (const auto& [options, expected] : cases) {
+    std::vector<std::string> args = {"--batch", "-"};
+    args.insert(args.end(), options.begin(), options.end());
+    const auto run = Cast(args, rows);
+    EXPECT_EQ(run.out, expected);
+    EXPECT_EQ(run.status, 1);
+  }
+}
+
+// CSV cells are quoted as RFC 4180 asks and are UTF-8 whatever the row held.
+TEST(Batch, CsvCellsAreQuotedWhereNeeded) {
+  const std::pair<std::string, std::string> nameAndRow[] = {
+      {"\"Smith, Jo\"", "1,\"Smith, Jo\","},
+      {"\"\"\"Jo\"\"\"", "1,\"\"\"Jo\"\"\","},
+      {"\"Lee\r\nAnn\"", "1,\"Lee\r\nAnn\","},
+      {"\xE6\xBC\xA2", "1,\xE6\xBC\xA2,"},
+      {std::string("A\x01\0b", 4), std::string("1,\"A\x01\0b\",", 9)},
+      {"Ann\xff", "1,,name Ann\xEF\xBF\xBD: is not valid UTF-8 text"},
+      {"\"A,\xff\"", "1,,\"name A,\xEF\xBF\xBD: is not valid UTF-8 text\""},
+  };
+  for (const auto& [name, row] : nameAndRow) {
+    const auto run = Cast({"--batch", "-", "--format", "csv", "--fields", "name"}, name + ",1984-02-10,10:30,8,male\n");
+    EXPECT_EQ(run.out, "line,name,error\r\n" + row + "\r\n") << name;
+  }
+}
+
+// Rows are cast in chunks on as many threads as asked and written in input
+// order: the output is the same byte for byte whatever the number, and text
+// charts are separated across chunks as within one.
+TEST(Batch, TheOutputIsTheSameWhateverTheNumberOfJobs) {
+  const std::string body = kRows.substr(kRows.find('\n') + 1);  // four rows, one of them bad
+  std::string input;
+  for (int i = 0; i < 300; ++i) input += body;  // several chunks of rows
+  input += "\"Jo\"x,1\r\n";
+  for (const char* format : {"text", "json", "csv"}) {
+    const auto one = Cast({"--batch", "-", "--format", format, "--jobs", "1"}, input);
+    EXPECT_EQ(one.status, 1) << format;
+    for (const char* jobs : {"2", "3", "8"}) {
+      const auto many = Cast({"--batch", "-", "--format", format, "--jobs", jobs}, input);
+      EXPECT_EQ(many.status, one.status) << format << " " << jobs;
+      EXPECT_TRUE(many.out == one.out) << format << " " << jobs;
+      EXPECT_TRUE(many.err == one.err) << format << " " << jobs;
+    }
+  }
+  std::string expected;
+  const std::string charts = Cast({"--batch", "-"}, body).out;
+  for (int i = 0; i < 300; ++i) expected += (i > 0 ? "\n" + std::string(78, '=') + "\n\n" : "") + charts;
+  const auto many = Cast({"--batch", "-", "--jobs", "4"}, input);
+  EXPECT_TRUE(many.out == expected);
+  EXPECT_EQ(Lines(many.err).size(), 301u);
 }
 
 TEST(Batch, EachRowThatCannotBeCastIsReportedAndTheNextIsCast) {

@@ -208,7 +208,8 @@ TEST(CastOne, VersionAndHelp) {
   const auto help = Cast({"--help"});
   EXPECT_EQ(help.status, 0);
   for (const char* option :
-       {"--name", "--date", "--time", "--zone", "--gender", "--longitude", "--save", "--open", "--batch", "--json"})
+       {"--name", "--date", "--time", "--zone", "--gender", "--longitude", "--save", "--open", "--batch", "--json",
+        "--format", "--fields", "--jobs", "luck8Branch", "interpretation"})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   for (const auto& line : Lines(help.out)) EXPECT_LE(line.size(), 80u) << line;
 }

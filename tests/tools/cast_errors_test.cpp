@@ -8,6 +8,8 @@
 
 #include "tests/test_paths.h"
 #include "tests/tools/caster_run.h"
+#include "tools/chart_csv.h"
+#include "tools/chart_json.h"
 
 namespace tavrin {
 namespace {
@@ -92,7 +94,7 @@ TEST(BadBirth, TheEdgesOfEveryRangeAreAccepted) {
 
 struct BadCommandLine {
   std::vector<std::string> args;
-  const char* message;
+  std::string message;
 };
 
 TEST(BadCommandLine, ExplainsTheMistakeWithAUsageHint) {
@@ -112,6 +114,16 @@ TEST(BadCommandLine, ExplainsTheMistakeWithAUsageHint) {
        "--longitude cannot be combined with --open (the file gives the birth)"},
       {{"--batch", "rows.csv", "--open", "r.baz"}, "--open cannot be combined with --batch"},
       {{"--open", "r.baz", "--save"}, "--save needs a value: FILE.baz"},
+      {SampleArgs({"--format", "xml"}), "--format xml: expected text, json or csv"},
+      {SampleArgs({"--json", "--format", "json"}), "--json cannot be combined with --format (it is --format json)"},
+      {SampleArgs({"--fields", "name"}), "--fields needs --format json or --format csv"},
+      {SampleArgs({"--fields", "name,,date", "--format", "csv"}),
+       "empty name in --fields; accepted: " + cast::JoinedNames(cast::kChartCsvColumns)},
+      {SampleArgs({"--json", "--fields", "yearStem"}),
+       "unknown name yearStem in --fields; accepted: " + cast::JoinedNames(cast::kChartJsonKeys)},
+      {SampleArgs({"--jobs", "2"}), "--jobs is for --batch"},
+      {{"--batch", "-", "--jobs", "0"}, "--jobs 0: expected a whole number from 1 to 256"},
+      {{"--batch", "-", "--jobs=2x"}, "--jobs 2x: expected a whole number from 1 to 256"},
       {SampleArgs({"--\x1b]0;owned\x07"}), "unknown option --?]0;owned?"},
       {SampleArgs({"\x1b[31mred"}), "unexpected argument ?[31mred"},
   };

@@ -1,0 +1,31 @@
+#include "tools/field_selection.h"
+
+#include <algorithm>
+
+namespace tavrin::cast {
+
+std::string JoinedNames(std::span<const std::string_view> names) {
+  std::string joined;
+  for (const auto name : names) joined += (joined.empty() ? "" : ",") + std::string(name);
+  return joined;
+}
+
+std::variant<FieldSelection, std::string> FieldSelection::Parse(std::string_view list,
+                                                                std::span<const std::string_view> names) {
+  FieldSelection selection;
+  selection.chosen_.reset();
+  for (std::size_t start = 0;;) {
+    const std::size_t comma = std::min(list.find(',', start), list.size());
+    const std::string_view name = list.substr(start, comma - start);
+    const auto found = std::find(names.begin(), names.end(), name);
+    if (found == names.end()) {
+      return (name.empty() ? std::string("empty name") : "unknown name " + std::string(name)) +
+             " in --fields; accepted: " + JoinedNames(names);
+    }
+    selection.chosen_.set(static_cast<std::size_t>(found - names.begin()));
+    if (comma == list.size()) return selection;
+    start = comma + 1;
+  }
+}
+
+}  // namespace tavrin::cast
