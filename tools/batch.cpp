@@ -24,8 +24,8 @@ constexpr std::string_view kRecordSeparator =
     "\n==============================================================================\n\n";
 
 // A chunk closes at this many rows or field bytes, whichever comes first.
-constexpr std::size_t kChunkRows = 256;
-constexpr std::size_t kChunkBytes = 256 * 1024;
+constexpr std::size_t kChunkRows = 64;
+constexpr std::size_t kChunkBytes = 64 * 1024;
 
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == text.npos; }
 
