@@ -23,9 +23,13 @@ namespace {
 constexpr std::string_view kRecordSeparator =
     "\n==============================================================================\n\n";
 
-// A chunk closes at this many rows or field bytes, whichever comes first.
-constexpr std::size_t kChunkRows = 64;
+// A chunk closes at its row limit or at kChunkBytes of fields, whichever comes
+// first. The rows of both rounds in flight stay within kRowsInFlight however
+// many threads there are (a JSON row's output is about 11 KB).
+constexpr std::size_t kRowsInFlight = 256;
 constexpr std::size_t kChunkBytes = 64 * 1024;
+
+std::size_t ChunkRows(unsigned jobs) { return std::max<std::size_t>(1, kRowsInFlight / (2 * jobs)); }
 
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == text.npos; }
 
@@ -60,7 +64,7 @@ struct Chunk {
     fieldEnds.clear();
     rows.clear();
   }
-  bool Full() const { return rows.size() >= kChunkRows || bytes.size() >= kChunkBytes; }
+  bool Full(std::size_t rowLimit) const { return rows.size() >= rowLimit || bytes.size() >= kChunkBytes; }
   void AddField(std::string_view field) {
     bytes += field;
     fieldEnds.push_back(bytes.size());
@@ -207,6 +211,7 @@ ExitStatus CastBatch(std::istream& in, const CommandLine& line, const analysis::
   const unsigned jobs = ThreadCount(line.jobs);
   // Two rounds that take turns; the threads keep the address of the one they cast.
   std::array<std::vector<Chunk>, 2> rounds = {std::vector<Chunk>(jobs), std::vector<Chunk>(jobs)};
+  const std::size_t rowLimit = ChunkRows(jobs);
   std::size_t casting = 0;
   CastingCrew crew(line, today, jobs);
   CsvReader reader(in);
@@ -218,7 +223,7 @@ ExitStatus CastBatch(std::istream& in, const CommandLine& line, const analysis::
     for (bool inputLeft = true; filled < round.size() && inputLeft;) {
       Chunk& chunk = round[filled];
       chunk.Clear();
-      while (!chunk.Full() && (inputLeft = reader.Next())) {
+      while (!chunk.Full(rowLimit) && (inputLeft = reader.Next())) {
         if (reader.IsBlank()) continue;
         const bool header = firstRow && IsHeader(reader.Start());
         firstRow = false;
