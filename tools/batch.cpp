@@ -87,8 +87,7 @@ void CopyRow(const CsvReader& reader, Chunk& chunk) {
 }
 
 // Casts the row into `birth` and `chart` and analyses it into `chartAnalysis`
-// (for CSV, which shows neither, without the texts and the analysis); on a
-// fault says what is wrong.
+// (for CSV, which shows no texts, without them); on a fault says what is wrong.
 std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, OutputFormat format,
                                    const analysis::Today& today, BirthDetails& birth, Chart& chart,
                                    analysis::ChartAnalysis& chartAnalysis) {
@@ -101,7 +100,7 @@ std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, Ou
   if (auto error = FillBirthDetails(fields, birth)) return DescribeFieldError(*error, "");
   const CastError error = format == OutputFormat::csv ? ComputePillarsAndLuck(birth, chart) : ComputeChart(birth, chart);
   if (error != CastError::none) return std::string(DescribeCastError(error));
-  if (format != OutputFormat::csv && !analysis::AnalyzeChart(birth, chart, today, chartAnalysis))
+  if (!analysis::AnalyzeChart(birth, chart, today, chartAnalysis))
     return std::string(kUnreadableChart);
   return std::nullopt;
 }
@@ -132,7 +131,7 @@ struct Caster {
           break;
         case OutputFormat::csv:
           if (fault) AppendBatchErrorCsv(chunk.out, row.line, *fault, line.fields);
-          else AppendBatchChartCsv(chunk.out, row.line, birth, chart, line.fields);
+          else AppendBatchChartCsv(chunk.out, row.line, birth, chart, chartAnalysis, line.fields);
           break;
         case OutputFormat::text:
           if (fault) {

@@ -49,7 +49,7 @@ ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, co
   } else if (line.format == OutputFormat::csv) {
     std::string csv;
     AppendCsvHeader(csv, line.fields, CsvFrame::oneChart);
-    AppendChartCsv(csv, birth, chart, line.fields);
+    AppendChartCsv(csv, birth, chart, chartAnalysis, line.fields);
     out << csv;
   } else {
     std::string text;

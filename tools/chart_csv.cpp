@@ -69,8 +69,8 @@ NumberText Padded(std::array<int, 3> numbers, std::array<int, 3> widths, char se
   return text;
 }
 
-void AppendChartCells(std::string& out, const BirthDetails& birth, const Chart& chart, const FieldSelection& fields,
-                      bool first) {
+void AppendChartCells(std::string& out, const BirthDetails& birth, const Chart& chart,
+                      const analysis::ChartAnalysis& chartAnalysis, const FieldSelection& fields, bool first) {
   const NumberText date = Padded({birth.BirthYear, birth.BirthMonth, birth.BirthDay}, {4, 2, 2}, '-');
   const NumberText time = Padded({birth.BirthHour, birth.BirthMinute, birth.BirthSecond}, {2, 2, 2}, ':');
   const NumberText longitude = Shortest(birth.Longitude);
@@ -90,6 +90,17 @@ void AppendChartCells(std::string& out, const BirthDetails& birth, const Chart& 
     cells[column++] = period.stem;
     cells[column++] = period.branch;
   }
+  for (const analysis::PillarAnalysis& pillar : chartAnalysis.pillars) {
+    cells[column++] = pillar.stem.tenGod.hanzi;
+    cells[column++] = pillar.naYin.hanzi;
+    cells[column++] = pillar.lifeStage.hanzi;
+  }
+  std::array<NumberText, 2 * analysis::kElementCount> counts;
+  for (int element = 0; element < analysis::kElementCount; ++element) {
+    counts[element] = Shortest(chartAnalysis.elements.eightCharacters[element]);
+    counts[analysis::kElementCount + element] = Shortest(chartAnalysis.elements.withHiddenStems[element]);
+  }
+  for (const NumberText& count : counts) cells[column++] = count.View();
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (!fields.Has(i)) continue;
     AppendCell(out, cells[i], first);
@@ -119,15 +130,16 @@ void AppendCsvHeader(std::string& out, const FieldSelection& fields, CsvFrame fr
   out += kRowEnd;
 }
 
-void AppendChartCsv(std::string& out, const BirthDetails& birth, const Chart& chart, const FieldSelection& fields) {
-  AppendChartCells(out, birth, chart, fields, true);
+void AppendChartCsv(std::string& out, const BirthDetails& birth, const Chart& chart,
+                    const analysis::ChartAnalysis& chartAnalysis, const FieldSelection& fields) {
+  AppendChartCells(out, birth, chart, chartAnalysis, fields, true);
   out += kRowEnd;
 }
 
 void AppendBatchChartCsv(std::string& out, long long line, const BirthDetails& birth, const Chart& chart,
-                         const FieldSelection& fields) {
+                         const analysis::ChartAnalysis& chartAnalysis, const FieldSelection& fields) {
   AppendLine(out, line);
-  AppendChartCells(out, birth, chart, fields, false);
+  AppendChartCells(out, birth, chart, chartAnalysis, fields, false);
   out += ',';
   out += kRowEnd;
 }

@@ -13,7 +13,7 @@ namespace tavrin::cast {
 // the output's own order.
 class FieldSelection {
  public:
-  static constexpr std::size_t kMostNames = 64;
+  static constexpr std::size_t kMostNames = 128;
 
   FieldSelection() { chosen_.set(); }
 

@@ -93,6 +93,11 @@ TEST(Batch, CsvRowsInInputOrderWithTheBadRowInItsPlace) {
   }
   EXPECT_TRUE(lines[1].starts_with("2,\"Smith, \"\"Jo\"\"\",1984-02-10,10:30:00,8,Male,116,+Wood [Jia],Rat [Zi],"))
       << lines[1];
+  // The analysis, worked out by hand for this Jia day: ten god, na yin and
+  // life stage of each pillar, then the elements without and with the hidden stems.
+  EXPECT_TRUE(lines[1].ends_with(",比肩,海中金,沐浴,食神,炉中火,临官,日主,山头火,养,正财,大林木,病,"
+                                 "3,2,2,0,1,4,5,5,2,2,\r"))
+      << lines[1];
 }
 
 // --fields keeps the named members or columns, in the output's own order.
