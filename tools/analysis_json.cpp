@@ -7,22 +7,11 @@ using analysis::BranchSymbols;
 using analysis::StemSymbols;
 using analysis::Term;
 
-// Every text here comes from the analysis tables.
-void StringMember(JsonWriter& json, std::string_view key, std::string_view value) {
-  json.Key(key);
-  json.PlainString(value);
-}
-
-void IntegerMember(JsonWriter& json, std::string_view key, long long value) {
-  json.Key(key);
-  json.Integer(value);
-}
-
 void TermMember(JsonWriter& json, std::string_view key, const Term& term) {
   json.Key(key);
   json.BeginObject();
-  StringMember(json, "hanzi", term.hanzi);
-  StringMember(json, "english", term.english);
+  json.PlainStringMember("hanzi", term.hanzi);
+  json.PlainStringMember("english", term.english);
   json.EndObject();
 }
 
@@ -39,9 +28,9 @@ void PairHanzi(JsonWriter& json, int stem, int branch) {
 void Stem(JsonWriter& json, const analysis::StemReading& reading) {
   const auto& symbol = StemSymbols[reading.stem];
   json.BeginObject();
-  StringMember(json, "hanzi", symbol.hanzi);
-  StringMember(json, "pinyin", symbol.pinyin);
-  StringMember(json, "element", analysis::ElementNames[static_cast<int>(symbol.element)].english);
+  json.PlainStringMember("hanzi", symbol.hanzi);
+  json.PlainStringMember("pinyin", symbol.pinyin);
+  json.PlainStringMember("element", analysis::ElementNames[static_cast<int>(symbol.element)].english);
   TermMember(json, "tenGod", reading.tenGod);
   json.EndObject();
 }
@@ -53,15 +42,15 @@ void Pillar(JsonWriter& json, const analysis::PillarAnalysis& pillar) {
   const auto& branch = BranchSymbols[pillar.branch];
   json.Key("branch");
   json.BeginObject();
-  StringMember(json, "hanzi", branch.hanzi);
-  StringMember(json, "pinyin", branch.pinyin);
-  StringMember(json, "element", analysis::ElementNames[static_cast<int>(branch.element)].english);
+  json.PlainStringMember("hanzi", branch.hanzi);
+  json.PlainStringMember("pinyin", branch.pinyin);
+  json.PlainStringMember("element", analysis::ElementNames[static_cast<int>(branch.element)].english);
   json.EndObject();
   json.Key("hidden");
   json.BeginArray();
   for (int i = 0; i < pillar.hiddenCount; ++i) {
     json.BeginObject();
-    StringMember(json, "hanzi", StemSymbols[pillar.hidden[i].stem].hanzi);
+    json.PlainStringMember("hanzi", StemSymbols[pillar.hidden[i].stem].hanzi);
     TermMember(json, "tenGod", pillar.hidden[i].tenGod);
     json.EndObject();
   }
@@ -75,7 +64,7 @@ void ElementCounts(JsonWriter& json, std::string_view key, const std::array<int,
   json.Key(key);
   json.BeginObject();
   for (int element = 0; element < analysis::kElementCount; ++element)
-    IntegerMember(json, analysis::ElementNames[element].english, counts[element]);
+    json.IntegerMember(analysis::ElementNames[element].english, counts[element]);
   json.EndObject();
 }
 
@@ -102,8 +91,8 @@ void WriteAnalysisJson(JsonWriter& json, const analysis::ChartAnalysis& chartAna
     json.BeginObject();
     json.Key("age");
     json.Number(period.startAge);
-    IntegerMember(json, "startYear", period.startYear);
-    IntegerMember(json, "endYear", period.endYear);
+    json.IntegerMember("startYear", period.startYear);
+    json.IntegerMember("endYear", period.endYear);
     PairHanzi(json, period.stem, period.branch);
     json.EndObject();
   }
@@ -114,18 +103,18 @@ void WriteAnalysisJson(JsonWriter& json, const analysis::ChartAnalysis& chartAna
   for (int age = 0; age < analysis::kAnnualPillarCount; ++age) {
     const analysis::AnnualPillar annual = chartAnalysis.AnnualPillarAt(age);
     json.BeginObject();
-    IntegerMember(json, "year", annual.year);
-    IntegerMember(json, "age", annual.age);
+    json.IntegerMember("year", annual.year);
+    json.IntegerMember("age", annual.age);
     PairHanzi(json, annual.stem, annual.branch);
-    IntegerMember(json, "luckPeriod", annual.luckPeriod);
+    json.IntegerMember("luckPeriod", annual.luckPeriod);
     json.EndObject();
   }
   json.EndArray();
 
   json.Key("current");
   json.BeginObject();
-  IntegerMember(json, "luckPeriod", chartAnalysis.currentLuckPeriod);
-  IntegerMember(json, "year", chartAnalysis.currentPillarYear);
+  json.IntegerMember("luckPeriod", chartAnalysis.currentLuckPeriod);
+  json.IntegerMember("year", chartAnalysis.currentPillarYear);
   json.EndObject();
   json.EndObject();
 }

@@ -27,6 +27,12 @@ class JsonWriter {
   void Integer(long long value);
   void LineBreak();  // ends one line of JSON Lines
 
+  // A member: its key, then its value.
+  void StringMember(std::string_view name, std::string_view text) { Key(name); String(text); }
+  void PlainStringMember(std::string_view name, std::string_view text) { Key(name); PlainString(text); }
+  void NumberMember(std::string_view name, double value) { Key(name); Number(value); }
+  void IntegerMember(std::string_view name, long long value) { Key(name); Integer(value); }
+
  private:
   // Makes room for `count` more bytes and, before a value or key, the comma.
   char* Room(std::size_t count);
