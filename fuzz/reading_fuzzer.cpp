@@ -51,6 +51,10 @@ void CheckOpeningRules(const Reading& reading) {
     Require(ToAnsi(reading.text[i]).size() <= kReadingLineLimit, "a line keeps at most the line limit");
     Require(i < reading.lineCount || reading.text[i].empty(), "missing lines are empty");
   }
+  Require(reading.choices.size() <= kReadingChoiceLimit, "at most the choice limit of choices are read");
+  Require(reading.choices.empty() || reading.lineCount == kReadingLineCount, "choices follow all ten lines");
+  for (const auto& [key, value] : reading.choices)
+    Require(!key.empty() && key.find('=') == std::string::npos, "a choice's key is text before the first =");
   if (const auto minute = MinuteFromLine(reading[ReadingLine::minute])) Require(*minute >= 0 && *minute <= 59, "minute in 0..59");
   if (const auto zone = ZoneFromLine(reading[ReadingLine::zone])) {
     const ZoneCaptions captions = ZoneCaptionsFor(*zone);

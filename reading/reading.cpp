@@ -20,4 +20,19 @@ Reading ReadingOf(const BirthDetails& birth, std::optional<double> typedLongitud
   return reading;
 }
 
+std::optional<std::string_view> Reading::Choice(std::string_view key) const {
+  for (const auto& [name, value] : choices)
+    if (name == key) return value;
+  return std::nullopt;
+}
+
+void Reading::SetChoice(std::string_view key, std::string_view value) {
+  for (auto& [name, old] : choices)
+    if (name == key) {
+      old = value;
+      return;
+    }
+  choices.emplace_back(key, value);
+}
+
 }  // namespace tavrin

@@ -2,6 +2,7 @@
 
 #include <streambuf>
 #include <string_view>
+#include <utility>
 
 #include "shell/text_codec.h"
 
@@ -45,7 +46,9 @@ class BudgetedSource {
 
 std::string ComposeReading(const Reading& reading) {
   std::string out;
-  for (std::size_t line = 0; line < reading.lineCount; ++line) AppendLine(out, reading.text[line]);
+  const std::size_t lines = reading.choices.empty() ? reading.lineCount : kReadingLineCount;
+  for (std::size_t line = 0; line < lines; ++line) AppendLine(out, reading.text[line]);
+  for (const auto& [key, value] : reading.choices) AppendLine(out, key + "=" + value);
   return out;
 }
 
@@ -54,7 +57,7 @@ Reading ReadReading(std::istream& in) {
   if (!in || in.rdbuf() == nullptr) return reading;
   BudgetedSource source(*in.rdbuf());
   std::string line;
-  while (reading.lineCount < kReadingLineCount) {
+  for (std::size_t read = 0; read < kReadingLinesRead; ++read) {
     int byte = source.Next();
     if (byte == BudgetedSource::kEnd) break;
     line.clear();
@@ -63,7 +66,12 @@ Reading ReadReading(std::istream& in) {
       byte = source.Next();
     }
     if (byte == '\r') source.Skip('\n');
-    reading.text[reading.lineCount++] = FromAnsi(DecodeText(line));
+    std::string text = FromAnsi(DecodeText(line));
+    if (read < kReadingLineCount) {
+      reading.text[reading.lineCount++] = std::move(text);
+    } else if (const auto equals = text.find('='); equals != std::string::npos && equals > 0) {
+      reading.SetChoice(std::string_view(text).substr(0, equals), std::string_view(text).substr(equals + 1));
+    }
   }
   return reading;
 }

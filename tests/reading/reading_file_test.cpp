@@ -103,6 +103,31 @@ TEST(ReadingFile, RoundTripsThroughTheOpeningRules) {
   }
 }
 
+// Choices follow all ten lines, so a reader that knows only the ten lines
+// sees the file as before; the longitude line stays empty when none was typed.
+TEST(ReadingFile, KeepsChoicesAfterTheTenthLine) {
+  Reading reading = ReadingOf(Person("Ann"), std::nullopt);
+  reading.SetChoice("method", "classic");
+  reading.SetChoice("place", "Zoë's town, 上海");
+  reading.SetChoice("method", "precise");
+  const std::string bytes = ComposeReading(reading);
+  EXPECT_EQ(bytes, File({"Ann", "1984", "February", "10", "10", "30", "0", "8", "Male", "", "method=precise",
+                         "place=Zo\xEB's town, ??"}));
+
+  const Reading back = Read(bytes + File({"no equals sign", "=no key", "a=b=c"}));
+  EXPECT_EQ(back.lineCount, 10u);
+  EXPECT_EQ(LongitudeFromLine(back[ReadingLine::longitude]), std::nullopt);
+  EXPECT_EQ(back.Choice("method"), "precise");
+  EXPECT_EQ(back.Choice("place"), "Zoë's town, ??");
+  EXPECT_EQ(back.Choice("a"), "b=c");
+  EXPECT_EQ(back.Choice("missing"), std::nullopt);
+  EXPECT_EQ(back.choices.size(), 3u);
+
+  std::vector<std::string> many(kReadingLineCount, "x");
+  for (std::size_t i = 0; i < kReadingChoiceLimit + 5; ++i) many.push_back("k" + std::to_string(i) + "=v");
+  EXPECT_EQ(Read(File(many)).choices.size(), kReadingChoiceLimit);
+}
+
 TEST(ReadingFile, ReadsLinesLeniently) {
   std::vector<std::string> twelve;
   for (int i = 1; i <= 12; ++i) twelve.push_back(std::to_string(i));
@@ -152,8 +177,8 @@ TEST(ReadingFile, TakesABoundedNumberOfBytesFromAnEndlessStream) {
     std::optional<std::size_t> taken;
   } cases[] = {
       {"no break", "x", 1, kReadingByteBudget},
-      {"LF only", "\n", 10, 10},
-      {"CR LF only", "\r\n", 10, 20},
+      {"LF only", "\n", 10, kReadingLinesRead},
+      {"CR LF only", "\r\n", 10, 2 * kReadingLinesRead},
       {"long lines", std::string(70000, 'x') + "\n", 10, kReadingByteBudget},
       {"every code", allCodes, 10, std::nullopt},
   };
