@@ -1,5 +1,7 @@
 #include "chart/cast_chart.h"
 
+#include <utility>
+
 #include <QLocale>
 
 #include "chart/frmFengShuiFourPillar.h"
@@ -10,6 +12,7 @@ namespace modFengShuiFourPillar {
 tavrin::BirthDetails BirthDetails;
 std::optional<double> TypedLongitude;
 std::array<std::string, tavrin::kPillarCellCount> PillarCells;
+tavrin::Chart ShownChart;
 
 tavrin::CastError CastChart() {
   tavrin::Chart chart;
@@ -20,6 +23,7 @@ tavrin::CastError CastChart() {
 
   for (int slot = 0; slot < 20; ++slot) PillarCells[slot].assign(chart.pillarCells[slot]);
   window.ShowChart(chart);
+  ShownChart = std::move(chart);
   return error;
 }
 

@@ -20,8 +20,10 @@ extern std::optional<double> TypedLongitude;
 // The twenty pillar cells of the last chart, five per pillar (year, month,
 // day, hour: stem, branch, hidden stems 1 to 3); slot 20 stays empty.
 extern std::array<std::string, tavrin::kPillarCellCount> PillarCells;
+// The whole chart of the last analysis, which the chart details are read from.
+extern tavrin::Chart ShownChart;
 
-// Casts the chart of BirthDetails, fills PillarCells and writes the pillar
+// Casts the chart of BirthDetails, fills PillarCells and ShownChart and writes the pillar
 // cells, luck periods and interpretation texts into the chart window, which
 // it creates (not shown) if there is none. On an error the chart window
 // exists but nothing of the chart has been written.

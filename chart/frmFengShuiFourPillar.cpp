@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QDateTime>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include "chart/cast_chart.h"
 #include "chart/chart_window_texts.h"
 #include "chart/clipboard_guard.h"
+#include "chart/frmChartDetails.h"
 #include "chart/frmSave.h"
 #include "chart/reading_report.h"
 #include "engine/chart.h"
@@ -125,6 +127,7 @@ frmFengShuiFourPillar::frmFengShuiFourPillar(QWidget* parent) : tavrin::MainForm
   connect(new QShortcut(QKeySequence::PreviousChild, this), &QShortcut::activated, this, [this] { SelectNextTab(-1); });
   connect(cmdSave, &QPushButton::clicked, this, &frmFengShuiFourPillar::cmdSave_Click);
   connect(cmdBack, &QPushButton::clicked, this, &frmFengShuiFourPillar::cmdBack_Click);
+  connect(mnuDetails, &QAction::triggered, this, &frmFengShuiFourPillar::mnuDetails_Click);
   connect(mnuBack, &QAction::triggered, this, &frmFengShuiFourPillar::mnuBack_Click);
   connect(mnuExit, &QAction::triggered, this, &frmFengShuiFourPillar::mnuExit_Click);
 
@@ -139,6 +142,9 @@ void frmFengShuiFourPillar::BuildMenu() {
   menuBar()->setObjectName(QStringLiteral("menuBar"));
   mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
   mnuFile->setObjectName(QStringLiteral("mnuFile"));
+  mnuDetails = mnuFile->addAction(QStringLiteral("Chart &Details..."));
+  mnuDetails->setObjectName(QStringLiteral("mnuDetails"));
+  mnuDetails->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
   mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
   mnuBack->setObjectName(QStringLiteral("mnuBack"));
   mnuSep = mnuFile->addSeparator();
@@ -299,6 +305,19 @@ void frmFengShuiFourPillar::cmdSave_Click() {
 }
 
 void frmFengShuiFourPillar::cmdBack_Click() { mnuBack_Click(); }
+
+void frmFengShuiFourPillar::mnuDetails_Click() {
+  // Read on today's date in universal time, as the caster reads it.
+  const QDate today = QDateTime::currentDateTimeUtc().date();
+  frmChartDetails& details = tavrin::FormInstance<frmChartDetails>::Get();
+  if (!details.ShowChart(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::TypedLongitude,
+                         modFengShuiFourPillar::ShownChart,
+                         tavrin::analysis::TodayOn(today.year(), today.month(), today.day()))) {
+    details.close();  // no chart has been cast into this window
+    return;
+  }
+  details.exec();
+}
 
 void frmFengShuiFourPillar::mnuBack_Click() {
   tavrin::FormInstance<frmMain>::Get().show();

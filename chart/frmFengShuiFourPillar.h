@@ -45,6 +45,7 @@ class frmFengShuiFourPillar : public tavrin::MainForm {
   QPushButton* cmdSave;
   QPushButton* cmdBack;
   QMenu* mnuFile;
+  QAction* mnuDetails;
   QAction* mnuBack;
   QAction* mnuSep;
   QAction* mnuExit;
@@ -62,6 +63,7 @@ class frmFengShuiFourPillar : public tavrin::MainForm {
   void TS_Click();
   void cmdSave_Click();
   void cmdBack_Click();
+  void mnuDetails_Click();
   void mnuBack_Click();
   void mnuExit_Click();
 

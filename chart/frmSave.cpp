@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QGroupBox>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -98,7 +97,7 @@ void frmSave::cmdSave_Click() {
   const tavrin::Reading reading =
       tavrin::ReadingOf(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::TypedLongitude);
   if (const auto failure = tavrin::SaveReading(QFile::encodeName(path).toStdString(), reading)) {
-    ShowNotSaved(QStringLiteral("The reading was not saved."), QString::fromLocal8Bit(failure->c_str()));
+    tavrin::ShowNotSaved(*this, QStringLiteral("The reading was not saved."), QString::fromLocal8Bit(failure->c_str()));
   }
 }
 
@@ -107,29 +106,10 @@ void frmSave::cmdPrint_Click() {
   QTextCursor cursor = RTB->textCursor();
   cursor.clearSelection();
   RTB->setTextCursor(cursor);
-  const tavrin::PrintOutcome outcome = tavrin::PrintOnDefaultPrinter(*RTB->document());
-  const QString title = QString::fromLatin1(tavrin::kApplicationTitle);
-  switch (outcome.kind) {
-    case tavrin::PrintOutcome::Kind::Printed:
-      break;
-    case tavrin::PrintOutcome::Kind::NoPrinter:
-      QMessageBox::information(this, title, QStringLiteral("There is no printer to print to."));
-      break;
-    case tavrin::PrintOutcome::Kind::Failed:
-      QMessageBox::warning(this, title, QStringLiteral("The reading was not printed.\n\n") + outcome.reason);
-      break;
-  }
+  tavrin::PrintAndTell(*this, tavrin::DocumentPages(*RTB->document()), QStringLiteral("The reading was not printed."));
 }
 
 void frmSave::cmdSavePdf_Click() {
-  const QString path = tavrin::AskFileName(
-      *this, {tavrin::FileDialogMode::Save, QString::fromLatin1(tavrin::kApplicationTitle),
-              QStringLiteral("PDF Document (*.pdf)"), QStringLiteral("pdf")});
-  if (path.isEmpty()) return;
-  const QString failure = tavrin::SaveAsPdf(*RTB->document(), path);
-  if (!failure.isEmpty()) ShowNotSaved(QStringLiteral("The reading was not saved as a PDF file."), failure);
-}
-
-void frmSave::ShowNotSaved(const QString& what, const QString& reason) {
-  QMessageBox::warning(this, QString::fromLatin1(tavrin::kApplicationTitle), what + QStringLiteral("\n\n") + reason);
+  tavrin::SaveAsPdfAskingWhere(*this, tavrin::DocumentPages(*RTB->document()),
+                               QStringLiteral("The reading was not saved as a PDF file."));
 }

@@ -36,7 +36,6 @@ class frmSave : public QDialog {
 
  private:
   void BuildLinks();
-  void ShowNotSaved(const QString& what, const QString& reason);
 
   // Empties the clipboard on each event of RTB, while it holds our copy.
   tavrin::ClipboardGuard* RTBGuard;

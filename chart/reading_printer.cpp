@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QMessageBox>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -10,18 +11,19 @@
 
 #include "reading/atomic_file.h"
 #include "shell/app_text.h"
+#include "shell/file_dialog.h"
 
 namespace tavrin {
 
 namespace {
 
-QByteArray AsPdf(const QTextDocument& document) {
+QByteArray AsPdf(const PdfPages& pages) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QPdfWriter pdf(&buffer);
   pdf.setTitle(QString::fromLatin1(kApplicationTitle));
-  document.print(&pdf);  // ends the painting, which writes the whole PDF
+  pages(pdf);  // ends the painting, which writes the whole PDF
   return bytes;
 }
 
@@ -30,11 +32,15 @@ constexpr char kNoDefaultPrinter[] = "No default destination";
 
 }  // namespace
 
-PrintOutcome PrintOnDefaultPrinter(const QTextDocument& document) {
+PdfPages DocumentPages(const QTextDocument& document) {
+  return [&document](QPdfWriter& pdf) { document.print(&pdf); };
+}
+
+PrintOutcome PrintOnDefaultPrinter(const PdfPages& pages) {
   const QString lpProgram = QStandardPaths::findExecutable(QStringLiteral("lp"));
   if (lpProgram.isEmpty()) return {PrintOutcome::Kind::NoPrinter, {}};
 
-  const QByteArray pdf = AsPdf(document);
+  const QByteArray pdf = AsPdf(pages);
   const QDeadlineTimer deadline(kPrintWaitSeconds * 1000);
   QProcess lp;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -63,11 +69,39 @@ PrintOutcome PrintOnDefaultPrinter(const QTextDocument& document) {
                                           : QStringLiteral("lp crashed.")};
 }
 
-QString SaveAsPdf(const QTextDocument& document, const QString& path) {
-  const QByteArray pdf = AsPdf(document);
+QString SaveAsPdf(const PdfPages& pages, const QString& path) {
+  const QByteArray pdf = AsPdf(pages);
   const auto failure =
       WriteFileAtomically(QFile::encodeName(path).toStdString(), {pdf.constData(), static_cast<std::size_t>(pdf.size())});
   return failure ? QString::fromLocal8Bit(failure->c_str()) : QString();
+}
+
+void PrintAndTell(QWidget& owner, const PdfPages& pages, const QString& notPrinted) {
+  const PrintOutcome outcome = PrintOnDefaultPrinter(pages);
+  const QString title = QString::fromLatin1(kApplicationTitle);
+  switch (outcome.kind) {
+    case PrintOutcome::Kind::Printed:
+      break;
+    case PrintOutcome::Kind::NoPrinter:
+      QMessageBox::information(&owner, title, QStringLiteral("There is no printer to print to."));
+      break;
+    case PrintOutcome::Kind::Failed:
+      QMessageBox::warning(&owner, title, notPrinted + QStringLiteral("\n\n") + outcome.reason);
+      break;
+  }
+}
+
+void SaveAsPdfAskingWhere(QWidget& owner, const PdfPages& pages, const QString& notSaved) {
+  const QString path =
+      AskFileName(owner, {FileDialogMode::Save, QString::fromLatin1(kApplicationTitle),
+                          QStringLiteral("PDF Document (*.pdf)"), QStringLiteral("pdf")});
+  if (path.isEmpty()) return;
+  const QString failure = SaveAsPdf(pages, path);
+  if (!failure.isEmpty()) ShowNotSaved(owner, notSaved, failure);
+}
+
+void ShowNotSaved(QWidget& owner, const QString& what, const QString& reason) {
+  QMessageBox::warning(&owner, QString::fromLatin1(kApplicationTitle), what + QStringLiteral("\n\n") + reason);
 }
 
 }  // namespace tavrin

@@ -1,7 +1,9 @@
 // Renders the README's screenshots of the sample chart (10 February 1984,
 // 10:30, China Coast Time, 116 E, a man): the entry form, the time-zone
-// picker, the five pages of the chart window, the report window and the
-// About box, each a PNG file in the folder named on the command line.
+// picker, the five pages of the chart window, the report window, the chart
+// details and the About box, each a PNG file in the folder named on the
+// command line; and the chart details as the PDF that Save as PDF writes
+// (chart-details.pdf), which scripts/screenshots turns into a PNG.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -15,7 +17,9 @@
 #include <cstdio>
 #include <functional>
 
+#include "chart/frmChartDetails.h"
 #include "chart/frmFengShuiFourPillar.h"
+#include "chart/reading_printer.h"
 #include "entry/frmMain.h"
 #include "entry/frmTimeZone.h"
 #include "shell/form_instance.h"
@@ -107,6 +111,16 @@ int main(int argc, char** argv) {
 
   WhenModal([](QWidget& report) { SaveAndClose(report, "report"); });
   chart.cmdSave_Click();
+  WhenModal([](QWidget& window) {
+    auto& details = static_cast<frmChartDetails&>(window);
+    Save(details, "chart-details");
+    const QString pdf = output.filePath(QStringLiteral("chart-details.pdf"));
+    const QString failure = tavrin::SaveAsPdf(details.SheetPages(), pdf);
+    std::printf("%s %s %s\n", failure.isEmpty() ? "wrote" : "could not write", qPrintable(pdf), qPrintable(failure));
+    allSaved = allSaved && failure.isEmpty();
+    details.close();
+  });
+  chart.mnuDetails->trigger();
   WhenModal([](QWidget& about) { SaveAndClose(about, "about"); });
   chart.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
   return allSaved ? 0 : 1;

@@ -14,4 +14,10 @@ QFont AppFont(double pointSize, bool bold) {
   return font;
 }
 
+QFont HanziFont(double pointSize, bool bold) {
+  QFont font = AppFont(pointSize, bold);
+  font.setFamilies({font.family(), QString::fromLatin1(kHanziFamily)});
+  return font;
+}
+
 }  // namespace tavrin

@@ -45,7 +45,7 @@ TEST_F(ChartWindow, ControlsAreFoundByNameAndParagraphIndicesRunAgainstThePages)
   EXPECT_EQ(window.findChild<QLabel*>("lblHour(4)"), window.lblHour[4]);
   QStringList menu;
   for (const QAction* item : window.mnuFile->actions()) menu << item->objectName() + ":" + item->text();
-  EXPECT_EQ(menu, QStringList({"mnuBack:&Back", "mnuSep:", "mnuExit:E&xit"}));
+  EXPECT_EQ(menu, QStringList({"mnuDetails:Chart &Details...", "mnuBack:&Back", "mnuSep:", "mnuExit:E&xit"}));
 }
 
 TEST_F(ChartWindow, EachTabBringsItsPageToTheFront) {

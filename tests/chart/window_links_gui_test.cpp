@@ -1,5 +1,5 @@
 // The link labels of the entry form, the chart window and the report window,
-// and the menu bars of the two main windows.
+// the menu bars of the two main windows, and every window's access keys.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "build_settings.h"
+#include "chart/frmChartDetails.h"
 #include "entry/frmTimeZone.h"
 #include "shell/frmAbout.h"
 #include "shell/link_label.h"
@@ -157,7 +158,7 @@ std::vector<MainWindowCase> MainWindows() {
   return {
       {"entry form", []() -> QMainWindow& { return Shown(FormInstance<frmMain>::Get()); }, {"mnuExit:E&xit"}},
       {"chart window", []() -> QMainWindow& { return Shown(FormInstance<frmFengShuiFourPillar>::Get()); },
-       {"mnuBack:&Back", "mnuSep:-", "mnuExit:E&xit"}},
+       {"mnuDetails:Chart &Details...", "mnuBack:&Back", "mnuSep:-", "mnuExit:E&xit"}},
   };
 }
 
@@ -307,6 +308,8 @@ TEST_F(WindowLinks, EveryAccessKeyOnEveryWindowReachesItsControlAloneAndHiddenCo
        {"Alt+B cmdBack", "Alt+D menuBar", "Alt+F menuBar", "Alt+H menuBar", "Alt+S cmdSave"}},
       {"report window", []() -> QWidget& { return FormInstance<frmSave>::Get(); },
        {"Alt+D cmdSavePdf", "Alt+P cmdPrint", "Alt+S cmdSave"}},
+      {"chart details", [&dialog]() -> QWidget& { return *(dialog = std::make_unique<frmChartDetails>()); },
+       {"Alt+C cmdClose", "Alt+D cmdSavePdf", "Alt+P cmdPrint"}},
       {"picker", [&dialog]() -> QWidget& { return *(dialog = std::make_unique<frmTimeZone>()); }, {"Alt+Q cmdQuit"}},
       {"About box", [&dialog]() -> QWidget& { return *(dialog = std::make_unique<frmAbout>()); }, {}},
   };

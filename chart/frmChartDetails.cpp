@@ -1,0 +1,487 @@
+#include "chart/frmChartDetails.h"
+
+#include <algorithm>
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPushButton>
+
+#include "analysis/symbols.h"
+#include "birth/longitude.h"
+#include "engine/birth_details.h"
+#include "engine/chart.h"
+#include "shell/app_font.h"
+#include "shell/app_text.h"
+#include "shell/main_form.h"
+
+using tavrin::analysis::BranchSymbols;
+using tavrin::analysis::ElementNames;
+using tavrin::analysis::StemSymbols;
+
+namespace {
+
+QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+QString IndexedName(const char* name, int index) {
+  return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+// Wood, fire, earth, metal, water.
+const std::array<QColor, tavrin::analysis::kElementCount> kElementColours = {
+    QColor(0, 128, 0), QColor(200, 0, 0), QColor(140, 85, 30), QColor(150, 120, 0), QColor(0, 70, 190)};
+const QColor kCurrentMark(200, 0, 0);
+const QColor kChosenBack(220, 232, 250);
+const QColor kChosenFrame(0, 0, 128);
+const QColor kCaptionText(0, 0, 64);
+
+QColor StemColour(int stem) { return kElementColours[static_cast<int>(StemSymbols[stem].element)]; }
+QColor BranchColour(int branch) { return kElementColours[static_cast<int>(BranchSymbols[branch].element)]; }
+
+// Sizes in points: the pillars' characters, the pairs' characters, the terms'
+// characters, and the text beside them.
+constexpr double kPillarHanziSize = 26;
+constexpr double kPairHanziSize = 15;
+constexpr double kTermHanziSize = 12;
+constexpr double kSmallSize = 7.5;
+constexpr double kTextSize = 8.25;
+
+// Pillars are drawn as charts traditionally are: hour, day, month, year
+// from the left, so that time runs from right to left.
+constexpr std::array<int, 4> kColumnOfBlock = {4, 3, 2, 1};
+constexpr std::array<std::pair<const char*, const char*>, 4> kPillarNames = {
+    {{"年柱", "Year"}, {"月柱", "Month"}, {"日柱", "Day"}, {"时柱", "Hour"}}};
+constexpr std::array<std::pair<const char*, const char*>, 6> kRowNames = {{{"十神", "Ten god"},
+                                                                           {"天干", "Stem"},
+                                                                           {"地支", "Branch"},
+                                                                           {"藏干", "Hidden stems"},
+                                                                           {"纳音", "Na yin"},
+                                                                           {"十二长生", "Life stage"}}};
+constexpr int kPillarColumnWidth = 168;
+constexpr int kHeaderPairsPerLine = 3;
+constexpr int kHeaderValueWidth = 190;
+constexpr int kSheetMargin = 14;
+
+QString Span(const QString& text, double pointSize, const QColor& colour = {}) {
+  QString style = QStringLiteral("font-size:%1pt;").arg(pointSize);
+  if (colour.isValid()) style += QStringLiteral("color:%1;").arg(colour.name());
+  return QStringLiteral("<span style=\"%1\">%2</span>").arg(style, text.toHtmlEscaped());
+}
+
+// A term's characters above its English name.
+QString TermHtml(const tavrin::analysis::Term& term) {
+  return Span(Text(term.hanzi), kTermHanziSize) + QStringLiteral("<br>") + Text(term.english).toHtmlEscaped();
+}
+
+QLabel* MakeLabel(QWidget& parent, const QString& name, const QFont& font,
+                  Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop) {
+  auto* label = new QLabel(&parent);
+  label->setObjectName(name);
+  label->setFont(font);
+  label->setAlignment(alignment);
+  return label;
+}
+
+QLabel* MakeCaption(QWidget& parent, const QString& name, const QString& hanzi, const QString& english) {
+  QLabel* label = MakeLabel(parent, name, tavrin::HanziFont(kTextSize, true), Qt::AlignLeft | Qt::AlignVCenter);
+  label->setText(hanzi + QLatin1Char(' ') + english);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, kCaptionText);
+  label->setPalette(palette);
+  return label;
+}
+
+QPushButton* MakeButton(QWidget& parent, const char* name, const char* caption) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), &parent);
+  button->setObjectName(QLatin1String(name));
+  button->setAutoDefault(false);
+  return button;
+}
+
+// "Age 8.46": the start age as the engine gives it, at most two decimals.
+QString AgeText(double age) { return QStringLiteral("Age %1").arg(QLocale().toString(age, 'g', 4)); }
+
+QString YearsText(int first, int last) { return QStringLiteral("%1–%2").arg(first).arg(last); }
+
+}  // namespace
+
+namespace tavrin {
+
+std::vector<HeaderRow> DetailsHeaderRows(const BirthDetails& birth, std::optional<double> typedLongitude) {
+  const QString zone = Text(birth.ZoneOffset);
+  std::vector<HeaderRow> rows = {
+      {QStringLiteral("Name"), Text(birth.Name)},
+      {QStringLiteral("Born"), QStringLiteral("%1 %2 %3").arg(birth.BirthDay).arg(Text(birth.MonthName)).arg(birth.BirthYear)},
+      {QStringLiteral("Time"), QStringLiteral("%1:%2:%3")
+                                   .arg(birth.BirthHour, 2, 10, QLatin1Char('0'))
+                                   .arg(birth.BirthMinute, 2, 10, QLatin1Char('0'))
+                                   .arg(birth.BirthSecond, 2, 10, QLatin1Char('0'))},
+      {QStringLiteral("Zone"), QStringLiteral("UTC") + (zone.startsWith(QLatin1Char('-')) ? zone : QLatin1Char('+') + zone)},
+      {QStringLiteral("Gender"), Text(birth.GenderText)},
+  };
+  if (typedLongitude) rows.push_back({QStringLiteral("Longitude"), Text(LongitudeFieldText(*typedLongitude))});
+  return rows;
+}
+
+PairColumn::PairColumn(QWidget* parent) : QAbstractButton(parent) { setFont(HanziFont(kSmallSize)); }
+
+void PairColumn::SetContent(const Content& content) {
+  content_ = content;
+  // What a screen reader says; no '&', so no access key.
+  setText(QStringList{content.above, content.below,
+                      Text(StemSymbols[content.stem].hanzi) + Text(BranchSymbols[content.branch].hanzi),
+                      content.current ? QStringLiteral("now") : QString()}
+              .join(QLatin1Char(' '))
+              .trimmed());
+  update();
+}
+
+QSize PairColumn::sizeHint() const {
+  const int small = QFontMetrics(HanziFont(kSmallSize)).height();
+  const int large = QFontMetrics(HanziFont(kPairHanziSize)).height();
+  return {QFontMetrics(font()).horizontalAdvance(QStringLiteral("Age 88.88 ")) + 12, 4 * small + 2 * large + 14};
+}
+
+void PairColumn::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QRectF box = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+  painter.fillRect(box, isChecked() ? kChosenBack : palette().color(QPalette::Base));
+  painter.setPen(QPen(content_.current ? kCurrentMark : (isChecked() ? kChosenFrame : QColor(190, 190, 190)),
+                      content_.current || isChecked() ? 2 : 1));
+  painter.drawRect(box);
+
+  const QFont small = HanziFont(kSmallSize);
+  const QFont large = HanziFont(kPairHanziSize);
+  const int smallHeight = QFontMetrics(small).height();
+  const int largeHeight = QFontMetrics(large).height();
+  QRect line(0, 6, width(), smallHeight);
+  const auto draw = [&painter, &line](const QFont& font, const QColor& colour, const QString& text, int height) {
+    line.setHeight(height);
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, text);
+    line.translate(0, height);
+  };
+  const QColor text = palette().color(QPalette::Text);
+  draw(small, text, content_.above, smallHeight);
+  draw(small, text, content_.below, smallHeight);
+  draw(large, StemColour(content_.stem), Text(StemSymbols[content_.stem].hanzi), largeHeight);
+  draw(large, BranchColour(content_.branch), Text(BranchSymbols[content_.branch].hanzi), largeHeight);
+  draw(small, text, Text(StemSymbols[content_.stem].pinyin) + QLatin1Char(' ') + Text(BranchSymbols[content_.branch].pinyin),
+       smallHeight);
+  if (content_.current) draw(HanziFont(kSmallSize, true), kCurrentMark, QStringLiteral("now"), smallHeight);
+  // The keyboard's place is for the screen, not for the sheet's PDF.
+  if (hasFocus() && painter.paintEngine()->type() != QPaintEngine::Pdf) {
+    painter.setPen(QPen(kChosenFrame, 1, Qt::DotLine));
+    painter.drawRect(box.adjusted(3, 3, -3, -3));
+  }
+}
+
+ElementBars::ElementBars(QWidget* parent) : QWidget(parent) { setFont(HanziFont(kSmallSize)); }
+
+void ElementBars::SetCounts(const analysis::ElementCounts& counts) {
+  counts_ = counts;
+  QStringList said;
+  for (int e = 0; e < analysis::kElementCount; ++e)
+    said << QStringLiteral("%1 %2 %3").arg(Text(ElementNames[e].english)).arg(counts.eightCharacters[e]).arg(counts.withHiddenStems[e]);
+  setAccessibleDescription(said.join(QStringLiteral(", ")));
+  update();
+}
+
+namespace {
+constexpr int kBarHeight = 9;
+constexpr int kBarGap = 2;
+constexpr int kElementRowHeight = 2 * kBarHeight + kBarGap + 9;
+constexpr int kLegendHeight = 18;
+}  // namespace
+
+QSize ElementBars::sizeHint() const { return {250, kLegendHeight + analysis::kElementCount * kElementRowHeight + 4}; }
+
+void ElementBars::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QFontMetrics metrics(font());
+  const QColor text = palette().color(QPalette::WindowText);
+  const int nameWidth = metrics.horizontalAdvance(QStringLiteral("木 Water ")) + 4;
+  const int numberWidth = metrics.horizontalAdvance(QStringLiteral(" 88"));
+  const int barSpace = width() - nameWidth - numberWidth - 2;
+  const int most = std::max(1, *std::max_element(counts_.withHiddenStems.begin(), counts_.withHiddenStems.end()));
+
+  // The legend: a solid bar for the eight characters, a pale one with the hidden stems.
+  const auto legend = [&](int left, const QColor& colour, const QString& caption) {
+    painter.fillRect(QRect(left, 5, 14, kBarHeight), colour);
+    painter.setPen(text);
+    painter.drawText(QRect(left + 18, 0, width(), kLegendHeight - 2), Qt::AlignLeft | Qt::AlignVCenter, caption);
+    return left + 18 + metrics.horizontalAdvance(caption) + 12;
+  };
+  const int next = legend(0, QColor(96, 96, 96), QStringLiteral("eight characters"));
+  legend(next, QColor(200, 200, 200), QStringLiteral("with hidden stems"));
+
+  for (int e = 0; e < analysis::kElementCount; ++e) {
+    const int top = kLegendHeight + e * kElementRowHeight;
+    const QColor colour = kElementColours[e];
+    painter.setPen(colour);
+    painter.drawText(QRect(0, top, nameWidth, 2 * kBarHeight + kBarGap), Qt::AlignLeft | Qt::AlignVCenter,
+                     Text(ElementNames[e].hanzi) + QLatin1Char(' ') + Text(ElementNames[e].english));
+    const std::array<std::pair<int, QColor>, 2> bars = {
+        {{counts_.eightCharacters[e], colour}, {counts_.withHiddenStems[e], colour.lighter(170)}}};
+    for (int b = 0; b < 2; ++b) {
+      const int barTop = top + b * (kBarHeight + kBarGap);
+      const int length = barSpace * bars[b].first / most;
+      painter.fillRect(QRect(nameWidth, barTop, length, kBarHeight), bars[b].second);
+      painter.setPen(text);
+      painter.drawText(QRect(nameWidth + length + 3, barTop - 3, numberWidth, kBarHeight + 6),
+                       Qt::AlignLeft | Qt::AlignVCenter, QString::number(bars[b].first));
+    }
+  }
+}
+
+}  // namespace tavrin
+
+frmChartDetails::frmChartDetails(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frmChartDetails"));
+  setWindowTitle(QStringLiteral("Chart Details - ") + QString::fromLatin1(tavrin::kWindowCaption));
+  setFont(tavrin::HanziFont(kTextSize));
+
+  fraSheet = new QWidget(this);
+  fraSheet->setObjectName(QStringLiteral("fraSheet"));
+  fraSheet->setAutoFillBackground(true);
+  QPalette sheetPalette = fraSheet->palette();
+  sheetPalette.setColor(QPalette::Window, Qt::white);
+  fraSheet->setPalette(sheetPalette);
+  auto* sheet = new QVBoxLayout(fraSheet);
+  sheet->setContentsMargins(kSheetMargin, kSheetMargin, kSheetMargin, kSheetMargin);
+  sheet->setSpacing(6);
+
+  lblTitle = MakeLabel(*fraSheet, QStringLiteral("lblTitle"), tavrin::HanziFont(12, true), Qt::AlignLeft);
+  lblTitle->setText(QStringLiteral("八字 Chart Details"));
+  sheet->addWidget(lblTitle);
+
+  fraHeader = new QWidget(fraSheet);
+  fraHeader->setObjectName(QStringLiteral("fraHeader"));
+  headerGrid_ = new QGridLayout(fraHeader);
+  headerGrid_->setContentsMargins(0, 0, 0, 0);
+  headerGrid_->setHorizontalSpacing(10);
+  headerGrid_->setVerticalSpacing(2);
+  sheet->addWidget(fraHeader);
+
+  auto* middle = new QHBoxLayout;
+  auto* pillars = new QGridLayout;
+  pillars->setHorizontalSpacing(6);
+  pillars->setVerticalSpacing(4);
+  BuildPillars(*pillars);
+  middle->addLayout(pillars);
+  middle->addSpacing(10);
+  auto* elements = new QVBoxLayout;
+  lblElements = MakeCaption(*fraSheet, QStringLiteral("lblElements"), QStringLiteral("五行"), QStringLiteral("Elements"));
+  picElements = new tavrin::ElementBars(fraSheet);
+  picElements->setObjectName(QStringLiteral("picElements"));
+  elements->addWidget(lblElements);
+  elements->addWidget(picElements);
+  elements->addStretch();
+  middle->addLayout(elements);
+  sheet->addLayout(middle);
+
+  lblLuckPeriods = MakeCaption(*fraSheet, QStringLiteral("lblLuckPeriods"), QStringLiteral("大运"),
+                               QStringLiteral("Luck periods (choose one for its years)"));
+  sheet->addWidget(lblLuckPeriods);
+  auto* luck = new QHBoxLayout;
+  luckGroup_ = new QButtonGroup(this);
+  luckGroup_->setExclusive(true);
+  for (int period = 8; period >= 1; --period) {
+    auto* column = new tavrin::PairColumn(fraSheet);
+    column->setObjectName(IndexedName("cmdLuckPeriod", period - 1));
+    column->setCheckable(true);
+    column->setFocusPolicy(Qt::StrongFocus);
+    luckGroup_->addButton(column, period);
+    cmdLuckPeriod[period - 1] = column;
+    luck->addWidget(column);
+    connect(column, &QAbstractButton::toggled, this, [this, period](bool on) {
+      if (on) cmdLuckPeriod_Click(period);
+    });
+  }
+  sheet->addLayout(luck);
+
+  lblAnnualPillars = MakeCaption(*fraSheet, QStringLiteral("lblAnnualPillars"), QStringLiteral("流年"), QString());
+  sheet->addWidget(lblAnnualPillars);
+  auto* annual = new QHBoxLayout;
+  for (int i = 9; i >= 0; --i) {
+    auto* cell = new tavrin::PairColumn(fraSheet);
+    cell->setObjectName(IndexedName("picAnnualPillar", i));
+    cell->setFocusPolicy(Qt::NoFocus);
+    picAnnualPillar[i] = cell;
+    annual->addWidget(cell);
+  }
+  sheet->addLayout(annual);
+
+  auto* window = new QVBoxLayout(this);
+  window->setContentsMargins(0, 0, 0, 8);
+  window->setSizeConstraint(QLayout::SetFixedSize);
+  window->addWidget(fraSheet);
+  BuildButtons();
+}
+
+void frmChartDetails::BuildPillars(QGridLayout& grid) {
+  for (int row = 0; row < 6; ++row) {
+    lblRowCaption[row] = MakeCaption(*fraSheet, IndexedName("lblRowCaption", row), Text(kRowNames[row].first),
+                                     Text(kRowNames[row].second));
+    lblRowCaption[row]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    grid.addWidget(lblRowCaption[row], row + 1, 0);
+  }
+  const QFont text = tavrin::HanziFont(kTextSize);
+  for (int block = 0; block < 4; ++block) {
+    const int column = kColumnOfBlock[block];
+    lblPillarHeading[block] = MakeLabel(*fraSheet, IndexedName("lblPillarHeading", block), tavrin::HanziFont(10, true));
+    lblPillarHeading[block]->setText(Text(kPillarNames[block].first) + QLatin1Char(' ') + Text(kPillarNames[block].second));
+    lblTenGod[block] = MakeLabel(*fraSheet, IndexedName("lblTenGod", block), text);
+    lblStem[block] = MakeLabel(*fraSheet, IndexedName("lblStem", block), text);
+    lblBranch[block] = MakeLabel(*fraSheet, IndexedName("lblBranch", block), text);
+    lblHidden[block] = MakeLabel(*fraSheet, IndexedName("lblHidden", block), text, Qt::AlignLeft | Qt::AlignTop);
+    lblNaYin[block] = MakeLabel(*fraSheet, IndexedName("lblNaYin", block), text);
+    lblLifeStage[block] = MakeLabel(*fraSheet, IndexedName("lblLifeStage", block), text);
+    const std::array<QLabel*, 7> cells = {lblPillarHeading[block], lblTenGod[block], lblStem[block], lblBranch[block],
+                                          lblHidden[block],        lblNaYin[block],  lblLifeStage[block]};
+    for (int row = 0; row < 7; ++row) {
+      cells[row]->setWordWrap(true);
+      cells[row]->setFixedWidth(kPillarColumnWidth);
+      cells[row]->setTextFormat(row == 0 ? Qt::PlainText : Qt::RichText);
+      grid.addWidget(cells[row], row, column);
+    }
+  }
+}
+
+void frmChartDetails::BuildButtons() {
+  auto* buttons = new QHBoxLayout;
+  buttons->setContentsMargins(kSheetMargin, 0, kSheetMargin, 0);
+  buttons->addStretch();
+  cmdSavePdf = MakeButton(*this, "cmdSavePdf", "Save as P&DF");
+  cmdPrint = MakeButton(*this, "cmdPrint", "&Print");
+  cmdClose = MakeButton(*this, "cmdClose", "&Close");
+  for (QPushButton* button : {cmdSavePdf, cmdPrint, cmdClose}) buttons->addWidget(button);
+  static_cast<QBoxLayout*>(layout())->addLayout(buttons);
+  connect(cmdSavePdf, &QPushButton::clicked, this, &frmChartDetails::cmdSavePdf_Click);
+  connect(cmdPrint, &QPushButton::clicked, this, &frmChartDetails::cmdPrint_Click);
+  connect(cmdClose, &QPushButton::clicked, this, &frmChartDetails::cmdClose_Click);
+}
+
+bool frmChartDetails::ShowChart(const tavrin::BirthDetails& birth, std::optional<double> typedLongitude,
+                                const tavrin::Chart& chart, const tavrin::analysis::Today& today) {
+  tavrin::analysis::ChartAnalysis read;
+  if (!tavrin::analysis::AnalyzeChart(birth, chart, today, read)) return false;
+  analysis_ = read;
+  ShowHeader(tavrin::DetailsHeaderRows(birth, typedLongitude));
+  for (int block = 0; block < 4; ++block) ShowPillar(block);
+  picElements->SetCounts(analysis_.elements);
+  for (int period = 1; period <= 8; ++period) {
+    const tavrin::analysis::LuckYears& years = analysis_.luckYears[period - 1];
+    cmdLuckPeriod[period - 1]->SetContent({AgeText(years.startAge), YearsText(years.startYear, years.endYear),
+                                           years.stem, years.branch, analysis_.currentLuckPeriod == period});
+  }
+  // Today's period, or the nearest one when today is before the first or after the last.
+  int chosen = analysis_.currentLuckPeriod;
+  if (chosen == 0) chosen = today.year < analysis_.luckYears[0].startYear ? 1 : 8;
+  QAbstractButton* column = cmdLuckPeriod[chosen - 1];
+  if (column->isChecked()) {
+    cmdLuckPeriod_Click(chosen);
+  } else {
+    column->setChecked(true);
+  }
+  column->setFocus();
+  return true;
+}
+
+void frmChartDetails::ShowHeader(const std::vector<tavrin::HeaderRow>& rows) {
+  while (QLayoutItem* item = headerGrid_->takeAt(0)) {
+    delete item->widget();
+    delete item;
+  }
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const int line = static_cast<int>(i) / kHeaderPairsPerLine;
+    const int pair = static_cast<int>(i) % kHeaderPairsPerLine;
+    QLabel* caption = MakeLabel(*fraHeader, IndexedName("lblHeaderCaption", static_cast<int>(i)),
+                                tavrin::HanziFont(kTextSize, true), Qt::AlignLeft | Qt::AlignVCenter);
+    caption->setText(rows[i].caption);
+    QLabel* value = MakeLabel(*fraHeader, IndexedName("lblHeaderValue", static_cast<int>(i)),
+                              tavrin::HanziFont(kTextSize), Qt::AlignLeft | Qt::AlignVCenter);
+    value->setTextFormat(Qt::PlainText);
+    // A long name is cut short rather than widening the sheet past its page.
+    value->setFixedWidth(kHeaderValueWidth);
+    value->setText(value->fontMetrics().elidedText(rows[i].value, Qt::ElideRight, kHeaderValueWidth));
+    value->setToolTip(rows[i].value);
+    headerGrid_->addWidget(caption, line, 2 * pair);
+    headerGrid_->addWidget(value, line, 2 * pair + 1);
+  }
+  // The pairs keep to the left; what width is left over stays at the right.
+  headerGrid_->setColumnStretch(2 * kHeaderPairsPerLine, 1);
+}
+
+void frmChartDetails::ShowPillar(int block) {
+  const tavrin::analysis::PillarAnalysis& pillar = analysis_.pillars[block];
+  const auto& stem = StemSymbols[pillar.stem.stem];
+  const auto& branch = BranchSymbols[pillar.branch];
+  lblTenGod[block]->setText(TermHtml(pillar.stem.tenGod));
+  lblStem[block]->setText(Span(Text(stem.hanzi), kPillarHanziSize, StemColour(pillar.stem.stem)) + QStringLiteral("<br>") +
+                          (Text(stem.pinyin) + QStringLiteral(" · ") + Text(stem.label)).toHtmlEscaped());
+  lblBranch[block]->setText(Span(Text(branch.hanzi), kPillarHanziSize, BranchColour(pillar.branch)) +
+                            QStringLiteral("<br>") +
+                            (Text(branch.pinyin) + QStringLiteral(" · ") + Text(branch.label)).toHtmlEscaped());
+  QStringList hidden;
+  for (int i = 0; i < pillar.hiddenCount; ++i) {
+    const tavrin::analysis::StemReading& reading = pillar.hidden[i];
+    hidden << Span(Text(StemSymbols[reading.stem].hanzi), kTermHanziSize, StemColour(reading.stem)) +
+                  QLatin1Char(' ') +
+                  (Text(reading.tenGod.hanzi) + QLatin1Char(' ') + Text(reading.tenGod.english)).toHtmlEscaped();
+  }
+  lblHidden[block]->setText(hidden.join(QStringLiteral("<br>")));
+  lblNaYin[block]->setText(TermHtml(pillar.naYin));
+  lblLifeStage[block]->setText(TermHtml(pillar.lifeStage));
+}
+
+void frmChartDetails::cmdLuckPeriod_Click(int period) {
+  const tavrin::analysis::LuckYears& years = analysis_.luckYears[period - 1];
+  lblAnnualPillars->setText(QStringLiteral("流年 Annual pillars of luck period %1, %2")
+                                .arg(period)
+                                .arg(YearsText(years.startYear, years.endYear)));
+  const int firstAge = years.startYear - analysis_.birthYear;
+  for (int i = 0; i < 10; ++i) {
+    const int age = firstAge + i;
+    tavrin::PairColumn& cell = *picAnnualPillar[i];
+    cell.setVisible(age >= 0 && age <= tavrin::analysis::kLastAnnualAge);
+    if (!cell.isVisibleTo(this)) continue;
+    const tavrin::analysis::AnnualPillar annual = analysis_.AnnualPillarAt(age);
+    cell.SetContent({QString::number(annual.year), QStringLiteral("Age %1").arg(annual.age), annual.stem,
+                     annual.branch, analysis_.currentAnnualPillar == age});
+  }
+}
+
+tavrin::PdfPages frmChartDetails::SheetPages() const {
+  return [this](QPdfWriter& pdf) {
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageOrientation(QPageLayout::Landscape);
+    pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    QPainter painter(&pdf);
+    fraSheet->ensurePolished();
+    layout()->activate();
+    const double scale = std::min(pdf.width() / static_cast<double>(fraSheet->width()),
+                                  pdf.height() / static_cast<double>(fraSheet->height()));
+    painter.scale(scale, scale);
+    fraSheet->render(&painter);
+  };
+}
+
+void frmChartDetails::cmdSavePdf_Click() {
+  tavrin::SaveAsPdfAskingWhere(*this, SheetPages(), QStringLiteral("The chart details were not saved as a PDF file."));
+}
+
+void frmChartDetails::cmdPrint_Click() {
+  tavrin::PrintAndTell(*this, SheetPages(), QStringLiteral("The chart details were not printed."));
+}
+
+void frmChartDetails::cmdClose_Click() { close(); }

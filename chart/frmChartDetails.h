@@ -1,0 +1,128 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include <QAbstractButton>
+#include <QDialog>
+
+#include "analysis/chart_analysis.h"
+#include "chart/reading_printer.h"
+
+class QButtonGroup;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+
+namespace tavrin {
+
+struct BirthDetails;
+struct Chart;
+
+// One line of the sheet's heading: a caption and its value.
+struct HeaderRow {
+  QString caption;
+  QString value;
+};
+
+// The lines that head the chart details, in order: who and when the chart is
+// of. The heading lays out whatever rows this gives.
+std::vector<HeaderRow> DetailsHeaderRows(const BirthDetails& birth, std::optional<double> typedLongitude);
+
+// A stem over a branch as one column: two small lines, the two characters
+// large, their pinyin. Checkable in a group, where the arrow keys move the
+// choice; `current` marks the one today falls in.
+class PairColumn : public QAbstractButton {
+  Q_OBJECT
+ public:
+  struct Content {
+    QString above;
+    QString below;
+    int stem = 0;
+    int branch = 0;
+    bool current = false;
+  };
+  explicit PairColumn(QWidget* parent = nullptr);
+  void SetContent(const Content& content);
+  const Content& content() const { return content_; }
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  Content content_;
+};
+
+// The five element counts as pairs of bars: over the eight characters, and
+// with the hidden stems added.
+class ElementBars : public QWidget {
+  Q_OBJECT
+ public:
+  explicit ElementBars(QWidget* parent = nullptr);
+  void SetCounts(const analysis::ElementCounts& counts);
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  analysis::ElementCounts counts_;
+};
+
+}  // namespace tavrin
+
+// The chart details: the chart on screen as a practitioner reads it, with its
+// characters, ten gods, na yin, life stages, element counts, luck periods
+// and the annual pillars of one luck period; saved as a PDF or printed on
+// one A4 page.
+class frmChartDetails : public QDialog {
+  Q_OBJECT
+ public:
+  explicit frmChartDetails(QWidget* parent = nullptr);
+
+  // The sheet that Save as PDF and Print draw: everything but the buttons.
+  QWidget* fraSheet;
+  QLabel* lblTitle;
+  QWidget* fraHeader;
+  // Captions of the pillar rows: ten god, stem, branch, hidden stems, na yin, life stage.
+  std::array<QLabel*, 6> lblRowCaption;
+  // Indexed year, month, day, hour, as everywhere; drawn hour first, on the left.
+  std::array<QLabel*, 4> lblPillarHeading, lblTenGod, lblStem, lblBranch, lblHidden, lblNaYin, lblLifeStage;
+  QLabel* lblElements;
+  tavrin::ElementBars* picElements;
+  QLabel* lblLuckPeriods;
+  // The first period first; drawn from the right, as the pillars run.
+  std::array<tavrin::PairColumn*, 8> cmdLuckPeriod;
+  QLabel* lblAnnualPillars;
+  // The years of the chosen luck period, the first first, drawn from the right.
+  std::array<tavrin::PairColumn*, 10> picAnnualPillar;
+  QPushButton* cmdSavePdf;
+  QPushButton* cmdPrint;
+  QPushButton* cmdClose;
+
+  // Shows the chart as read on `today`, with the luck period today falls in
+  // chosen (or the nearest one). A chart that cannot be read leaves the
+  // window as it was and returns false.
+  bool ShowChart(const tavrin::BirthDetails& birth, std::optional<double> typedLongitude, const tavrin::Chart& chart,
+                 const tavrin::analysis::Today& today);
+
+  // The sheet laid out on one A4 page, landscape.
+  tavrin::PdfPages SheetPages() const;
+
+  void cmdLuckPeriod_Click(int period);
+  void cmdSavePdf_Click();
+  void cmdPrint_Click();
+  void cmdClose_Click();
+
+ private:
+  void BuildPillars(QGridLayout& grid);
+  void BuildButtons();
+  void ShowHeader(const std::vector<tavrin::HeaderRow>& rows);
+  void ShowPillar(int block);
+
+  QButtonGroup* luckGroup_;
+  QGridLayout* headerGrid_;
+  tavrin::analysis::ChartAnalysis analysis_;
+};

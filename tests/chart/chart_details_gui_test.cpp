@@ -1,0 +1,182 @@
+#include "chart/frmChartDetails.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QRawFont>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocumentFragment>
+
+#include "analysis/symbols.h"
+#include "shell/app_font.h"
+#include "tests/chart/pdf_tools.h"
+#include "tests/chart/report_fixture.h"
+
+namespace tavrin {
+namespace {
+
+using testing::SampleBirth;
+using testing::WhenModal;
+
+// The sample chart: hour 己巳, day 甲戌, month 丙寅, year 甲子; luck periods
+// from age 8.17, the first 1992-2001, the fourth 2022-2031, the eighth 2062-2071.
+class ChartDetails : public testing::ChartWindowTest {
+ protected:
+  void SetUp() override {
+    testing::ChartWindowTest::SetUp();
+    DeleteDetails();
+  }
+  void TearDown() override {
+    DeleteDetails();
+    testing::ChartWindowTest::TearDown();
+  }
+  static void DeleteDetails() {
+    testing::DeleteClosedWindows();
+    delete FormInstance<frmChartDetails>::Existing();
+  }
+
+  // The details of the sample chart as read on `today`, shown and active.
+  static frmChartDetails& ShowSample(int year, int month, int day) {
+    Cast(SampleBirth());
+    auto& details = FormInstance<frmChartDetails>::Get();
+    EXPECT_TRUE(details.ShowChart(modFengShuiFourPillar::BirthDetails, std::nullopt, modFengShuiFourPillar::ShownChart,
+                                  analysis::TodayOn(year, month, day)));
+    details.show();
+    details.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&details));
+    return details;
+  }
+};
+
+QString PlainText(const QLabel& label) { return QTextDocumentFragment::fromHtml(label.text()).toPlainText(); }
+
+TEST_F(ChartDetails, OpensModallyOverTheChartFromTheMenuAndCtrlDAndEscapeClosesIt) {
+  const std::pair<const char*, std::function<void(frmFengShuiFourPillar&)>> ways[] = {
+      {"File, Chart Details", [](frmFengShuiFourPillar& w) { w.mnuDetails->trigger(); }},
+      {"Ctrl+D", [](frmFengShuiFourPillar& w) { QTest::keyClick(&w, Qt::Key_D, Qt::ControlModifier); }},
+  };
+  for (const auto& [way, open] : ways) {
+    SCOPED_TRACE(way);
+    auto& chart = Cast(SampleBirth());
+    chart.show();
+    chart.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&chart));
+    QString name, pillars;
+    bool modal = false;
+    WhenModal<frmChartDetails> onDetails([&](frmChartDetails& details) {
+      modal = details.isModal();
+      name = details.findChild<QLabel*>(QStringLiteral("lblHeaderValue(0)"))->text();
+      for (int block = 0; block < 4; ++block)
+        pillars += PlainText(*details.lblStem[block]).left(1) + PlainText(*details.lblBranch[block]).left(1);
+      QTest::keyClick(&details, Qt::Key_Escape);
+    });
+    open(chart);
+    EXPECT_EQ(onDetails.seen(), 1);
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(name, "Test");
+    EXPECT_EQ(pillars, "甲子丙寅甲戌己巳");  // year, month, day, hour
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    DeleteMainWindows();
+  }
+}
+
+// The luck period today falls in is chosen, else the nearest one; the annual
+// pillars follow the choice, and today's year by Spring Beginning is marked.
+TEST_F(ChartDetails, TodaysLuckPeriodIsChosenAndTheArrowKeysMoveTheChoiceWithItsYears) {
+  struct Case {
+    int year, month, day;
+    int chosen;         // luck period, 1 to 8
+    int currentPeriod;  // marked luck period, 0 for none
+    int firstYear;      // of the annual pillars shown
+    int currentYear;    // marked annual pillar, 0 for none
+  };
+  const Case cases[] = {
+      {2026, 12, 9, 4, 4, 2022, 2026},
+      {2026, 1, 20, 4, 4, 2022, 2025},  // before Spring Beginning: still the pillar of 2025
+      {1985, 6, 1, 1, 0, 1992, 0},
+      {2090, 1, 1, 8, 0, 2062, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.year * 10000 + c.month * 100 + c.day);
+    frmChartDetails& details = ShowSample(c.year, c.month, c.day);
+    for (int period = 1; period <= 8; ++period) {
+      EXPECT_EQ(details.cmdLuckPeriod[period - 1]->isChecked(), period == c.chosen) << period;
+      EXPECT_EQ(details.cmdLuckPeriod[period - 1]->content().current, period == c.currentPeriod) << period;
+    }
+    EXPECT_TRUE(details.cmdLuckPeriod[c.chosen - 1]->hasFocus());
+    for (int i = 0; i < 10; ++i) {
+      const auto& cell = details.picAnnualPillar[i]->content();
+      EXPECT_EQ(cell.above, QString::number(c.firstYear + i));
+      EXPECT_EQ(cell.current, c.firstYear + i == c.currentYear) << i;
+    }
+    DeleteDetails();
+  }
+
+  // Later periods stand to the left; 2026 is 丙午 and 2032 壬子.
+  frmChartDetails& details = ShowSample(2026, 12, 9);
+  EXPECT_EQ(details.picAnnualPillar[4]->content().stem, 2);
+  EXPECT_EQ(details.picAnnualPillar[4]->content().branch, 6);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+  EXPECT_TRUE(details.cmdLuckPeriod[4]->isChecked());
+  EXPECT_EQ(details.lblAnnualPillars->text(), "流年 Annual pillars of luck period 5, 2032–2041");
+  EXPECT_EQ(details.picAnnualPillar[0]->content().stem, 8);
+  EXPECT_EQ(details.picAnnualPillar[0]->content().branch, 0);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+  EXPECT_TRUE(details.cmdLuckPeriod[2]->isChecked());
+  EXPECT_EQ(details.picAnnualPillar[0]->content().above, "2012");
+}
+
+// No character the window shows may be drawn as a box: each is in the
+// program's font or in the Chinese one, which must be installed.
+TEST_F(ChartDetails, EveryCharacterShownIsInTheProgramsFonts) {
+  const QFont hanzi(QString::fromLatin1(kHanziFamily));
+  ASSERT_EQ(QFontInfo(hanzi).family(), hanzi.family()) << "install fonts-wqy-microhei";
+  const QRawFont fonts[] = {QRawFont::fromFont(AppFont()), QRawFont::fromFont(hanzi)};
+  QString shown;
+  for (const auto& stem : analysis::StemSymbols) shown += QString::fromUtf8(stem.hanzi) + QString::fromUtf8(stem.pinyin);
+  for (const auto& branch : analysis::BranchSymbols)
+    shown += QString::fromUtf8(branch.hanzi) + QString::fromUtf8(branch.pinyin);
+  for (const auto& pair : analysis::TenGodTable)
+    for (const auto& term : pair) shown += QString::fromUtf8(term.hanzi);
+  for (const auto& term : analysis::NaYinTable) shown += QString::fromUtf8(term.hanzi);
+  for (const auto& term : analysis::LifeStageTable) shown += QString::fromUtf8(term.hanzi);
+  frmChartDetails& details = ShowSample(2026, 12, 9);
+  for (const QLabel* label : details.findChildren<QLabel*>()) shown += PlainText(*label);
+  for (const QAbstractButton* button : details.findChildren<QAbstractButton*>()) shown += button->text();
+  QString missing;
+  for (const QChar c : shown) {
+    if (!c.isSpace() && !fonts[0].supportsCharacter(c) && !fonts[1].supportsCharacter(c) && !missing.contains(c))
+      missing += c;
+  }
+  EXPECT_TRUE(missing.isEmpty()) << missing.toStdString();
+}
+
+TEST_F(ChartDetails, SaveAsPdfWritesTheWholeSheetOnOneA4PageWithTheChineseFontInIt) {
+  if (!testing::HavePdfToText()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+  QTemporaryDir folder;
+  testing::MessageAnswerer messages;
+  testing::SaveDialogAnswer dialog(folder.path(), QStringLiteral("details"));
+  ShowSample(2026, 12, 9).cmdSavePdf->click();
+
+  ASSERT_EQ(dialog.seen(), 1);
+  EXPECT_EQ(dialog.look.nameFilters, QStringList{"PDF Document (*.pdf)"});
+  EXPECT_TRUE(messages.shown.empty());
+  const QString pdf = folder.filePath(QStringLiteral("details.pdf"));
+  const QString info = testing::PdfToolOutput(QStringLiteral("pdfinfo"), pdf);
+  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages: +1\n")))) << info.toStdString();
+  EXPECT_TRUE(info.contains(QStringLiteral("842 x 595 pts (A4)"))) << info.toStdString();
+  EXPECT_TRUE(testing::PdfToolOutput(QStringLiteral("pdffonts"), pdf).contains(QStringLiteral("WenQuanYiMicroHei")));
+  const QString text = testing::PdfText(pdf);
+  for (const char* shown : {"Name Test", "日主", "甲", "戌", "海中金", "Gold in the Sea", "1992–2001", "2062–2071",
+                            "2031", "luck period 4, 2022–2031"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown << "\n" << text.toStdString();
+}
+
+}  // namespace
+}  // namespace tavrin
