@@ -5,6 +5,7 @@
 #include "engine/birth_moment.h"
 #include "engine/number_text.h"
 #include "engine/pillars.h"
+#include "engine/precise_chart.h"
 #include "engine/vocabulary.h"
 
 namespace tavrin {
@@ -110,16 +111,43 @@ CastError CastPillarsAndLuck(const BirthDetails& birth, Chart& out, PillarSlots&
   return CastError::none;
 }
 
+CastError CastPrecisePillarsAndLuck(const BirthDetails& birth, const CastOptions& options, Chart& out,
+                                    PillarSlots& slots) {
+  PillarIndices pillars;
+  if (const CastError error = CastPreciseMoment(birth, options, out, pillars); error != CastError::none) return error;
+  for (int block = 0; block < 4; ++block) {
+    slots.stem[block] = pillars.stem[block];
+    slots.branch[block] = pillars.branch[block];
+    WritePillar(out, static_cast<PillarBlock>(block), MakePillar(pillars.stem[block], pillars.branch[block]));
+  }
+  out.pillarCells[20] = {};
+  out.luckPeriods = MakeLuckPeriods(pillars.stem[1], pillars.branch[1], out.luckDirection, out.luckStartAge);
+  return CastError::none;
+}
+
+CastError CastWithOptions(const BirthDetails& birth, const CastOptions& options, Chart& out, PillarSlots& slots) {
+  out.isPrecise = !options.IsClassic();
+  if (options.IsClassic()) return CastPillarsAndLuck(birth, out, slots);
+  return CastPrecisePillarsAndLuck(birth, options, out, slots);
+}
+
 }  // namespace
 
-CastError ComputePillarsAndLuck(const BirthDetails& birth, Chart& out) {
+CastError ComputePillarsAndLuck(const BirthDetails& birth, Chart& out) { return ComputePillarsAndLuck(birth, {}, out); }
+
+CastError ComputePillarsAndLuck(const BirthDetails& birth, const CastOptions& options, Chart& out) {
   PillarSlots slots;
-  return CastPillarsAndLuck(birth, out, slots);
+  return CastWithOptions(birth, options, out, slots);
 }
 
 CastError ComputeChart(const BirthDetails& birth, Chart& out, std::string_view decimalSeparator) {
+  return ComputeChart(birth, {}, out, decimalSeparator);
+}
+
+CastError ComputeChart(const BirthDetails& birth, const CastOptions& options, Chart& out,
+                       std::string_view decimalSeparator) {
   PillarSlots slots;
-  if (const CastError error = CastPillarsAndLuck(birth, out, slots); error != CastError::none) return error;
+  if (const CastError error = CastWithOptions(birth, options, out, slots); error != CastError::none) return error;
   WriteLuckCaptions(out, decimalSeparator);
   for (int block = 0; block < 4; ++block) {
     const auto kind = static_cast<PillarBlock>(block);
@@ -132,6 +160,7 @@ std::string_view DescribeCastError(CastError error) {
   switch (error) {
     case CastError::none: return "";
     case CastError::zoneOffsetNotANumber: return "the zone offset is not a number";
+    case CastError::outsidePreciseYears: return "the precise method covers the years 1600 to 2199";
   }
   return "";
 }

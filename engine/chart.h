@@ -3,8 +3,11 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "astro/jie.h"
 #include "engine/birth_details.h"
+#include "engine/cast_options.h"
 #include "engine/luck.h"
 
 namespace tavrin {
@@ -13,6 +16,27 @@ inline constexpr int kPillarCellCount = 21;  // four pillars of five; the last s
 inline constexpr int kLuckCaptionCount = 24;
 
 enum class PillarBlock { year = 0, month = 1, day = 2, hour = 3 };
+
+// When the first luck period starts: whole years, months and days of age,
+// and that day's date.
+struct LuckStart {
+  int years = 0, months = 0, days = 0;
+  int year = 0, month = 0, day = 0;
+};
+
+// What only the precise method works out.
+struct PreciseChart {
+  CastOptions options;
+  double ut = 0;  // the birth instant, Julian Date in UT
+  double deltaTSeconds = 0;
+  double equationOfTimeMinutes = 0;  // at the birth instant
+  astro::JieInstant previousJie{};
+  astro::JieInstant nextJie{};
+  LuckStart luckStart;
+  // A birth within ten minutes of a Jie, a two-hour boundary or the day
+  // boundary: which, how far, and the pillars on the other side.
+  std::vector<std::string> warnings;
+};
 
 // Everything the chart shows, computed from one set of birth details.
 struct Chart {
@@ -30,9 +54,12 @@ struct Chart {
   std::array<std::string, kLuckCaptionCount> luckCaptions;
   // The interpretation box texts, year, month, day, hour.
   std::array<std::string, 4> interpretation;
+  // Whether the chart was cast with the precise method, and what that gave.
+  bool isPrecise = false;
+  PreciseChart precise;
 };
 
-enum class CastError { none, zoneOffsetNotANumber };
+enum class CastError { none, zoneOffsetNotANumber, outsidePreciseYears };
 
 // Casts the chart of `birth` into `out`. Ages use `decimalSeparator`. On an
 // error `out` is left as far as it was written. Reusing one `out` across calls
@@ -42,6 +69,11 @@ CastError ComputeChart(const BirthDetails& birth, Chart& out, std::string_view d
 // The numbers, pillar cells and luck periods of the chart, without the luck
 // captions and interpretation texts, which keep what they held.
 CastError ComputePillarsAndLuck(const BirthDetails& birth, Chart& out);
+
+// The same, cast with `options`; the classic method is the two above.
+CastError ComputeChart(const BirthDetails& birth, const CastOptions& options, Chart& out,
+                       std::string_view decimalSeparator = ".");
+CastError ComputePillarsAndLuck(const BirthDetails& birth, const CastOptions& options, Chart& out);
 
 // The text one interpretation box receives for one pillar's five cells.
 void AppendInterpretation(std::string& box, const std::string_view* cells, PillarBlock block);

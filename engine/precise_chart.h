@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+
+#include "engine/birth_details.h"
+#include "engine/cast_options.h"
+
+namespace tavrin {
+
+struct Chart;
+enum class CastError;
+
+// The stem and branch slots of the four pillars, year, month, day, hour.
+struct PillarIndices {
+  std::array<int, 4> stem;
+  std::array<int, 4> branch;
+};
+
+// The precise method's birth moment, Sun, pillars and luck start: the birth
+// instant in UT is the clock time less the zone offset (seconds included), the
+// Sun is ERFA's apparent longitude at that instant in TT, and the year and
+// month follow the Jie instants around it; the day and hour follow the local
+// time (local mean solar time, plus the equation of time for true solar time).
+// The luck start is the time to the next Jie (forward) or since the previous
+// one (backward), three days to a year. Fills the chart's numbers, luck
+// direction and age and its `precise` part (warnings included) and gives the
+// pillars' slots; the pillar cells and periods are the caller's.
+CastError CastPreciseMoment(const BirthDetails& birth, const CastOptions& options, Chart& out,
+                            PillarIndices& pillars);
+
+}  // namespace tavrin
