@@ -15,8 +15,8 @@ struct SunMotion {
 
 // Julian Dates (UT) the table covers: 1599-11-01 to 2200-03-01, the precise
 // years with room for the Jie around them.
-inline constexpr double kSunTableFirstDay = 2305146.5;
-inline constexpr double kSunTableLastDay = 2524653.5;
+inline constexpr double kSunTableFirstDay = 2305386.5;
+inline constexpr double kSunTableLastDay = 2524652.5;
 
 // The Sun at a UT Julian Date within [kSunTableFirstDay, kSunTableLastDay).
 SunMotion SunAt(double utJulianDay);

@@ -167,6 +167,10 @@ CastError CastPreciseMoment(const BirthDetails& birth, const CastOptions& option
   out.julianDay0 = JulianDay0(birth.BirthYear, birth.BirthMonth, birth.BirthDay);
   const double seconds = birth.BirthSecond / 3600.0;
   precise.ut = out.julianDay0 + (birth.BirthHour + birth.BirthMinute / 60.0 + seconds - *zone) / 24;
+  // A zone offset far beyond the real ones would take the Jie out of the Sun's table.
+  constexpr double kJieMargin = 40;
+  if (precise.ut < astro::kSunTableFirstDay + kJieMargin || precise.ut > astro::kSunTableLastDay - kJieMargin)
+    return CastError::outsidePreciseYears;
   precise.deltaTSeconds = astro::DeltaTSeconds(precise.ut);
   const astro::SunMotion sun = astro::SunAt(precise.ut);
   precise.equationOfTimeMinutes = sun.equationOfTimeMinutes;

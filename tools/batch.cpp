@@ -89,7 +89,8 @@ void CopyRow(const CsvReader& reader, Chunk& chunk) {
 // Casts the row into `birth` and `chart` and analyses it into `chartAnalysis`
 // (for CSV, which shows no texts, without them); on a fault says what is wrong.
 std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, OutputFormat format,
-                                   const analysis::Today& today, BirthDetails& birth, Chart& chart,
+                                   const CastOptions& options, const analysis::Today& today, BirthDetails& birth,
+                                   Chart& chart,
                                    analysis::ChartAnalysis& chartAnalysis) {
   if (row.faulty) return std::string(chunk.Field(row.firstField));
   if (row.fieldCount != 5 && row.fieldCount != 6)
@@ -98,7 +99,8 @@ std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, Ou
   BirthFields fields{field(0), field(1), field(2), field(3), field(4), std::nullopt};
   if (row.fieldCount == 6 && !IsBlank(field(5))) fields.longitude = field(5);
   if (auto error = FillBirthDetails(fields, birth)) return DescribeFieldError(*error, "");
-  const CastError error = format == OutputFormat::csv ? ComputePillarsAndLuck(birth, chart) : ComputeChart(birth, chart);
+  const CastError error =
+      format == OutputFormat::csv ? ComputePillarsAndLuck(birth, options, chart) : ComputeChart(birth, options, chart);
   if (error != CastError::none) return std::string(DescribeCastError(error));
   if (!analysis::AnalyzeChart(birth, chart, today, chartAnalysis))
     return std::string(kUnreadableChart);
@@ -109,6 +111,7 @@ std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, Ou
 struct Caster {
   const CommandLine& line;
   const analysis::Today& today;
+  CastOptions options;
   BirthDetails birth;
   Chart chart;
   analysis::ChartAnalysis chartAnalysis;
@@ -119,7 +122,8 @@ struct Caster {
     chunk.errors.clear();
     chunk.anyChart = chunk.anyFailed = false;
     for (const auto& row : chunk.rows) {
-      const std::optional<std::string> fault = CastRow(chunk, row, line.format, today, birth, chart, chartAnalysis);
+      const std::optional<std::string> fault =
+          CastRow(chunk, row, line.format, options, today, birth, chart, chartAnalysis);
       if (fault) chunk.anyFailed = true;
       switch (line.format) {
         case OutputFormat::json:
@@ -155,7 +159,7 @@ class CastingCrew {
   CastingCrew(const CommandLine& line, const analysis::Today& today, unsigned jobs)
       : start_(static_cast<std::ptrdiff_t>(jobs) + 1), done_(static_cast<std::ptrdiff_t>(jobs) + 1) {
     casters_.reserve(jobs);
-    for (unsigned i = 0; i < jobs; ++i) casters_.push_back(Caster{line, today, {}, {}, {}, {}});
+    for (unsigned i = 0; i < jobs; ++i) casters_.push_back(Caster{line, today, line.OptionsOver({}), {}, {}, {}, {}});
     if (jobs == 1) return;
     for (unsigned i = 0; i < jobs; ++i) threads_.emplace_back([this, i] { Work(i); });
   }

@@ -8,6 +8,7 @@
 
 #include "build_settings.h"
 #include "engine/chart.h"
+#include "reading/cast_choices.h"
 #include "tools/batch.h"
 #include "tools/birth_fields.h"
 #include "tools/chart_csv.h"
@@ -24,9 +25,10 @@ namespace {
 // Casts `birth`, saves it when asked and writes the chart; nothing reaches
 // `out` when the cast or the save fails.
 ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, const BirthDetails& birth,
-                       std::optional<double> enteredLongitude, std::ostream& out, std::ostream& err) {
+                       std::optional<double> enteredLongitude, const CastOptions& options, std::ostream& out,
+                       std::ostream& err) {
   Chart chart;
-  if (const CastError error = ComputeChart(birth, chart); error != CastError::none) {
+  if (const CastError error = ComputeChart(birth, options, chart); error != CastError::none) {
     WriteErrorLine(err, DescribeCastError(error));
     return kBadInput;
   }
@@ -36,7 +38,7 @@ ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, co
     return kBadInput;
   }
   if (line.savePath) {
-    if (auto reason = SaveReading(*line.savePath, birth, enteredLongitude)) {
+    if (auto reason = SaveReading(*line.savePath, birth, enteredLongitude, options)) {
       WriteErrorLine(err, "--save " + std::string(*line.savePath) + ": " + *reason);
       return kBadInput;
     }
@@ -67,17 +69,23 @@ ExitStatus CastOne(const CommandLine& line, const analysis::Today& today, std::o
   }
   // Like the desktop program, a reading keeps the longitude only when one was given.
   const auto enteredLongitude = line.birth.longitude ? std::optional(birth.Longitude) : std::nullopt;
-  return CastAndShow(line, today, birth, enteredLongitude, out, err);
+  return CastAndShow(line, today, birth, enteredLongitude, line.OptionsOver({}), out, err);
 }
 
 ExitStatus CastReading(const CommandLine& line, const analysis::Today& today, std::ostream& out, std::ostream& err) {
   BirthDetails birth;
   std::optional<double> enteredLongitude;
-  if (auto reason = OpenReading(line.readingPath, birth, enteredLongitude)) {
+  CastOptions saved;
+  if (auto reason = OpenReading(line.readingPath, birth, enteredLongitude, saved)) {
     WriteErrorLine(err, "--open " + std::string(line.readingPath) + ": " + *reason);
     return kBadInput;
   }
-  return CastAndShow(line, today, birth, enteredLongitude, out, err);
+  const CastOptions options = line.OptionsOver(saved);
+  if (const std::string problem = ProblemWith(options); !problem.empty()) {
+    WriteErrorLine(err, "--open " + std::string(line.readingPath) + " with these options: " + problem);
+    return kBadInput;
+  }
+  return CastAndShow(line, today, birth, enteredLongitude, options, out, err);
 }
 
 ExitStatus CastBatchFrom(const CommandLine& line, const analysis::Today& today, std::istream& in, std::ostream& out,

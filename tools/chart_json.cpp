@@ -1,6 +1,7 @@
 #include "tools/chart_json.h"
 
 #include "tools/analysis_json.h"
+#include "tools/precise_json.h"
 
 namespace tavrin::cast {
 namespace {
@@ -71,6 +72,7 @@ void WriteChartJson(JsonWriter& json, const BirthDetails& birth, const Chart& ch
   if (chosen()) StringArray(json, "luckCaptions", chart.luckCaptions);
   if (chosen()) Interpretation(json, chart.interpretation);
   if (chosen()) WriteAnalysisJson(json, chartAnalysis);
+  if (chart.isPrecise) WritePreciseJson(json, chart.precise, chosen);
   json.EndObject();
 }
 

@@ -19,9 +19,13 @@ void WriteChartJson(JsonWriter& json, const BirthDetails& birth, const Chart& ch
                     const analysis::ChartAnalysis& chartAnalysis, const FieldSelection& fields = {});
 
 // The chart object's members, in the order they are written.
-inline constexpr std::array<std::string_view, 14> kChartJsonKeys = {
+// The members from "method" on are written for a chart cast with the precise
+// method only, so a classic chart's JSON stays as it always was.
+inline constexpr std::array<std::string_view, 22> kChartJsonKeys = {
     "name",        "birth",         "localHours",   "julianDay0",  "dayMoment",    "sunMoment",      "solarLongitude",
-    "pillarCells", "luckDirection", "luckStartAge", "luckPeriods", "luckCaptions", "interpretation", "analysis"};
+    "pillarCells", "luckDirection", "luckStartAge", "luckPeriods", "luckCaptions", "interpretation", "analysis",
+    "method",      "solarTime",     "dayStarts",    "utc",         "equationOfTimeMinutes",          "jie",
+    "luckStart",   "warnings"};
 
 // Writes {"line":N,"error":"..."}: a batch row that could not be cast.
 void WriteRowErrorJson(JsonWriter& json, long long line, std::string_view message);

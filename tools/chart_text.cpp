@@ -9,6 +9,7 @@
 #include "engine/number_text.h"
 #include "engine/vocabulary.h"
 #include "tools/analysis_text.h"
+#include "tools/precise_text.h"
 #include "tools/printable_text.h"
 
 namespace tavrin::cast {
@@ -71,11 +72,18 @@ void AppendSolarTime(std::string& out, const BirthDetails& birth, const Chart& c
   char clock[32];
   std::snprintf(clock, sizeof clock, "%02lld:%02lld", ofDay / 60, ofDay % 60);
   std::string line = "Longitude " + GeneralNumber(std::abs(birth.Longitude)) + (birth.Longitude < 0 ? " W" : " E") +
-                     ", local mean solar time " + clock;
+                     (chart.isPrecise && chart.precise.options.solarTime == SolarTime::trueSun
+                          ? ", true solar time "
+                          : ", local mean solar time ") +
+                     clock;
   if (chart.localHours < 0) line += " of the day before";
   if (chart.localHours >= 24) line += " of the day after";
   AppendWrapped(out, line);
-  AppendFormatted(out, "Sun at %.2f degrees of ecliptic longitude\n", chart.solarLongitude);
+  // The precise Sun is cut, not rounded, so that it never reads as a Jie's longitude before the Jie.
+  AppendFormatted(out, "Sun at %.2f degrees of ecliptic longitude\n",
+                  chart.isPrecise ? Int(100 * chart.solarLongitude) / 100 : chart.solarLongitude);
+  if (chart.isPrecise)
+    for (const std::string& precise : PreciseLines(chart.precise)) AppendWrapped(out, precise);
 }
 
 void AppendPillars(std::string& out, const Chart& chart) {

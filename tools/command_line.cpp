@@ -6,6 +6,7 @@
 #include <charconv>
 
 #include "tools/chart_csv.h"
+#include "reading/cast_choices.h"
 #include "tools/chart_json.h"
 
 namespace tavrin::cast {
@@ -21,6 +22,9 @@ struct LaterValues {
   std::string_view format;
   std::string_view fields;
   std::string_view jobs;
+  std::string_view method;
+  std::string_view solarTime;
+  std::string_view dayStarts;
 };
 
 struct OptionSpec {
@@ -31,7 +35,7 @@ struct OptionSpec {
   void (*apply)(CommandLine&, LaterValues&, std::string_view value);
 };
 
-constexpr std::array<OptionSpec, 16> kOptions = {{
+constexpr std::array<OptionSpec, 19> kOptions = {{
     {"--name", "NAME", Group::requiredBirth, "the person's name",
      [](CommandLine& c, LaterValues&, std::string_view v) { c.birth.name = v; }},
     {"--date", "YYYY-MM-DD", Group::requiredBirth,
@@ -74,6 +78,18 @@ constexpr std::array<OptionSpec, 16> kOptions = {{
      [](CommandLine&, LaterValues& later, std::string_view v) { later.fields = v; }},
     {"--jobs", "N", Group::mode, "cast a batch on N threads, 1 to 256; one per core when left out",
      [](CommandLine&, LaterValues& later, std::string_view v) { later.jobs = v; }},
+    {"--method", "classic|precise", Group::mode,
+     "classic (default): the program's own solar theory; precise: the Sun\n"
+     "      from the IAU 2006/2000A theory with delta T, births from 1600 to 2199",
+     [](CommandLine&, LaterValues& later, std::string_view v) { later.method = v; }},
+    {"--solar-time", "mean|true", Group::mode,
+     "the day and hour from local mean solar time (default) or true solar time\n"
+     "      (mean plus the equation of time); needs --method precise",
+     [](CommandLine&, LaterValues& later, std::string_view v) { later.solarTime = v; }},
+    {"--day-starts", "midnight|23", Group::mode,
+     "the day changes at midnight (default; 23:00-24:00 takes the next day's Rat\n"
+     "      stem) or at 23:00; needs --method precise",
+     [](CommandLine&, LaterValues& later, std::string_view v) { later.dayStarts = v; }},
     {"--help", "", Group::mode, "show this help and stop",
      [](CommandLine& c, LaterValues&, std::string_view) { c.action = Action::showHelp; }},
     {"--version", "", Group::mode, "show the version and stop",
@@ -134,7 +150,18 @@ std::optional<UsageError> CheckCombination(const CommandLine& line, const std::b
   return std::nullopt;
 }
 
-// Reads --format, --fields and --jobs into `line`.
+template <typename Choice>
+std::optional<UsageError> ReadChoice(std::string_view option, std::string_view value,
+                                     const std::array<std::string_view, 2>& words,
+                                     const std::bitset<kOptions.size()>& given, std::optional<Choice>& choice) {
+  if (!IsGiven(option, given)) return std::nullopt;
+  choice = ChoiceOf<Choice>(value, words);
+  if (choice) return std::nullopt;
+  return Usage(std::string(option) + " " + std::string(value) + ": expected " + std::string(words[0]) + " or " +
+               std::string(words[1]));
+}
+
+// Reads --format, --fields, --jobs and the casting choices into `line`.
 std::optional<UsageError> ReadLaterValues(const LaterValues& later, const std::bitset<kOptions.size()>& given,
                                           CommandLine& line) {
   if (IsGiven("--format", given)) {
@@ -154,6 +181,14 @@ std::optional<UsageError> ReadLaterValues(const LaterValues& later, const std::b
     if (auto* error = std::get_if<std::string>(&parsed)) return Usage(*error);
     line.fields = std::get<FieldSelection>(parsed);
   }
+  if (auto error = ReadChoice("--method", later.method, kMethodWords, given, line.method)) return error;
+  if (auto error = ReadChoice("--solar-time", later.solarTime, kSolarTimeWords, given, line.solarTime)) return error;
+  if (auto error = ReadChoice("--day-starts", later.dayStarts, kDayStartsWords, given, line.dayStarts)) return error;
+  // A reading file may hold the method; the other choices are checked with it when it is read.
+  if (const std::string problem = ProblemWith(line.OptionsOver({}));
+      !problem.empty() && line.action != Action::openReading)
+    return Usage(problem.starts_with("true") ? "--solar-time true needs --method precise"
+                                             : "--day-starts 23 needs --method precise");
   if (IsGiven("--jobs", given)) {
     unsigned jobs = 0;
     const auto [end, error] = std::from_chars(later.jobs.data(), later.jobs.data() + later.jobs.size(), jobs);
@@ -200,13 +235,21 @@ std::variant<CommandLine, UsageError> ParseCommandLine(std::span<const std::stri
   return line;
 }
 
+CastOptions CommandLine::OptionsOver(CastOptions base) const {
+  if (method) base.method = *method;
+  if (solarTime) base.solarTime = *solarTime;
+  if (dayStarts) base.dayStarts = *dayStarts;
+  return base;
+}
+
 std::string HelpText() {
   std::string text =
       "Usage: tavrin-cast --name NAME --date YYYY-MM-DD --time HH:MM[:SS]\n"
       "                   --zone HOURS_EAST --gender male|female\n"
-      "                   [--longitude DEGREES_EAST] [--save FILE.baz] [OUTPUT]\n"
-      "       tavrin-cast --open FILE.baz [--save FILE.baz] [OUTPUT]\n"
-      "       tavrin-cast --batch FILE [--jobs N] [OUTPUT]\n"
+      "                   [--longitude DEGREES_EAST] [--save FILE.baz]\n"
+      "                   [CASTING] [OUTPUT]\n"
+      "       tavrin-cast --open FILE.baz [--save FILE.baz] [CASTING] [OUTPUT]\n"
+      "       tavrin-cast --batch FILE [--jobs N] [CASTING] [OUTPUT]\n"
       "       tavrin-cast --help | --version\n"
       "\n"
       "Casts a Four Pillars (Ba Zi) chart: the year, month, day and hour pillars with\n"
@@ -229,6 +272,14 @@ std::string HelpText() {
       "CSV is RFC 4180 with CR LF; a batch adds a first column line (the input line)\n"
       "and a last column error (why that row could not be cast; its other cells\n"
       "are empty).\n"
+      "\n"
+      "CASTING: --method classic|precise, and with precise --solar-time mean|true\n"
+      "and --day-starts midnight|23. The precise method finds the Jie (the solar\n"
+      "terms that open the months) to the second, takes the year and month from\n"
+      "them, counts the luck start in time (three days to a year) and warns of a\n"
+      "birth within ten minutes of a Jie, a two-hour period or the day's start. Its\n"
+      "JSON adds the members from method on. --open takes a reading's saved choices\n"
+      "unless these options are given.\n"
       "\n"
       "JSON members for --fields:\n" + WrappedNames(kChartJsonKeys) +
       "CSV columns for --fields:\n" + WrappedNames(kChartCsvColumns) +

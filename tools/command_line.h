@@ -6,6 +6,7 @@
 #include <string_view>
 #include <variant>
 
+#include "engine/cast_options.h"
 #include "tools/birth_fields.h"
 #include "tools/field_selection.h"
 
@@ -25,6 +26,13 @@ struct CommandLine {
   std::string_view readingPath;
   std::optional<std::string_view> savePath;
   std::optional<std::string_view> today;  // the date "current" refers to
+  // How to cast, as far as given; with --open they take the place of the file's choices.
+  std::optional<Method> method;
+  std::optional<SolarTime> solarTime;
+  std::optional<DayStarts> dayStarts;
+
+  // `base` with the choices given here in place of its own.
+  CastOptions OptionsOver(CastOptions base) const;
 };
 
 struct UsageError {

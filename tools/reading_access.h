@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/birth_details.h"
+#include "engine/cast_options.h"
 
 namespace tavrin::cast {
 
@@ -12,13 +13,14 @@ namespace tavrin::cast {
 // program knows them (HasReadingName). Both functions return what went
 // wrong, or nothing when all went well.
 
-// Reads the reading file at `path` into `birth` (see FillFromReading).
+// Reads the reading file at `path` into `birth` (see FillFromReading) and
+// the choices it was cast with into `options`.
 std::optional<std::string> OpenReading(std::string_view path, BirthDetails& birth,
-                                       std::optional<double>& typedLongitude);
+                                       std::optional<double>& typedLongitude, CastOptions& options);
 
 // Saves `birth` at `path` byte for byte as the desktop program's Save writes
 // it, replacing any earlier file whole or not at all.
 std::optional<std::string> SaveReading(std::string_view path, const BirthDetails& birth,
-                                       std::optional<double> typedLongitude);
+                                       std::optional<double> typedLongitude, const CastOptions& options = {});
 
 }  // namespace tavrin::cast

@@ -152,6 +152,44 @@ TEST(CastOne, SampleChartAsJson) {
     EXPECT_NE(run.out.find(want), std::string::npos) << want;
 }
 
+// Five minutes before Spring Beginning in Beijing, 4 February 2000.
+TEST(CastOne, ThePreciseMethodAddsItsMembersAndLinesAndTheClassicNone) {
+  const std::vector<std::string> args = {"--name", "A", "--date", "2000-02-04", "--time", "20:35", "--zone", "8",
+                                        "--gender", "male", "--method", "precise", "--solar-time", "true"};
+  const std::string warning =
+      "Born 5 min 23 s before Spring Beginning. (2000-02-04T12:40:23Z); after it the year pillar would be "
+      "+Metal [Geng] Dragon [Chen] and the month pillar +Earth [Wu] Tiger [Yin].";
+  const std::string precise = "method,solarTime,dayStarts,utc,equationOfTimeMinutes,jie,luckStart,warnings";
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--json", "--fields", precise},
+       "{\"method\":\"precise\",\"solarTime\":\"true\",\"dayStarts\":\"midnight\",\"utc\":"
+       "\"2000-02-04T12:35:00Z\",\"equationOfTimeMinutes\":-13.867274569246838,\"jie\":{\"previous\":{\"name\":"
+       "\"Lesser Cold.\",\"longitude\":285,\"utc\":\"2000-01-06T01:00:41Z\"},\"next\":{\"name\":\"Spring Beginning.\","
+       "\"longitude\":315,\"utc\":\"2000-02-04T12:40:23Z\"}},\"luckStart\":{\"years\":9,\"months\":9,\"days\":27,"
+       "\"date\":\"2009-12-01\"},\"warnings\":[\"" + warning + "\"]}\n"},
+      {{"--json", "--fields", "luckStartAge,utc,luckStart"},
+       "{\"luckStartAge\":9.82,\"utc\":\"2000-02-04T12:35:00Z\",\"luckStart\":{\"years\":9,\"months\":9,"
+       "\"days\":27,\"date\":\"2009-12-01\"}}\n"},
+  };
+  for (const auto& [options, expected] : cases) {
+    auto withOptions = args;
+    withOptions.insert(withOptions.end(), options.begin(), options.end());
+    const auto run = Cast(withOptions);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, expected);
+  }
+  const auto text = Cast(args);
+  for (const std::string want :
+       {"Longitude 120 E, true solar time 20:21", "Sun at 314.99 degrees of ecliptic longitude",
+        "True solar time: the equation of time is -13.9 minutes",
+        "Previous Jie: Lesser Cold. (285 degrees) at 2000-01-06T01:00:41Z",
+        "Next Jie: Spring Beginning. (315 degrees) at 2000-02-04T12:40:23Z",
+        "Luck starts at the age of 9 years, 9 months and 27 days, on 2009-12-01", "Warning: Born 5 min 23 s before Spring Beginning. (2000-02-04T12:40:23Z);"})
+    EXPECT_NE(text.out.find(want + "\n"), std::string::npos) << want << "\n" << text.out;
+  // The classic method writes none of them, even when asked.
+  EXPECT_EQ(Cast(SampleArgs({"--json", "--fields", precise})).out, "{}\n");
+}
+
 TEST(CastOne, WithoutALongitudeThePillarsFollowTheClockTimeInTheZone) {
   const std::pair<const char*, const char*> zoneAndMeridian[] = {
       {"8", "120"}, {"-5", "-75"}, {"5.5", "82.5"}, {"0", "0"}, {"-9.75", "-146.25"}};

@@ -238,6 +238,9 @@ TEST(OpenReading, CastsTheSameChartAsTheBirthThatWasSaved) {
       {"--name", "Zo\xC3\xAB", "--date", "1500-02-29", "--time", "12:59", "--zone", "+09.50", "--gender", "Female"},
       {"--name", "East", "--date", "2040-06-01", "--time", "06:00:01", "--zone", "-9.75", "--longitude", "179.999",
        "--gender", "MALE"},
+      // The casting choices are saved with the birth.
+      {"--name", "Precise", "--date", "2000-02-04", "--time", "20:35", "--zone", "8", "--gender", "male", "--method",
+       "precise", "--solar-time", "true", "--day-starts", "23"},
   };
   for (const auto& birth : births) {
     for (const char* format : {"--json", ""}) {
@@ -394,6 +397,10 @@ TEST(OpenReading, RefusesABadFileNamingTheLineItsValueAndWhatIsAccepted) {
        "line 8 (zone) \"\xC3\xB1\xC3\xB0\": " + zoneReason},
       {"longitude.baz", Made::file, ReadingBytes(AnnWith(10, "181")),
        "line 10 (longitude) \"181\": expected degrees east from -180 to 180"},
+      {"method.baz", Made::file, ReadingBytes(With(AnnWith(10, ""), {"method=exact"})),
+       "method=exact: expected classic or precise"},
+      {"classic.baz", Made::file, ReadingBytes(With(AnnWith(10, ""), {"dayStarts=23"})),
+       "the day starting at 23:00 needs the precise method"},
   };
   for (const auto& c : cases) {
     const Scratch scratch;
