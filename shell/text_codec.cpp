@@ -38,28 +38,6 @@ void AppendUtf8(std::string& out, char32_t point) {
   }
 }
 
-// Reads one UTF-8 sequence at `i`; a malformed one yields a single U+FFFD and
-// consumes one byte.
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-  const unsigned char lead = byte(i);
-  int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-  if (length == 0 || i + length > text.size()) {
-    ++i;
-    return 0xFFFD;
-  }
-  char32_t point = length == 1 ? lead : lead & (0x7F >> length);
-  for (int k = 1; k < length; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) {
-      ++i;
-      return 0xFFFD;
-    }
-    point = (point << 6) | (byte(i + k) & 0x3F);
-  }
-  i += length;
-  return point;
-}
-
 std::string Shift(std::string_view text, int offset) {
   std::string out;
   out.reserve(text.size());
@@ -88,6 +66,26 @@ std::string FromAnsi(std::string_view ansi) {
   out.reserve(ansi.size() * 2);
   for (const char c : ansi) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
   return out;
+}
+
+char32_t NextCodePoint(std::string_view text, std::size_t& i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  const unsigned char lead = byte(i);
+  int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+  if (length == 0 || i + length > text.size()) {
+    ++i;
+    return 0xFFFD;
+  }
+  char32_t point = length == 1 ? lead : lead & (0x7F >> length);
+  for (int k = 1; k < length; ++k) {
+    if ((byte(i + k) & 0xC0) != 0x80) {
+      ++i;
+      return 0xFFFD;
+    }
+    point = (point << 6) | (byte(i + k) & 0x3F);
+  }
+  i += length;
+  return point;
 }
 
 }  // namespace tavrin

@@ -16,6 +16,7 @@
 #include "tools/chart_text.h"
 #include "tools/csv_reader.h"
 #include "tools/error_line.h"
+#include "tools/place_lookup.h"
 
 namespace tavrin::cast {
 namespace {
@@ -90,15 +91,35 @@ void CopyRow(const CsvReader& reader, Chunk& chunk) {
 // (for CSV, which shows no texts, without them); on a fault says what is wrong.
 std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, OutputFormat format,
                                    const CastOptions& options, const analysis::Today& today, BirthDetails& birth,
-                                   Chart& chart,
-                                   analysis::ChartAnalysis& chartAnalysis) {
+                                   Chart& chart, analysis::ChartAnalysis& chartAnalysis, BirthWhere& where) {
+  where = {};
   if (row.faulty) return std::string(chunk.Field(row.firstField));
-  if (row.fieldCount != 5 && row.fieldCount != 6)
-    return "expected 5 or 6 fields (name,date,time,zone,gender[,longitude]), found " + std::to_string(row.fieldCount);
+  if (row.fieldCount < 5 || row.fieldCount > 7)
+    return "expected 5 to 7 fields (name,date,time,zone,gender[,longitude[,place]]), found " +
+           std::to_string(row.fieldCount);
   const auto field = [&](std::size_t i) { return chunk.Field(row.firstField + i); };
-  BirthFields fields{field(0), field(1), field(2), field(3), field(4), std::nullopt};
-  if (row.fieldCount == 6 && !IsBlank(field(5))) fields.longitude = field(5);
-  if (auto error = FillBirthDetails(fields, birth)) return DescribeFieldError(*error, "");
+  BirthFields fields;
+  fields.name = field(0);
+  fields.date = field(1);
+  fields.time = field(2);
+  fields.zone = field(3);
+  fields.gender = field(4);
+  if (row.fieldCount >= 6 && !IsBlank(field(5))) fields.longitude = field(5);
+  if (row.fieldCount == 7 && !IsBlank(field(6))) {
+    auto chosen = ChoosePlace(field(6));
+    if (const auto* refusal = std::get_if<PlaceRefusal>(&chosen)) {
+      std::string message = "place " + std::string(field(6)) + ": " + refusal->reason;
+      for (std::size_t i = 0; i < refusal->candidates.size(); ++i)
+        message += (i == 0 ? ": " : "; ") + refusal->candidates[i];
+      return message;
+    }
+    fields.place = std::get<const place::Place*>(chosen);
+    if (IsBlank(fields.zone)) {
+      fields.zoneField = "place";
+      fields.zoneFieldValue = field(6);
+    }
+  }
+  if (auto error = FillBirthDetails(fields, birth, &where)) return DescribeFieldError(*error, "");
   const CastError error =
       format == OutputFormat::csv ? ComputePillarsAndLuck(birth, options, chart) : ComputeChart(birth, options, chart);
   if (error != CastError::none) return std::string(DescribeCastError(error));
@@ -116,6 +137,7 @@ struct Caster {
   Chart chart;
   analysis::ChartAnalysis chartAnalysis;
   JsonWriter json;
+  BirthWhere where;
 
   void Cast(Chunk& chunk) {
     chunk.out.clear();
@@ -123,13 +145,13 @@ struct Caster {
     chunk.anyChart = chunk.anyFailed = false;
     for (const auto& row : chunk.rows) {
       const std::optional<std::string> fault =
-          CastRow(chunk, row, line.format, options, today, birth, chart, chartAnalysis);
+          CastRow(chunk, row, line.format, options, today, birth, chart, chartAnalysis, where);
       if (fault) chunk.anyFailed = true;
       switch (line.format) {
         case OutputFormat::json:
           json.Clear();
           if (fault) WriteRowErrorJson(json, row.line, *fault);
-          else WriteChartJson(json, birth, chart, chartAnalysis, line.fields);
+          else WriteChartJson(json, birth, chart, chartAnalysis, line.fields, where);
           json.LineBreak();
           chunk.out += json.Text();
           break;
@@ -142,7 +164,7 @@ struct Caster {
             chunk.errors.push_back("line " + std::to_string(row.line) + ": " + *fault);
           } else {
             chunk.out += kRecordSeparator;
-            AppendChartText(chunk.out, birth, chart, chartAnalysis);
+            AppendChartText(chunk.out, birth, chart, chartAnalysis, where);
             chunk.anyChart = true;
           }
           break;
@@ -159,7 +181,8 @@ class CastingCrew {
   CastingCrew(const CommandLine& line, const analysis::Today& today, unsigned jobs)
       : start_(static_cast<std::ptrdiff_t>(jobs) + 1), done_(static_cast<std::ptrdiff_t>(jobs) + 1) {
     casters_.reserve(jobs);
-    for (unsigned i = 0; i < jobs; ++i) casters_.push_back(Caster{line, today, line.OptionsOver({}), {}, {}, {}, {}});
+    for (unsigned i = 0; i < jobs; ++i)
+      casters_.push_back(Caster{line, today, line.OptionsOver({}), {}, {}, {}, {}, {}});
     if (jobs == 1) return;
     for (unsigned i = 0; i < jobs; ++i) threads_.emplace_back([this, i] { Work(i); });
   }

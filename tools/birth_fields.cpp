@@ -7,6 +7,7 @@
 #include "birth/zone.h"
 #include "engine/number_text.h"
 #include "engine/vocabulary.h"
+#include "place/zone_history.h"
 #include "tools/field_checks.h"
 #include "tools/utf8_sequence.h"
 
@@ -65,6 +66,26 @@ std::optional<FieldError> FillZone(std::string_view text, BirthDetails& birth, d
   return std::nullopt;
 }
 
+// The offset `zoneName` kept at the birth's clock time, already in `birth`.
+std::optional<FieldError> FillNamedZone(const BirthFields& fields, const place::ZoneHistory& zone,
+                                        BirthDetails& birth, double& hours, BirthWhere* where) {
+  const std::string_view field = fields.zoneField;
+  const std::string_view value = fields.zoneFieldValue.empty() ? fields.zone : fields.zoneFieldValue;
+  const place::LocalDateTime local{birth.BirthYear,  birth.BirthMonth,  birth.BirthDay,
+                                   birth.BirthHour, birth.BirthMinute, birth.BirthSecond};
+  const std::optional<double> placeLongitude =
+      fields.place ? std::optional(fields.place->longitude) : std::nullopt;
+  auto found = zone.OffsetAt(local, fields.fold, placeLongitude);
+  if (const auto* problem = std::get_if<place::ZoneTimeProblem>(&found)) return Fail(field, value, problem->message);
+  const auto& offset = std::get<place::ZoneOffsetInForce>(found);
+  hours = offset.seconds / 3600.0;
+  if (hours < -kWidestZoneHours || hours > kWidestZoneHours)
+    return Fail(field, value, "its offset then, " + place::OffsetText(offset.seconds) + ", is beyond 14 hours");
+  birth.ZoneOffset = ZoneOffsetText(hours);
+  if (where) where->zone = BirthZone{std::string(zone.Name()), offset};
+  return std::nullopt;
+}
+
 std::optional<FieldError> FillLongitude(std::string_view text, BirthDetails& birth) {
   const auto value = ParseDecimal(text);
   if (!value) return Fail("longitude", text, "expected degrees east as a decimal number (e.g. 116 or -74.5)");
@@ -92,14 +113,28 @@ std::optional<FieldError> FillGender(std::string_view text, BirthDetails& birth)
 
 }  // namespace
 
-std::optional<FieldError> FillBirthDetails(const BirthFields& fields, BirthDetails& birth) {
+std::optional<FieldError> FillBirthDetails(const BirthFields& fields, BirthDetails& birth, BirthWhere* where) {
   if (auto error = FillName(fields.name, birth)) return error;
   if (auto error = FillDate(TrimSpaces(fields.date), birth)) return error;
   if (auto error = FillTime(TrimSpaces(fields.time), birth)) return error;
   double zoneHours = 0;
-  if (auto error = FillZone(TrimSpaces(fields.zone), birth, zoneHours)) return error;
+  if (where) *where = BirthWhere{fields.place, std::nullopt};
+  const std::string_view zoneText =
+      TrimSpaces(fields.zone).empty() && fields.place ? fields.place->timeZone : TrimSpaces(fields.zone);
+  // A zone that is no number may be a zone name.
+  std::optional<place::ZoneHistory> namedZone;
+  if (!ParseDecimal(zoneText)) namedZone = place::ZoneHistory::Find(zoneText);
+  if (namedZone) {
+    if (auto error = FillNamedZone(fields, *namedZone, birth, zoneHours, where)) return error;
+  } else if (zoneText.find('/') != std::string_view::npos) {
+    return Fail("zone", zoneText, "no such time zone in the installed tz database");
+  } else if (auto error = FillZone(zoneText, birth, zoneHours)) {
+    return error;
+  }
   if (fields.longitude) {
     if (auto error = FillLongitude(TrimSpaces(*fields.longitude), birth)) return error;
+  } else if (fields.place) {
+    birth.Longitude = fields.place->longitude;
   } else {
     birth.Longitude = ZoneMeridian(zoneHours);
   }

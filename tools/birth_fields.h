@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/birth_details.h"
+#include "tools/birth_place.h"
 
 namespace tavrin::cast {
 
@@ -13,9 +14,16 @@ struct BirthFields {
   std::string_view name;
   std::string_view date;    // YYYY-MM-DD
   std::string_view time;    // HH:MM or HH:MM:SS
-  std::string_view zone;    // hours east of Greenwich
+  std::string_view zone;    // hours east of Greenwich, or an IANA zone name
   std::string_view gender;  // male or female, any letter case
   std::optional<std::string_view> longitude;  // degrees east
+  // The birth place: its longitude unless one is given, and its zone when
+  // `zone` is empty.
+  const place::Place* place = nullptr;
+  std::optional<place::Fold> fold;  // for a clock time the zone showed twice
+  // The field a zone name came from, when it is not "zone" ("tz", "place").
+  std::string_view zoneField = "zone";
+  std::string_view zoneFieldValue;  // what that field held
 };
 
 // Which field was wrong, what it held and what would have been accepted.
@@ -28,7 +36,9 @@ struct FieldError {
 // Checks every field and fills `birth` as the entry form would. Without a
 // longitude the zone's standard meridian is used, so the chart follows the
 // clock time as entered. On an error `birth` is partly written.
-std::optional<FieldError> FillBirthDetails(const BirthFields& fields, BirthDetails& birth);
+// A zone given by name is the offset it kept at the birth's clock time;
+// `where` then receives the place and the zone.
+std::optional<FieldError> FillBirthDetails(const BirthFields& fields, BirthDetails& birth, BirthWhere* where = nullptr);
 
 // "<prefix><field> <value>: <reason>", e.g. "--date 1984-02-30: no such day (...)".
 std::string DescribeFieldError(const FieldError& error, std::string_view fieldPrefix);

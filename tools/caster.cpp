@@ -14,6 +14,9 @@
 #include "tools/chart_csv.h"
 #include "tools/chart_json.h"
 #include "tools/chart_text.h"
+#include "tools/place_lookup.h"
+#include "tools/printable_text.h"
+#include "place/place_choices.h"
 #include "tools/command_line.h"
 #include "tools/error_line.h"
 #include "tools/reading_access.h"
@@ -22,11 +25,14 @@
 namespace tavrin::cast {
 namespace {
 
+constexpr std::string_view kPlaceCredits =
+    "Places: GeoNames (www.geonames.org), licensed under CC-BY 4.0, from Debian's libtimezonemap-data.\n";
+
 // Casts `birth`, saves it when asked and writes the chart; nothing reaches
 // `out` when the cast or the save fails.
 ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, const BirthDetails& birth,
                        std::optional<double> enteredLongitude, const CastOptions& options, std::ostream& out,
-                       std::ostream& err) {
+                       std::ostream& err, const BirthWhere& where = {}, const place::PlaceChoices& choices = {}) {
   Chart chart;
   if (const CastError error = ComputeChart(birth, options, chart); error != CastError::none) {
     WriteErrorLine(err, DescribeCastError(error));
@@ -38,14 +44,14 @@ ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, co
     return kBadInput;
   }
   if (line.savePath) {
-    if (auto reason = SaveReading(*line.savePath, birth, enteredLongitude, options)) {
+    if (auto reason = SaveReading(*line.savePath, birth, enteredLongitude, options, choices)) {
       WriteErrorLine(err, "--save " + std::string(*line.savePath) + ": " + *reason);
       return kBadInput;
     }
   }
   if (line.format == OutputFormat::json) {
     JsonWriter json;
-    WriteChartJson(json, birth, chart, chartAnalysis, line.fields);
+    WriteChartJson(json, birth, chart, chartAnalysis, line.fields, where);
     json.LineBreak();
     out << json.Text();
   } else if (line.format == OutputFormat::csv) {
@@ -55,21 +61,79 @@ ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, co
     out << csv;
   } else {
     std::string text;
-    AppendChartText(text, birth, chart, chartAnalysis);
+    AppendChartText(text, birth, chart, chartAnalysis, where);
     out << text;
   }
   return kDone;
 }
 
+// The birth fields with what --place, --tz and --fold add; nothing when one of them is wrong.
+std::optional<BirthFields> PlaceFields(const CommandLine& line, std::ostream& err) {
+  BirthFields fields = line.birth;
+  if (line.fold) fields.fold = *line.fold == "earlier" ? place::Fold::earlier : place::Fold::later;
+  if (line.place) {
+    auto chosen = ChoosePlace(*line.place);
+    if (const auto* refusal = std::get_if<PlaceRefusal>(&chosen)) {
+      WriteErrorLine(err, "--place " + std::string(*line.place) + ": " + refusal->reason);
+      for (const std::string& candidate : refusal->candidates) {
+        std::string shown;
+        AppendPrintable(shown, candidate);
+        err << "  " << shown << '\n';
+      }
+      return std::nullopt;
+    }
+    fields.place = std::get<const place::Place*>(chosen);
+    if (fields.zone.empty()) {
+      fields.zoneField = "place";
+      fields.zoneFieldValue = *line.place;
+    }
+  }
+  if (line.timeZone) {
+    if (!place::ZoneHistory::Find(*line.timeZone)) {
+      WriteErrorLine(err, "--tz " + std::string(*line.timeZone) + ": no such time zone in the installed tz database");
+      return std::nullopt;
+    }
+    fields.zone = *line.timeZone;
+    fields.zoneField = "tz";
+    fields.zoneFieldValue = {};
+  }
+  return fields;
+}
+
 ExitStatus CastOne(const CommandLine& line, const analysis::Today& today, std::ostream& out, std::ostream& err) {
+  const std::optional<BirthFields> fields = PlaceFields(line, err);
+  if (!fields) return kBadInput;
   BirthDetails birth;
-  if (auto error = FillBirthDetails(line.birth, birth)) {
-    WriteErrorLine(err, DescribeFieldError(*error, "--"));
+  BirthWhere where;
+  if (auto error = FillBirthDetails(*fields, birth, &where)) {
+    std::string message = DescribeFieldError(*error, "--");
+    if (error->reason.ends_with(place::kSayWhich)) message += " (--fold earlier or --fold later)";
+    WriteErrorLine(err, message);
     return kBadInput;
   }
-  // Like the desktop program, a reading keeps the longitude only when one was given.
-  const auto enteredLongitude = line.birth.longitude ? std::optional(birth.Longitude) : std::nullopt;
-  return CastAndShow(line, today, birth, enteredLongitude, line.OptionsOver({}), out, err);
+  // Like the desktop program, a reading keeps the longitude only when one was
+  // given; a place gives one.
+  const auto enteredLongitude =
+      line.birth.longitude || fields->place ? std::optional(birth.Longitude) : std::nullopt;
+  place::PlaceChoices choices;
+  if (fields->place) {
+    choices.placeId = fields->place->id;
+    choices.placeName = fields->place->asciiName;
+  }
+  if (line.timeZone) choices.timeZone = std::string(*line.timeZone);
+  if (fields->place && !line.birth.zone.empty()) choices.timeZone = std::string(place::kSavedOffsetStands);
+  if (line.fold) choices.fold = fields->fold;
+  return CastAndShow(line, today, birth, enteredLongitude, line.OptionsOver({}), out, err, where, choices);
+}
+
+ExitStatus ListPlacesOf(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  const auto listed = ListPlaces(line.placesQuery);
+  if (listed.index() == 1) {
+    WriteErrorLine(err, "--places " + std::string(line.placesQuery) + ": " + std::get<1>(listed));
+    return kBadInput;
+  }
+  out << std::get<0>(listed);
+  return kDone;
 }
 
 ExitStatus CastReading(const CommandLine& line, const analysis::Today& today, std::ostream& out, std::ostream& err) {
@@ -111,9 +175,12 @@ ExitStatus Run(const CommandLine& line, std::istream& in, std::ostream& out, std
     return kDone;
   }
   if (line.action == Action::showVersion) {
-    out << "tavrin-cast " << kVersionText << '\n';
+    out << "tavrin-cast " << kVersionText << '\n' << kPlaceCredits;
+    const std::string zones = place::ZoneDatabaseVersion();
+    out << "Time zones: the IANA tz database" << (zones.empty() ? "" : " " + zones) << ", from Debian's tzdata.\n";
     return kDone;
   }
+  if (line.action == Action::listPlaces) return ListPlacesOf(line, out, err);
   const auto today = ResolveToday(line.today);
   if (const auto* problem = std::get_if<std::string>(&today)) {
     WriteErrorLine(err, *problem);

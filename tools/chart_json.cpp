@@ -2,6 +2,7 @@
 
 #include "tools/analysis_json.h"
 #include "tools/precise_json.h"
+#include "tools/place_json.h"
 
 namespace tavrin::cast {
 namespace {
@@ -54,7 +55,8 @@ void Interpretation(JsonWriter& json, const std::array<std::string, 4>& boxes) {
 }  // namespace
 
 void WriteChartJson(JsonWriter& json, const BirthDetails& birth, const Chart& chart,
-                    const analysis::ChartAnalysis& chartAnalysis, const FieldSelection& fields) {
+                    const analysis::ChartAnalysis& chartAnalysis, const FieldSelection& fields,
+                    const BirthWhere& where) {
   std::size_t key = 0;
   const auto chosen = [&] { return fields.Has(key++); };  // called once per member, in kChartJsonKeys order
   json.BeginObject();
@@ -73,6 +75,10 @@ void WriteChartJson(JsonWriter& json, const BirthDetails& birth, const Chart& ch
   if (chosen()) Interpretation(json, chart.interpretation);
   if (chosen()) WriteAnalysisJson(json, chartAnalysis);
   if (chart.isPrecise) WritePreciseJson(json, chart.precise, chosen);
+  // The precise members keep their keys whether they are written or not.
+  key = kChartJsonKeys.size() - 2;
+  const bool withPlace = chosen();
+  WritePlaceJson(json, where, withPlace, chosen());
   json.EndObject();
 }
 

@@ -8,6 +8,7 @@
 #include "engine/birth_moment.h"
 #include "engine/number_text.h"
 #include "engine/vocabulary.h"
+#include "place/place_search.h"
 #include "tools/analysis_text.h"
 #include "tools/precise_text.h"
 #include "tools/printable_text.h"
@@ -62,6 +63,22 @@ void AppendBirth(std::string& out, const BirthDetails& birth) {
   if (!birth.ZoneOffset.starts_with('-')) line += '+';
   line += birth.ZoneOffset + ", " + birth.GenderText;
   AppendWrapped(out, line);
+}
+
+void AppendWhere(std::string& out, const BirthWhere& where) {
+  if (where.place) {
+    std::string line = "Place ";
+    AppendPrintable(line, place::PlaceTitle(*where.place));
+    line += ", " + GeneralNumber(std::abs(where.place->latitude)) + (where.place->latitude < 0 ? " S " : " N ") +
+            GeneralNumber(std::abs(where.place->longitude)) + (where.place->longitude < 0 ? " W" : " E");
+    AppendWrapped(out, line);
+  }
+  if (where.zone) {
+    std::string line = "Time zone ";
+    AppendPrintable(line, where.zone->name);
+    line += ", " + place::DescribeOffset(where.zone->offset);
+    AppendWrapped(out, line);
+  }
 }
 
 // Where the chart's day and hour come from: the clock time moved to the birth
@@ -132,8 +149,9 @@ void AppendInterpretationBox(std::string& out, std::string_view heading, std::st
 }  // namespace
 
 void AppendChartText(std::string& out, const BirthDetails& birth, const Chart& chart,
-                     const analysis::ChartAnalysis& chartAnalysis) {
+                     const analysis::ChartAnalysis& chartAnalysis, const BirthWhere& where) {
   AppendBirth(out, birth);
+  AppendWhere(out, where);
   AppendSolarTime(out, birth, chart);
   out += '\n';
   AppendPillars(out, chart);

@@ -35,7 +35,7 @@ struct OptionSpec {
   void (*apply)(CommandLine&, LaterValues&, std::string_view value);
 };
 
-constexpr std::array<OptionSpec, 19> kOptions = {{
+constexpr std::array<OptionSpec, 23> kOptions = {{
     {"--name", "NAME", Group::requiredBirth, "the person's name",
      [](CommandLine& c, LaterValues&, std::string_view v) { c.birth.name = v; }},
     {"--date", "YYYY-MM-DD", Group::requiredBirth,
@@ -90,6 +90,20 @@ constexpr std::array<OptionSpec, 19> kOptions = {{
      "the day changes at midnight (default; 23:00-24:00 takes the next day's Rat\n"
      "      stem) or at 23:00; needs --method precise",
      [](CommandLine&, LaterValues& later, std::string_view v) { later.dayStarts = v; }},
+    {"--place", "TEXT", Group::optionalBirth,
+     "the birth place, a city: its longitude and its zone's offset at the birth",
+     [](CommandLine& c, LaterValues&, std::string_view v) { c.place = v; }},
+    {"--tz", "NAME", Group::optionalBirth,
+     "an IANA time zone (Asia/Shanghai): its offset in force at the birth",
+     [](CommandLine& c, LaterValues&, std::string_view v) { c.timeZone = v; }},
+    {"--fold", "earlier|later", Group::optionalBirth,
+     "which of a clock time shown twice, as the clocks went back",
+     [](CommandLine& c, LaterValues&, std::string_view v) { c.fold = v; }},
+    {"--places", "TEXT", Group::mode, "list the places matching TEXT and stop",
+     [](CommandLine& c, LaterValues&, std::string_view v) {
+       c.action = Action::listPlaces;
+       c.placesQuery = v;
+     }},
     {"--help", "", Group::mode, "show this help and stop",
      [](CommandLine& c, LaterValues&, std::string_view) { c.action = Action::showHelp; }},
     {"--version", "", Group::mode, "show the version and stop",
@@ -133,6 +147,11 @@ bool IsGiven(std::string_view name, const std::bitset<kOptions.size()>& given) {
 // options needs every required one.
 std::optional<UsageError> CheckCombination(const CommandLine& line, const std::bitset<kOptions.size()>& given) {
   if (IsGiven("--open", given) && IsGiven("--batch", given)) return Usage("--open cannot be combined with --batch");
+  if (IsGiven("--places", given)) {
+    for (const auto& option : kOptions)
+      if (given[IndexOf(option)] && option.name != "--places")
+        return Usage(std::string(option.name) + " cannot be combined with --places (it only lists places)");
+  }
   std::string missing;
   for (const auto& option : kOptions) {
     const bool isGiven = given[IndexOf(option)];
@@ -142,10 +161,16 @@ std::optional<UsageError> CheckCombination(const CommandLine& line, const std::b
                    (isBirth ? "the rows give the births" : "it is for one chart") + ")");
     if (line.action == Action::openReading && isGiven && isBirth)
       return Usage(std::string(option.name) + " cannot be combined with --open (the file gives the birth)");
-    if (line.action == Action::castOne && option.group == Group::requiredBirth && !isGiven)
+    // A place or an IANA zone gives the zone.
+    const bool zoneGiven = option.name == "--zone" && (IsGiven("--place", given) || IsGiven("--tz", given));
+    if (line.action == Action::castOne && option.group == Group::requiredBirth && !isGiven && !zoneGiven)
       missing += (missing.empty() ? "" : ", ") + std::string(option.name);
   }
   if (!missing.empty()) return Usage("missing " + missing);
+  if (IsGiven("--tz", given) && IsGiven("--zone", given))
+    return Usage("--tz cannot be combined with --zone (both give the zone)");
+  if (line.fold && *line.fold != "earlier" && *line.fold != "later")
+    return Usage("--fold " + std::string(*line.fold) + ": expected earlier or later");
   if (IsGiven("--jobs", given) && line.action != Action::castBatch) return Usage("--jobs is for --batch");
   return std::nullopt;
 }
@@ -248,6 +273,9 @@ std::string HelpText() {
       "                   --zone HOURS_EAST --gender male|female\n"
       "                   [--longitude DEGREES_EAST] [--save FILE.baz]\n"
       "                   [CASTING] [OUTPUT]\n"
+      "       tavrin-cast --name NAME --date YYYY-MM-DD --time HH:MM[:SS]\n"
+      "                   --place TEXT | --tz NAME [--fold earlier|later] ...\n"
+      "       tavrin-cast --places TEXT\n"
       "       tavrin-cast --open FILE.baz [--save FILE.baz] [CASTING] [OUTPUT]\n"
       "       tavrin-cast --batch FILE [--jobs N] [CASTING] [OUTPUT]\n"
       "       tavrin-cast --help | --version\n"
@@ -263,9 +291,17 @@ std::string HelpText() {
   }
   text +=
       "\n"
-      "Batch rows: name,date,time,zone,gender[,longitude]. Fields may be quoted\n"
-      "(\"Smith, Jo\", with \"\" for a quote); a first row starting with name, is a\n"
-      "header.\n"
+      "Batch rows: name,date,time,zone,gender[,longitude[,place]]. Fields may be\n"
+      "quoted (\"Smith, Jo\", with \"\" for a quote); a first row starting with name,\n"
+      "is a header. The zone may be an IANA name (Asia/Shanghai); a place gives the\n"
+      "longitude and, when the zone is left empty, the zone.\n"
+      "\n"
+      "Places are the GeoNames cities of 15,000 people and more (CC-BY 4.0), from\n"
+      "Debian's libtimezonemap-data; zone histories are the IANA tz database of\n"
+      "Debian's tzdata. Before a zone's first record the clocks kept local mean\n"
+      "time: that of the place's longitude with --place, else the zone's own.\n"
+      "--place \"Springfield, Illinois, US\" narrows by region and country; an\n"
+      "explicit --zone or --longitude wins over the place's.\n"
       "\n"
       "OUTPUT: --json, or --format text|json|csv, with --fields LIST for JSON or CSV.\n"
       "A batch is cast in parallel and written in input order, the same whatever N.\n"

@@ -12,7 +12,7 @@
 
 namespace tavrin::cast {
 
-enum class Action { castOne, castBatch, openReading, showHelp, showVersion };
+enum class Action { castOne, castBatch, openReading, showHelp, showVersion, listPlaces };
 enum class OutputFormat { text, json, csv };
 
 // What the caster was asked to do. The texts are views into the arguments.
@@ -33,6 +33,10 @@ struct CommandLine {
 
   // `base` with the choices given here in place of its own.
   CastOptions OptionsOver(CastOptions base) const;
+  std::optional<std::string_view> place;  // the birth place, as typed for the place search
+  std::optional<std::string_view> timeZone;  // an IANA zone name
+  std::optional<std::string_view> fold;      // "earlier" or "later"
+  std::string_view placesQuery;              // what --places lists
 };
 
 struct UsageError {

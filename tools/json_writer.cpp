@@ -162,6 +162,13 @@ void JsonWriter::Integer(long long value) {
   afterValue_ = true;
 }
 
+void JsonWriter::Boolean(bool value) {
+  const std::string_view text = value ? "true" : "false";
+  char* out = Room(text.size());
+  size_ = static_cast<std::size_t>(std::copy(text.begin(), text.end(), out) - buffer_.data());
+  afterValue_ = true;
+}
+
 void JsonWriter::LineBreak() {
   Put('\n');
   afterValue_ = false;

@@ -25,6 +25,7 @@ class JsonWriter {
   void PlainString(std::string_view text);
   void Number(double value);  // the shortest text that reads back as the same double
   void Integer(long long value);
+  void Boolean(bool value);
   void LineBreak();  // ends one line of JSON Lines
 
   // A member: its key, then its value.
@@ -32,6 +33,7 @@ class JsonWriter {
   void PlainStringMember(std::string_view name, std::string_view text) { Key(name); PlainString(text); }
   void NumberMember(std::string_view name, double value) { Key(name); Number(value); }
   void IntegerMember(std::string_view name, long long value) { Key(name); Integer(value); }
+  void BooleanMember(std::string_view name, bool value) { Key(name); Boolean(value); }
 
  private:
   // Makes room for `count` more bytes and, before a value or key, the comma.

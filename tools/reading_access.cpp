@@ -19,10 +19,12 @@ std::optional<std::string> OpenReading(std::string_view path, BirthDetails& birt
 }
 
 std::optional<std::string> SaveReading(std::string_view path, const BirthDetails& birth,
-                                       std::optional<double> typedLongitude, const CastOptions& options) {
+                                       std::optional<double> typedLongitude, const CastOptions& options,
+                                       const place::PlaceChoices& choices) {
   if (!HasReadingName(path)) return "not a reading file name (it must end in \"baz\")";
   Reading reading = ReadingOf(birth, typedLongitude);
   SetCastChoices(reading, options);
+  place::SetPlaceChoices(choices, reading);
   if (auto reason = tavrin::SaveReading(std::string(path), reading))
     return "cannot write it: " + *reason;
   return std::nullopt;

@@ -6,6 +6,7 @@
 
 #include "engine/birth_details.h"
 #include "engine/cast_options.h"
+#include "place/place_choices.h"
 
 namespace tavrin::cast {
 
@@ -20,7 +21,9 @@ std::optional<std::string> OpenReading(std::string_view path, BirthDetails& birt
 
 // Saves `birth` at `path` byte for byte as the desktop program's Save writes
 // it, replacing any earlier file whole or not at all.
+// `choices` follow the lines when there are any.
 std::optional<std::string> SaveReading(std::string_view path, const BirthDetails& birth,
-                                       std::optional<double> typedLongitude, const CastOptions& options = {});
+                                       std::optional<double> typedLongitude, const CastOptions& options = {},
+                                       const place::PlaceChoices& choices = {});
 
 }  // namespace tavrin::cast

@@ -129,7 +129,8 @@ TEST_F(Install, DebianPackageHoldsTheProgramAndNamesItsRuntimeNeeds) {
   const Output depends = Shell("dpkg-deb --field '" + deb.string() + "' Package Depends Recommends");
   ASSERT_EQ(depends.status, 0) << depends.text;
   for (const char* need : {"Package: tavrin", "libqt6widgets6", "libstdc++6", "qt6-qpa-plugins", "xdg-utils",
-                           "fonts-dejavu-core", "fonts-wqy-microhei", "liberfa1", "Recommends: cups-client"})
+                           "fonts-dejavu-core", "fonts-wqy-microhei", "liberfa1", "tzdata", "libtimezonemap-data",
+                           "libdate-tz3", "Recommends: cups-client"})
     EXPECT_NE(depends.text.find(need), std::string::npos) << need << "\n" << depends.text;
 }
 

@@ -167,8 +167,13 @@ TEST(Batch, TheOutputIsTheSameWhateverTheNumberOfJobs) {
 TEST(Batch, EachRowThatCannotBeCastIsReportedAndTheNextIsCast) {
   const std::pair<const char*, const char*> cases[] = {
       {"\"Jo\"x,1984-02-10,10:30,8,male", "text after the closing quote of a field"},
-      {"Jo,1984-02-10,10:30,8", "expected 5 or 6 fields (name,date,time,zone,gender[,longitude]), found 4"},
-      {"Jo,1984-02-10,10:30,8,male,116,x", "expected 5 or 6 fields (name,date,time,zone,gender[,longitude]), found 7"},
+      {"Jo,1984-02-10,10:30,8", "expected 5 to 7 fields (name,date,time,zone,gender[,longitude[,place]]), found 4"},
+      {"Jo,1984-02-10,10:30,8,male,116,x,y",
+       "expected 5 to 7 fields (name,date,time,zone,gender[,longitude[,place]]), found 8"},
+      {"Jo,1984-02-10,10:30,Asia/Nowhere,male", "zone Asia/Nowhere: no such time zone in the installed tz database"},
+      {"Jo,1991-09-15,01:30,Asia/Shanghai,male",
+       "zone Asia/Shanghai: 1991-09-15 01:30:00 in Asia/Shanghai happened twice, first at +9 (CDT, daylight time), "
+       "then at +8 (CST) after the clocks went back; say which: earlier or later"},
       {"Jo,1984-02-10,10:30,15,male", "zone 15: out of range (-14 to 14 hours east of Greenwich)"},
       {",1984-02-10,10:30,8,male", "name \\\"\\\": must not be empty"},  // as a JSON string
   };

@@ -1,0 +1,113 @@
+#include "place/zone_history.h"
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <stdexcept>
+
+#include <date/tz.h>
+
+namespace tavrin::place {
+namespace {
+
+constexpr std::string_view kLocalMeanTime = "LMT";  // the tz database's abbreviation for it
+constexpr int kSecondsPerDegree = 240;             // the Sun takes four minutes per degree
+
+ZoneOffsetInForce OffsetOf(const date::sys_info& info, std::optional<double> placeLongitude) {
+  ZoneOffsetInForce offset;
+  offset.seconds = static_cast<int>(info.offset.count());
+  offset.daylight = info.save.count() != 0;
+  offset.abbreviation = info.abbrev;
+  offset.localMeanTime = info.abbrev == kLocalMeanTime;
+  if (offset.localMeanTime && placeLongitude)
+    offset.seconds = static_cast<int>(std::lround(*placeLongitude * kSecondsPerDegree));
+  return offset;
+}
+
+std::string TwoDigits(int n) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d", n);
+  return text;
+}
+
+std::string ClockText(const LocalDateTime& local) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", local.year, local.month, local.day, local.hour,
+                local.minute, local.second);
+  return text;
+}
+
+std::string ProblemMessage(ZoneTimeProblem::Kind kind, const LocalDateTime& local, std::string_view zone,
+                           const ZoneOffsetInForce& before, const ZoneOffsetInForce& after) {
+  std::string text = ClockText(local) + " in " + std::string(zone);
+  if (kind == ZoneTimeProblem::Kind::skipped)
+    return text + " did not exist: the clocks went forward from " + DescribeOffset(before) + " to " +
+           DescribeOffset(after) + " over it";
+  return text + " happened twice, first at " + DescribeOffset(before) + ", then at " + DescribeOffset(after) +
+         " after the clocks went back; " + std::string(kSayWhich);
+}
+
+}  // namespace
+
+std::optional<ZoneHistory> ZoneHistory::Find(std::string_view name) {
+  try {
+    return ZoneHistory(date::locate_zone(name));
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
+std::string_view ZoneHistory::Name() const { return zone_->name(); }
+
+std::variant<ZoneOffsetInForce, ZoneTimeProblem> ZoneHistory::OffsetAt(const LocalDateTime& local,
+                                                                         std::optional<Fold> fold,
+                                                                         std::optional<double> placeLongitude) const {
+  using namespace std::chrono;
+  // Days past the end of a month roll into the next, as the calendar would.
+  const date::local_days day{date::year{local.year} / date::month{static_cast<unsigned>(local.month)} / 1};
+  const date::local_seconds moment =
+      day + days{local.day - 1} + hours{local.hour} + minutes{local.minute} + seconds{local.second};
+  const date::local_info info = zone_->get_info(moment);
+  if (info.result == date::local_info::unique) return OffsetOf(info.first, placeLongitude);
+  ZoneTimeProblem problem{info.result == date::local_info::nonexistent ? ZoneTimeProblem::Kind::skipped
+                                                                      : ZoneTimeProblem::Kind::twice,
+                          OffsetOf(info.first, placeLongitude), OffsetOf(info.second, placeLongitude), {}};
+  if (problem.kind == ZoneTimeProblem::Kind::twice && fold)
+    return *fold == Fold::earlier ? problem.before : problem.after;
+  problem.message = ProblemMessage(problem.kind, local, Name(), problem.before, problem.after);
+  return problem;
+}
+
+std::string ZoneDatabaseVersion() {
+  // Debian's tzdata names its version on the first line of tzdata.zi ("# version 2025b").
+  std::ifstream file("/usr/share/zoneinfo/tzdata.zi");
+  std::string line;
+  constexpr std::string_view kStart = "# version ";
+  if (std::getline(file, line) && line.starts_with(kStart)) return line.substr(kStart.size());
+  return {};
+}
+
+std::string OffsetText(int secondsEast) {
+  if (secondsEast == 0) return "0";
+  const int whole = std::abs(secondsEast);
+  std::string text = (secondsEast < 0 ? "-" : "+") + std::to_string(whole / 3600);
+  if (whole % 3600 != 0) text += ":" + TwoDigits(whole / 60 % 60);
+  if (whole % 60 != 0) text += ":" + TwoDigits(whole % 60);
+  return text;
+}
+
+std::string DescribeOffset(const ZoneOffsetInForce& offset) {
+  std::string words;
+  if (offset.localMeanTime) {
+    words = "local mean time";
+  } else {
+    // Abbreviations made of the offset alone ("+0630") add nothing.
+    if (!offset.abbreviation.empty() && offset.abbreviation.front() != '+' && offset.abbreviation.front() != '-')
+      words = offset.abbreviation;
+    if (offset.daylight) words += (words.empty() ? "" : ", ") + std::string("daylight time");
+  }
+  const std::string text = OffsetText(offset.seconds);
+  return words.empty() ? text : text + " (" + words + ")";
+}
+
+}  // namespace tavrin::place

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace date {
+class time_zone;
+}
+
+namespace tavrin::place {
+
+// A date and time as a clock of the birth place showed it.
+struct LocalDateTime {
+  int year = 0, month = 0, day = 0;
+  int hour = 0, minute = 0, second = 0;
+};
+
+// Which of the two moments a clock time names when the clocks went back over it.
+enum class Fold { earlier, later };
+
+// The offset of a zone's clocks from Greenwich at a moment.
+struct ZoneOffsetInForce {
+  int seconds = 0;            // east of Greenwich
+  bool daylight = false;      // summer (daylight saving) time was in force
+  std::string abbreviation;   // as the tz database gives it ("CST", "+0630"); "LMT" for local mean time
+  bool localMeanTime = false;  // before the zone's first record: the mean solar time of the place
+};
+
+// A local time the zone's clocks skipped (they went forward over it) or showed
+// twice (they went back over it). `before` and `after` are the offsets on
+// either side of the change; for a time shown twice, `before` is the earlier one.
+struct ZoneTimeProblem {
+  enum class Kind { skipped, twice } kind;
+  ZoneOffsetInForce before, after;
+  std::string message;
+};
+
+// How the message of a clock time shown twice ends.
+inline constexpr std::string_view kSayWhich = "say which: earlier or later";
+
+// One zone of the IANA time zone database as the system installs it
+// (/usr/share/zoneinfo), found by name once and asked for many moments.
+class ZoneHistory {
+ public:
+  // The zone of that IANA name ("Asia/Shanghai"); nothing for an unknown name
+  // or when the system has no zone database.
+  static std::optional<ZoneHistory> Find(std::string_view name);
+
+  std::string_view Name() const;
+
+  // The offset in force at `local`. Before the zone's first record the clocks
+  // kept local mean time: that of `placeLongitude` (degrees east) when given,
+  // else the tz database's own for the zone's main city. A skipped local time
+  // is a problem; a time shown twice is a problem unless `fold` says which.
+  std::variant<ZoneOffsetInForce, ZoneTimeProblem> OffsetAt(const LocalDateTime& local, std::optional<Fold> fold,
+                                                            std::optional<double> placeLongitude) const;
+
+ private:
+  explicit ZoneHistory(const date::time_zone* zone) : zone_(zone) {}
+  const date::time_zone* zone_;
+};
+
+// The version of the installed tz database ("2025b"), or empty when it does not say.
+std::string ZoneDatabaseVersion();
+
+// An offset as people write it: "+8", "-3:30", "+8:05:43", "0".
+std::string OffsetText(int secondsEast);
+
+// "+9 (CDT, daylight time)", "+8:05:43 (local mean time)", "+6:30 (daylight time)".
+std::string DescribeOffset(const ZoneOffsetInForce& offset);
+
+}  // namespace tavrin::place
