@@ -38,7 +38,9 @@ class SmallCatalogue : public ::testing::Test {
     return row;
   }
   void SetUp() override {
-    folder_ = std::filesystem::path(::testing::TempDir()) / "place-catalogue";
+    // Each case has a folder of its own: the cases may run at once.
+    folder_ = std::filesystem::path(::testing::TempDir()) /
+              (std::string("place-catalogue-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(folder_);
     std::ofstream(folder_ / "countryInfo.txt")
         << "#ISO\tISO3\tISO-Numeric\tfips\tCountry\n"
