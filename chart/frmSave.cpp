@@ -9,6 +9,7 @@
 #include "chart/cast_chart.h"
 #include "chart/clipboard_guard.h"
 #include "chart/reading_printer.h"
+#include "reading/cast_choices.h"
 #include "reading/reading_store.h"
 #include "shell/app_font.h"
 #include "shell/app_text.h"
@@ -94,8 +95,9 @@ void frmSave::cmdSave_Click() {
               QStringLiteral("Rich Text Format (*.baz)"), QStringLiteral("baz")});
   if (path.isEmpty()) return;
   // The file holds the birth details of the chart, never the report text.
-  const tavrin::Reading reading =
+  tavrin::Reading reading =
       tavrin::ReadingOf(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::TypedLongitude);
+  tavrin::SetCastChoices(reading, modFengShuiFourPillar::Options);
   if (const auto failure = tavrin::SaveReading(QFile::encodeName(path).toStdString(), reading)) {
     tavrin::ShowNotSaved(*this, QStringLiteral("The reading was not saved."), QString::fromLocal8Bit(failure->c_str()));
   }

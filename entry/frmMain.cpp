@@ -1,5 +1,6 @@
 #include "entry/frmMain.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -26,6 +27,7 @@
 #include "entry/click_label.h"
 #include "entry/frmTimeZone.h"
 #include "entry/open_reading_controls.h"
+#include "reading/cast_choices.h"
 #include "reading/reading_store.h"
 #include "shell/app_font.h"
 #include "shell/app_text.h"
@@ -46,6 +48,21 @@ constexpr const char* kDescription =
     "pillars. Each of the pillars includes an animal sign belonging to the Chinese Zodiac at the bottom and "
     "the top portion consists of one of the five types of Qi in Yin or Yang expression.";
 
+constexpr const char* kMethodTip =
+    "Classic: the program's own solar theory, as every earlier chart was cast.\n"
+    "Precise: the Sun from the IAU 2006/2000A theory, so the year and month change at the minute of each "
+    "solar term; the luck start is counted in time, and a birth near a boundary is pointed out.";
+constexpr const char* kMethodHint =
+    "Classic: the program's own Sun, as every earlier chart was cast.\n\n"
+    "Precise: the real Sun: the year and month change at the minute of each solar term, and the luck "
+    "start is counted in time.";
+constexpr const char* kTrueSolarTimeTip =
+    "The day and hour pillars from true solar time: local mean solar time plus the equation of time "
+    "(up to about 16 minutes either way). Precise method only.";
+constexpr const char* kDayStartsTip =
+    "Midnight: from 23:00 to 24:00 the day pillar stays and the hour takes the next day's Rat stem.\n"
+    "23:00: the day pillar changes at 23:00. Precise method only.";
+
 constexpr const char* kLongitudeTip =
     "Longitude of the birth place in degrees east (E) or west (W), for example 116.4 E or 74 W; "
     "a number without a letter counts east, a negative one west.\n"
@@ -54,8 +71,10 @@ constexpr const char* kLongitudeTip =
 
 // The client area below the menu bar. Its top 435 twips hold a link caption
 // and from 4200 twips down stands the brand frame; the controls placed here
-// stay between the two.
-constexpr int kClientWidth = 8085;
+// stay between the two, in three columns: the description, the details and
+// the casting choices.
+constexpr int kChoicesColumn = 2580;
+constexpr int kClientWidth = 8085 + kChoicesColumn;
 constexpr int kClientHeight = 5100;
 
 template <typename Widget, typename... Args>
@@ -152,6 +171,21 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   optFemale = Make<QRadioButton>(fraDetails, "optFemale", "Female");
   optMale->setChecked(true);
 
+  // Alt+M reaches the method; the frame's mnemonic focuses its first control.
+  fraMethod = Make<QGroupBox>(client, "fraMethod", "Chart &Method");
+  cboMethod = Make<QComboBox>(fraMethod, "cboMethod");
+  cboMethod->addItems({QStringLiteral("Classic"), QStringLiteral("Precise")});
+  cboMethod->setToolTip(kMethodTip);
+  chkTrueSolarTime = Make<QCheckBox>(fraMethod, "chkTrueSolarTime", "True solar time");
+  chkTrueSolarTime->setToolTip(kTrueSolarTimeTip);
+  cboDayStarts = Make<QComboBox>(fraMethod, "cboDayStarts");
+  cboDayStarts->addItems({QStringLiteral("Day from midnight"), QStringLiteral("Day from 23:00")});
+  cboDayStarts->setToolTip(kDayStartsTip);
+  lblMethodHint = Make<QLabel>(fraMethod, "lblMethodHint", kMethodHint);
+  lblMethodHint->setWordWrap(true);
+  lblMethodHint->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  ShowOptions({});
+
   cmdCalculation = Make<QPushButton>(client, "cmdCalculation", "Analyze My Ba Zi");
   cmdCalculation->setFont(tavrin::AppFont(8.25, true));
   cmdCalculation->setAutoDefault(true);
@@ -163,6 +197,7 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
   connect(lblTimeZone, &tavrin::ClickLabel::clicked, this, &frmMain::lblTimeZone_Click);
   connect(cmdCalculation, &QPushButton::clicked, this, &frmMain::cmdCalculation_Click);
+  connect(cboMethod, &QComboBox::currentIndexChanged, this, [this] { ShowOptions(ChosenOptions()); });
 
   Form_Load();
   // The client area keeps its size whatever bars the window carries above it.
@@ -183,9 +218,9 @@ void frmMain::BuildMenu() {
 void frmMain::BuildLinks(QWidget& client) {
   using tavrin::TwipRect;
   Label14 = tavrin::PlaceLink(client, "Label14", tavrin::EntryForumCaption(), tavrin::kHomePage,
-                              TwipRect(1567, 0, 4950, 435));
-  const tavrin::BrandFrame brand =
-      tavrin::MakeBrandFrame(client, TwipRect(0, 4200, 8025, 855), TwipRect(120, 165, 7785, 615));
+                              TwipRect(1567 + kChoicesColumn / 2, 0, 4950, 435));
+  const tavrin::BrandFrame brand = tavrin::MakeBrandFrame(client, TwipRect(0, 4200, 8025 + kChoicesColumn, 855),
+                                                          TwipRect(120, 165, 7785 + kChoicesColumn, 615));
   fraFullBrand = brand.frame;
   lblCobrand = brand.cobrand;
   lblFullBrand = brand.fullBrand;
@@ -195,6 +230,11 @@ void frmMain::BuildLinks(QWidget& client) {
 void frmMain::PlaceControls() {
   using tavrin::TwipRect;
   lblDescription->setGeometry(TwipRect(120, 450, 2460, 3720));
+  fraMethod->setGeometry(TwipRect(8085, 450, 2460, 3720));
+  cboMethod->setGeometry(TwipRect(120, 330, 2220, 300));
+  chkTrueSolarTime->setGeometry(TwipRect(120, 720, 2220, 300));
+  cboDayStarts->setGeometry(TwipRect(120, 1110, 2220, 300));
+  lblMethodHint->setGeometry(TwipRect(120, 1560, 2220, 2040));
   lblTitle->setGeometry(TwipRect(2760, 450, 5205, 300));
   cmdOpen->setGeometry(TwipRect(2760, 795, 5205, 345));
   fraDetails->setGeometry(TwipRect(2760, 1185, 5205, 2595));
@@ -239,9 +279,11 @@ void frmMain::Form_Load() {
   for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) list->setCurrentIndex(0);
 
   // The zone link and the birth-place longitude follow the time; gender is
-  // chosen with the mouse, and the saved reading button comes last.
-  const QWidget* chain[] = {txtName,     cboMonth,     cboDate,        cboYear, cboHH,     cboMM,  cboSS,
-                            lblTimeZone, txtLongitude, cmdCalculation, optMale, optFemale, cmdOpen};
+  // chosen with the mouse, then come the casting choices, and the saved
+  // reading button comes last.
+  const QWidget* chain[] = {txtName,        cboMonth, cboDate,   cboYear,   cboHH,
+                            cboMM,          cboSS,    lblTimeZone, txtLongitude, cmdCalculation,
+                            optMale,        optFemale, cboMethod, chkTrueSolarTime, cboDayStarts, cmdOpen};
   for (std::size_t i = 1; i < std::size(chain); ++i) {
     setTabOrder(const_cast<QWidget*>(chain[i - 1]), const_cast<QWidget*>(chain[i]));
   }
@@ -251,6 +293,25 @@ void frmMain::Form_Load() {
 void frmMain::ShowZone(const QString& hours, const QString& minutes) {
   lblZoneHour->setText(hours);
   lblZoneMinute->setText(minutes);
+}
+
+tavrin::CastOptions frmMain::ChosenOptions() const {
+  tavrin::CastOptions options;
+  if (cboMethod->currentIndex() == 1) {
+    options.method = tavrin::Method::precise;
+    if (chkTrueSolarTime->isChecked()) options.solarTime = tavrin::SolarTime::trueSun;
+    if (cboDayStarts->currentIndex() == 1) options.dayStarts = tavrin::DayStarts::at23;
+  }
+  return options;
+}
+
+void frmMain::ShowOptions(const tavrin::CastOptions& options) {
+  const bool precise = options.method == tavrin::Method::precise;
+  cboMethod->setCurrentIndex(precise ? 1 : 0);
+  chkTrueSolarTime->setChecked(options.solarTime == tavrin::SolarTime::trueSun);
+  cboDayStarts->setCurrentIndex(options.dayStarts == tavrin::DayStarts::at23 ? 1 : 0);
+  chkTrueSolarTime->setEnabled(precise);
+  cboDayStarts->setEnabled(precise);
 }
 
 void frmMain::lblTimeZone_Click() {
@@ -270,7 +331,8 @@ void frmMain::cmdOpen_Click() {
   // wipe the name and the gender the user sees.
   const std::string file = QFile::encodeName(path).toStdString();
   tavrin::Reading reading;
-  if (!tavrin::HasReadingName(file) || tavrin::LoadReading(file, reading)) {
+  if (!tavrin::HasReadingName(file) || tavrin::LoadReading(file, reading) ||
+      std::holds_alternative<std::string>(tavrin::CastChoicesOf(reading))) {
     ShowCheckMessage("Please Check The File.", true);
     return;
   }
@@ -340,6 +402,7 @@ void frmMain::StoreBirthDetails() {
   birth.Longitude = longitude ? *longitude : tavrin::ZoneMeridian(zoneHoursEast);
   modFengShuiFourPillar::TypedLongitude = longitude;
   tavrin::SetGender(optMale->isChecked(), birth);
+  modFengShuiFourPillar::Options = ChosenOptions();
 }
 
 void frmMain::cmdCalculation_Click() {
@@ -349,7 +412,22 @@ void frmMain::cmdCalculation_Click() {
   // shows what was written before the stop.
   static_cast<void>(modFengShuiFourPillar::CastChart());
   tavrin::FormInstance<frmFengShuiFourPillar>::Get().show();
+  ShowWarnings();
   CloseForSwap();
+}
+
+// A birth near a boundary is told at once, over the chart window, in a box
+// that leaves the chart as it is laid out.
+void frmMain::ShowWarnings() {
+  if (modFengShuiFourPillar::Warnings.empty()) return;
+  QString text = QStringLiteral("This birth lies near a boundary of the chart:");
+  for (const std::string& warning : modFengShuiFourPillar::Warnings)
+    text += QStringLiteral("\n\n") + QString::fromStdString(warning);
+  auto* box = new QMessageBox(QMessageBox::Information, tavrin::kApplicationTitle, text, QMessageBox::Ok,
+                              &tavrin::FormInstance<frmFengShuiFourPillar>::Get());
+  box->setObjectName(QStringLiteral("msgBoundary"));
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
 }
 
 void frmMain::mnuExit_Click() { close(); }

@@ -3,7 +3,10 @@
 #include "shell/frame_label_draw.h"
 #include "shell/main_form.h"
 
+#include "engine/cast_options.h"
+
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -53,6 +56,11 @@ class frmMain : public tavrin::MainForm {
   QLabel* lblEnterGender;
   QRadioButton* optMale;
   QRadioButton* optFemale;
+  QGroupBox* fraMethod;
+  QComboBox* cboMethod;
+  QCheckBox* chkTrueSolarTime;
+  QComboBox* cboDayStarts;
+  QLabel* lblMethodHint;
   QPushButton* cmdCalculation;
   QMenu* mnuFile;
   QAction* mnuExit;
@@ -64,6 +72,11 @@ class frmMain : public tavrin::MainForm {
   // Shows a zone in the two zone captions: its whole hours west of Greenwich
   // and its minutes with the same sign, as plain decimal texts ("-5", "-30").
   void ShowZone(const QString& hours, const QString& minutes);
+
+  // How the chart is cast: the method, and with the precise one the solar
+  // time and where the day begins (the two are greyed out for Classic).
+  tavrin::CastOptions ChosenOptions() const;
+  void ShowOptions(const tavrin::CastOptions& options);
 
   void lblTimeZone_Click();
   void cmdOpen_Click();
@@ -79,6 +92,7 @@ class frmMain : public tavrin::MainForm {
   bool CheckLongitude();
   void ShowCheckMessage(const char* text, bool error);
   void StoreBirthDetails();
+  void ShowWarnings();
 };
 
 // Start-up shows the entry form with the drawn one of its two frame labels

@@ -11,6 +11,7 @@
 #include "birth/longitude.h"
 #include "birth/zone.h"
 #include "entry/frmMain.h"
+#include "reading/cast_choices.h"
 #include "reading/reading_lines.h"
 
 namespace tavrin {
@@ -41,6 +42,8 @@ void RestoreReading(const Reading& reading, frmMain& form) {
     const ZoneCaptions captions = ZoneCaptionsFor(*zone);
     form.ShowZone(Text(captions.hours), Text(captions.minutes));
   }
+  const auto options = CastChoicesOf(reading);
+  form.ShowOptions(std::holds_alternative<CastOptions>(options) ? std::get<CastOptions>(options) : CastOptions{});
   if (!reading.Has(Line::longitude)) {
     form.txtLongitude->clear();
   } else if (const auto degrees = LongitudeFromLine(reading[Line::longitude])) {

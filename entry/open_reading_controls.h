@@ -16,7 +16,9 @@ namespace tavrin {
 //    with the zone it was saved with; otherwise the captions stay;
 //  - a tenth line with a valid longitude goes into the longitude field and an
 //    invalid one leaves it; a reading without a tenth line was saved with the
-//    zone's meridian, so the field is emptied.
+//    zone's meridian, so the field is emptied;
+//  - the casting choices saved after the tenth line are chosen, and a file
+//    without them is cast the classic way.
 void RestoreReading(const Reading& reading, frmMain& form);
 
 }  // namespace tavrin

@@ -1,11 +1,13 @@
 // Renders the README's screenshots of the sample chart (10 February 1984,
 // 10:30, China Coast Time, 116 E, a man): the entry form, the time-zone
 // picker, the five pages of the chart window, the report window, the chart
-// details and the About box, each a PNG file in the folder named on the
-// command line; and the chart details as the PDF that Save as PDF writes
+// details and the About box, then the entry form with the precise method
+// chosen and the warning of a birth near Spring Beginning, each a PNG file in
+// the folder named on the command line; and the chart details as the PDF that Save as PDF writes
 // (chart-details.pdf), which scripts/screenshots turns into a PNG.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -123,5 +125,25 @@ int main(int argc, char** argv) {
   chart.mnuDetails->trigger();
   WhenModal([](QWidget& about) { SaveAndClose(about, "about"); });
   chart.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+
+  // A precise chart five minutes before Spring Beginning, 4 February 2000 in
+  // Beijing: the entry form with the choices, and the warning over the chart.
+  chart.cmdBack_Click();
+  frmMain& precise = FormInstance<frmMain>::Get();
+  FillSamplePerson(precise);
+  Choose(*precise.cboDate, "4");
+  Choose(*precise.cboYear, "2000");
+  Choose(*precise.cboHH, "20");
+  Choose(*precise.cboMM, "35");
+  precise.txtLongitude->clear();
+  precise.ShowZone(QStringLiteral("-8"), QStringLiteral("0"));
+  Choose(*precise.cboMethod, "Precise");
+  precise.chkTrueSolarTime->setChecked(true);
+  Save(precise, "entry-form-precise");
+  precise.cmdCalculation_Click();
+  if (auto* warning = FormInstance<frmFengShuiFourPillar>::Get().findChild<QWidget*>(QStringLiteral("msgBoundary")))
+    Save(*warning, "boundary-warning");
+  else
+    allSaved = false;
   return allSaved ? 0 : 1;
 }

@@ -28,9 +28,10 @@ std::vector<QString> Shown(const frmFengShuiFourPillar& chart) {
 }
 
 // The same list computed by the engine alone.
-std::vector<QString> Expected(const tavrin::BirthDetails& birth) {
+std::vector<QString> Expected(const tavrin::BirthDetails& birth, const tavrin::CastOptions& options = {}) {
   tavrin::Chart chart;
-  EXPECT_EQ(tavrin::ComputeChart(birth, chart, QLocale().decimalPoint().toStdString()), tavrin::CastError::none);
+  EXPECT_EQ(tavrin::ComputeChart(birth, options, chart, QLocale().decimalPoint().toStdString()),
+            tavrin::CastError::none);
   std::vector<QString> texts;
   for (int slot = 0; slot < 20; ++slot) texts.push_back(QString::fromUtf8(chart.pillarCells[slot]));
   for (const std::string& caption : chart.luckCaptions) texts.push_back(QString::fromStdString(caption));
@@ -106,10 +107,13 @@ TEST_F(EndToEndTest, ASavedReadingReopensFromAFreshFormToTheSameChartZoneInclude
     const char* zone;
     const char* longitude;
     const char* file;
+    tavrin::CastOptions options;
   };
   const Case cases[] = {
-      {"zone meridian", "China Coast Time,CCT,-8.0", "", "meridian.baz"},
-      {"typed longitude, half-hour zone west", "Newfoundland Standard Time,NST,3.30", "52.7 W", "typed.baz"},
+      {"zone meridian", "China Coast Time,CCT,-8.0", "", "meridian.baz", {}},
+      {"typed longitude, half-hour zone west", "Newfoundland Standard Time,NST,3.30", "52.7 W", "typed.baz", {}},
+      {"precise, true solar time, day from 23:00", "China Coast Time,CCT,-8.0", "", "precise.baz",
+       {tavrin::Method::precise, tavrin::SolarTime::trueSun, tavrin::DayStarts::at23}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -117,11 +121,13 @@ TEST_F(EndToEndTest, ASavedReadingReopensFromAFreshFormToTheSameChartZoneInclude
     PickZone(QString::fromUtf8(c.zone));
     Fill({.name = "Mei Lin", .month = "February", .day = 10, .year = 1984, .hour = 10, .minute = 30, .second = 59,
           .female = true, .longitude = c.longitude});
+    form().ShowOptions(c.options);
     ASSERT_TRUE(Analyze().empty());
     const tavrin::BirthDetails saved = modFengShuiFourPillar::BirthDetails;
     frmFengShuiFourPillar* chart = FormInstance<frmFengShuiFourPillar>::Existing();
     ASSERT_NE(chart, nullptr);
     const std::vector<QString> before = Shown(*chart);
+    EXPECT_EQ(before, Expected(saved, c.options));
     const QString path = PathOf(c.file);
     SaveReading(*chart, path);
     ASSERT_TRUE(QFile::exists(path));
@@ -138,6 +144,7 @@ TEST_F(EndToEndTest, ASavedReadingReopensFromAFreshFormToTheSameChartZoneInclude
     ASSERT_TRUE(Open(path).empty());
     ExpectChartShown();
     EXPECT_EQ(Fields(modFengShuiFourPillar::BirthDetails), Fields(saved));
+    EXPECT_EQ(modFengShuiFourPillar::Options, c.options);
     EXPECT_EQ(Shown(*FormInstance<frmFengShuiFourPillar>::Existing()), before);
   }
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -62,6 +64,29 @@ TEST_F(EntryFormTest, TabRunsThroughTheEntriesToAnalyze) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
   }
+}
+
+// The casting choices come after gender: Alt+M reaches the method, and the
+// refinements of the precise method are greyed out until it is chosen.
+TEST_F(EntryFormTest, TheCastingChoicesAreReachedByKeyboardAndOnlyPreciseOffersItsRefinements) {
+  form().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+  QTest::keyClick(&form(), Qt::Key_M, Qt::AltModifier);
+  EXPECT_EQ(QApplication::focusWidget(), form().cboMethod);
+  EXPECT_FALSE(form().chkTrueSolarTime->isEnabled());
+  EXPECT_FALSE(form().cboDayStarts->isEnabled());
+  QTest::keyClick(form().cboMethod, Qt::Key_Down);
+  EXPECT_EQ(form().cboMethod->currentText(), "Precise");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), form().chkTrueSolarTime);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), form().cboDayStarts);
+  QTest::keyClick(form().cboDayStarts, Qt::Key_Down);
+  EXPECT_EQ(form().ChosenOptions(),
+            (tavrin::CastOptions{tavrin::Method::precise, tavrin::SolarTime::trueSun, tavrin::DayStarts::at23}));
+  QTest::keyClick(form().cboMethod, Qt::Key_Up);
+  EXPECT_EQ(form().ChosenOptions(), tavrin::CastOptions{});
 }
 
 struct CheckCase {
