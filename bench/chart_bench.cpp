@@ -95,7 +95,7 @@ BENCHMARK(PreciseChart);
 // its days, each time for a different month of 1600 to 2199.
 void PreciseChartOfANewMonth(benchmark::State& state) {
   Chart chart;
-  int month = 0;
+  static int month = 0;  // a new month in every repetition too
   for (auto _ : state) {
     const int year = 1600 + month / 12 % 600, monthOfYear = 1 + month % 12;
     ++month;
