@@ -12,7 +12,6 @@ namespace modFengShuiFourPillar {
 tavrin::BirthDetails BirthDetails;
 std::optional<double> TypedLongitude;
 tavrin::CastOptions Options;
-std::vector<std::string> Warnings;
 std::array<std::string, tavrin::kPillarCellCount> PillarCells;
 tavrin::Chart ShownChart;
 
@@ -21,9 +20,7 @@ tavrin::CastError CastChart() {
   const std::string separator = QLocale().decimalPoint().toStdString();
   const tavrin::CastError error = tavrin::ComputeChart(BirthDetails, Options, chart, separator);
   frmFengShuiFourPillar& window = tavrin::FormInstance<frmFengShuiFourPillar>::Get();
-  Warnings.clear();
   if (error != tavrin::CastError::none) return error;
-  if (chart.isPrecise) Warnings = chart.precise.warnings;
 
   for (int slot = 0; slot < 20; ++slot) PillarCells[slot].assign(chart.pillarCells[slot]);
   window.ShowChart(chart);

@@ -3,7 +3,6 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "engine/birth_details.h"
 #include "engine/cast_options.h"
@@ -22,8 +21,6 @@ extern std::optional<double> TypedLongitude;
 // How that person's chart is cast, chosen on the entry form with the details;
 // a saved reading keeps the choices that differ from the defaults.
 extern tavrin::CastOptions Options;
-// What the last chart says of a birth near a boundary (precise method only).
-extern std::vector<std::string> Warnings;
 // The twenty pillar cells of the last chart, five per pillar (year, month,
 // day, hour: stem, branch, hidden stems 1 to 3); slot 20 stays empty.
 extern std::array<std::string, tavrin::kPillarCellCount> PillarCells;

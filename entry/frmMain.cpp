@@ -410,18 +410,19 @@ void frmMain::cmdCalculation_Click() {
   StoreBirthDetails();
   // The chart window is shown even when the cast stopped early: it then
   // shows what was written before the stop.
-  static_cast<void>(modFengShuiFourPillar::CastChart());
+  const tavrin::CastError error = modFengShuiFourPillar::CastChart();
   tavrin::FormInstance<frmFengShuiFourPillar>::Get().show();
-  ShowWarnings();
+  if (error == tavrin::CastError::none) ShowWarnings();
   CloseForSwap();
 }
 
 // A birth near a boundary is told at once, over the chart window, in a box
 // that leaves the chart as it is laid out.
 void frmMain::ShowWarnings() {
-  if (modFengShuiFourPillar::Warnings.empty()) return;
+  const tavrin::Chart& chart = modFengShuiFourPillar::ShownChart;
+  if (!chart.isPrecise || chart.precise.warnings.empty()) return;
   QString text = QStringLiteral("This birth lies near a boundary of the chart:");
-  for (const std::string& warning : modFengShuiFourPillar::Warnings)
+  for (const std::string& warning : chart.precise.warnings)
     text += QStringLiteral("\n\n") + QString::fromStdString(warning);
   auto* box = new QMessageBox(QMessageBox::Information, tavrin::kApplicationTitle, text, QMessageBox::Ok,
                               &tavrin::FormInstance<frmFengShuiFourPillar>::Get());

@@ -89,6 +89,24 @@ TEST_F(EntryFormTest, TheCastingChoicesAreReachedByKeyboardAndOnlyPreciseOffersI
   EXPECT_EQ(form().ChosenOptions(), tavrin::CastOptions{});
 }
 
+// Five minutes before Spring Beginning in Beijing: the chart window opens with
+// the warning over it, and the box does not hold up the program.
+TEST_F(EntryFormTest, APreciseBirthNearAJieOpensTheChartWithTheWarningOverIt) {
+  form().ShowZone("-8", "0");
+  form().ShowOptions({tavrin::Method::precise});
+  Fill({.month = "February", .day = 4, .year = 2000, .hour = 20, .minute = 35});
+  ASSERT_TRUE(Analyze().empty());
+  frmFengShuiFourPillar* chart = FormInstance<frmFengShuiFourPillar>::Existing();
+  ASSERT_NE(chart, nullptr);
+  auto* box = chart->findChild<QMessageBox*>(QStringLiteral("msgBoundary"));
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box->isVisible());
+  EXPECT_TRUE(box->text().contains("Born 5 min 23 s before Spring Beginning. (2000-02-04T12:40:23Z)"))
+      << box->text().toStdString();
+  EXPECT_EQ(modFengShuiFourPillar::PillarCells[0], "-Earth [Ji]");
+  box->close();
+}
+
 struct CheckCase {
   Entry entry;
   const char* message;  // nullptr: the checks pass
