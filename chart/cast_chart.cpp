@@ -12,6 +12,7 @@ namespace modFengShuiFourPillar {
 tavrin::BirthDetails BirthDetails;
 std::optional<double> TypedLongitude;
 tavrin::CastOptions Options;
+tavrin::place::PlaceChoices BirthPlace;
 std::array<std::string, tavrin::kPillarCellCount> PillarCells;
 tavrin::Chart ShownChart;
 

@@ -7,6 +7,7 @@
 #include "engine/birth_details.h"
 #include "engine/cast_options.h"
 #include "engine/chart.h"
+#include "place/place_choices.h"
 
 // The chart engine's window side: casts the chart of the shared birth details
 // and writes it into the chart window.
@@ -21,6 +22,8 @@ extern std::optional<double> TypedLongitude;
 // How that person's chart is cast, chosen on the entry form with the details;
 // a saved reading keeps the choices that differ from the defaults.
 extern tavrin::CastOptions Options;
+// The birth place chosen for that person, if any, which a saved reading keeps.
+extern tavrin::place::PlaceChoices BirthPlace;
 // The twenty pillar cells of the last chart, five per pillar (year, month,
 // day, hour: stem, branch, hidden stems 1 to 3); slot 20 stays empty.
 extern std::array<std::string, tavrin::kPillarCellCount> PillarCells;

@@ -98,6 +98,7 @@ void frmSave::cmdSave_Click() {
   tavrin::Reading reading =
       tavrin::ReadingOf(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::TypedLongitude);
   tavrin::SetCastChoices(reading, modFengShuiFourPillar::Options);
+  tavrin::place::SetPlaceChoices(modFengShuiFourPillar::BirthPlace, reading);
   if (const auto failure = tavrin::SaveReading(QFile::encodeName(path).toStdString(), reading)) {
     tavrin::ShowNotSaved(*this, QStringLiteral("The reading was not saved."), QString::fromLocal8Bit(failure->c_str()));
   }

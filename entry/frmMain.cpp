@@ -24,7 +24,10 @@
 #include "chart/frmFengShuiFourPillar.h"
 #include "engine/number_text.h"
 #include "engine/vocabulary.h"
+#include "place/place_search.h"
 #include "entry/click_label.h"
+#include "entry/fold_question.h"
+#include "entry/place_box.h"
 #include "entry/frmTimeZone.h"
 #include "entry/open_reading_controls.h"
 #include "reading/cast_choices.h"
@@ -69,13 +72,20 @@ constexpr const char* kLongitudeTip =
     "With a longitude the chart uses the local mean solar time of the birth place.\n"
     "Leave it blank to use the time zone's own meridian, so the chart follows the clock time as entered.";
 
+constexpr const char* kPlaceTip =
+    "The city of birth, typed in any spelling (Shanghai, 上海, Peking, Zurich): choose it from the list.\n"
+    "It gives the longitude, and the zone offset its clocks kept on the day of birth, daylight saving time "
+    "included.\nA zone picked from \"Time Zone Help\" afterwards stands instead; leave it blank to pick the "
+    "zone yourself.";
+
 // The client area below the menu bar. Its top 435 twips hold a link caption
-// and from 4200 twips down stands the brand frame; the controls placed here
-// stay between the two, in three columns: the description, the details and
-// the casting choices.
+// and from kBrandTop twips down stands the brand frame; the controls placed
+// here stay between the two, in three columns: the description, the details
+// and the casting choices.
 constexpr int kChoicesColumn = 2580;
 constexpr int kClientWidth = 8085 + kChoicesColumn;
-constexpr int kClientHeight = 5100;
+constexpr int kClientHeight = 5760;
+constexpr int kBrandTop = 4860;
 
 template <typename Widget, typename... Args>
 Widget* Make(QWidget* parent, const char* name, Args&&... args) {
@@ -142,6 +152,12 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   cboSS = Make<QComboBox>(fraDetails, "cboSS");
   lblTimeFormat = Make<QLabel>(fraDetails, "lblTimeFormat", "HH:MM:SS");
 
+  lblEnterPlace = Make<QLabel>(fraDetails, "lblEnterPlace", "Enter Birth Place");
+  txtPlace = Make<tavrin::PlaceBox>(fraDetails, "txtPlace");
+  txtPlace->setPlaceholderText(QStringLiteral("City (optional), e.g. Shanghai"));
+  for (QWidget* placeRow : {static_cast<QWidget*>(lblEnterPlace), static_cast<QWidget*>(txtPlace)})
+    placeRow->setToolTip(QString::fromUtf8(kPlaceTip));
+
   lblEnterZone = Make<QLabel>(fraDetails, "lblEnterZone", "Enter Time Zone");
   lblZoneHour = Make<QLabel>(fraDetails, "lblZoneHour", "0");
   lblZoneMinute = Make<QLabel>(fraDetails, "lblZoneMinute", "0");
@@ -156,6 +172,8 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   QPalette linkColours = lblTimeZone->palette();
   linkColours.setColor(QPalette::WindowText, QColor(0, 0, 255));
   lblTimeZone->setPalette(linkColours);
+  lblZoneInForce = Make<QLabel>(fraDetails, "lblZoneInForce");
+  lblZoneInForce->setFont(tavrin::AppFont(8.25, false));
 
   lblEnterLongitude = Make<QLabel>(fraDetails, "lblEnterLongitude", "Enter Longitude");
   txtLongitude = Make<QLineEdit>(fraDetails, "txtLongitude");
@@ -198,8 +216,17 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   connect(lblTimeZone, &tavrin::ClickLabel::clicked, this, &frmMain::lblTimeZone_Click);
   connect(cmdCalculation, &QPushButton::clicked, this, &frmMain::cmdCalculation_Click);
   connect(cboMethod, &QComboBox::currentIndexChanged, this, [this] { ShowOptions(ChosenOptions()); });
+  connect(txtPlace, &tavrin::PlaceBox::placeChosen, this, &frmMain::Place_Chosen);
 
   Form_Load();
+  // The place's zone follows the date and time.
+  for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
+    connect(list, &QComboBox::currentIndexChanged, this, [this] {
+      fold_.reset();
+      ShowZoneInForce();
+    });
+  }
+  tavrin::StartLoadingPlaces();
   // The client area keeps its size whatever bars the window carries above it.
   client->setFixedSize(tavrin::TwipSize(kClientWidth, kClientHeight));
   tavrin::FixAndCentre(*this, sizeHint());
@@ -219,7 +246,7 @@ void frmMain::BuildLinks(QWidget& client) {
   using tavrin::TwipRect;
   Label14 = tavrin::PlaceLink(client, "Label14", tavrin::EntryForumCaption(), tavrin::kHomePage,
                               TwipRect(1567 + kChoicesColumn / 2, 0, 4950, 435));
-  const tavrin::BrandFrame brand = tavrin::MakeBrandFrame(client, TwipRect(0, 4200, 8025 + kChoicesColumn, 855),
+  const tavrin::BrandFrame brand = tavrin::MakeBrandFrame(client, TwipRect(0, kBrandTop, 8025 + kChoicesColumn, 855),
                                                           TwipRect(120, 165, 7785 + kChoicesColumn, 615));
   fraFullBrand = brand.frame;
   lblCobrand = brand.cobrand;
@@ -229,16 +256,16 @@ void frmMain::BuildLinks(QWidget& client) {
 
 void frmMain::PlaceControls() {
   using tavrin::TwipRect;
-  lblDescription->setGeometry(TwipRect(120, 450, 2460, 3720));
-  fraMethod->setGeometry(TwipRect(8085, 450, 2460, 3720));
+  lblDescription->setGeometry(TwipRect(120, 450, 2460, 4380));
+  fraMethod->setGeometry(TwipRect(8085, 450, 2460, 4380));
   cboMethod->setGeometry(TwipRect(120, 330, 2220, 300));
   chkTrueSolarTime->setGeometry(TwipRect(120, 720, 2220, 300));
   cboDayStarts->setGeometry(TwipRect(120, 1110, 2220, 300));
   lblMethodHint->setGeometry(TwipRect(120, 1560, 2220, 2040));
   lblTitle->setGeometry(TwipRect(2760, 450, 5205, 300));
   cmdOpen->setGeometry(TwipRect(2760, 795, 5205, 345));
-  fraDetails->setGeometry(TwipRect(2760, 1185, 5205, 2595));
-  cmdCalculation->setGeometry(TwipRect(2760, 3825, 5205, 345));
+  fraDetails->setGeometry(TwipRect(2760, 1185, 5205, 3255));
+  cmdCalculation->setGeometry(TwipRect(2760, 4485, 5205, 345));
 
   // Inside the frame, below its title: captions on the left, their controls
   // from 1920 twips on, one row every 330 twips.
@@ -246,8 +273,8 @@ void frmMain::PlaceControls() {
   const struct {
     QLabel* caption;
     int top;
-  } rows[] = {{lblEnterName, 570},  {lblEnterDate, 900},       {lblEnterTime, 1230},
-              {lblEnterZone, 1560}, {lblEnterLongitude, 1890}, {lblEnterGender, 2220}};
+  } rows[] = {{lblEnterName, 570},  {lblEnterDate, 900},       {lblEnterTime, 1230},  {lblEnterPlace, 1560},
+              {lblEnterZone, 1890}, {lblEnterLongitude, 2550}, {lblEnterGender, 2880}};
   for (const auto& row : rows) row.caption->setGeometry(TwipRect(120, row.top, 1740, 300));
 
   txtName->setGeometry(TwipRect(1920, 570, 3165, 300));
@@ -258,13 +285,15 @@ void frmMain::PlaceControls() {
   cboMM->setGeometry(TwipRect(2670, 1230, 690, 300));
   cboSS->setGeometry(TwipRect(3420, 1230, 690, 300));
   lblTimeFormat->setGeometry(TwipRect(4170, 1230, 915, 300));
-  lblZoneHour->setGeometry(TwipRect(1920, 1560, 540, 300));
-  lblZoneMinute->setGeometry(TwipRect(2520, 1560, 540, 300));
-  lblTimeZone->setGeometry(TwipRect(3120, 1560, 1965, 300));
-  txtLongitude->setGeometry(TwipRect(1920, 1890, 1260, 300));
-  lblLongitudeHint->setGeometry(TwipRect(3240, 1890, 1845, 300));
-  optMale->setGeometry(TwipRect(1920, 2220, 1050, 300));
-  optFemale->setGeometry(TwipRect(3120, 2220, 1200, 300));
+  txtPlace->setGeometry(TwipRect(1920, 1560, 3165, 300));
+  lblZoneHour->setGeometry(TwipRect(1920, 1890, 540, 300));
+  lblZoneMinute->setGeometry(TwipRect(2520, 1890, 540, 300));
+  lblTimeZone->setGeometry(TwipRect(3120, 1890, 1965, 300));
+  lblZoneInForce->setGeometry(TwipRect(120, 2220, 4965, 300));
+  txtLongitude->setGeometry(TwipRect(1920, 2550, 1260, 300));
+  lblLongitudeHint->setGeometry(TwipRect(3240, 2550, 1845, 300));
+  optMale->setGeometry(TwipRect(1920, 2880, 1050, 300));
+  optFemale->setGeometry(TwipRect(3120, 2880, 1200, 300));
 }
 
 void frmMain::Form_Load() {
@@ -278,12 +307,12 @@ void frmMain::Form_Load() {
   AddNumbers(cboSS, 0, 59);
   for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) list->setCurrentIndex(0);
 
-  // The zone link and the birth-place longitude follow the time; gender is
-  // chosen with the mouse, then come the casting choices, and the saved
+  // The birth place, the zone link and the longitude follow the time; gender
+  // is chosen with the mouse, then come the casting choices, and the saved
   // reading button comes last.
-  const QWidget* chain[] = {txtName,        cboMonth, cboDate,   cboYear,   cboHH,
-                            cboMM,          cboSS,    lblTimeZone, txtLongitude, cmdCalculation,
-                            optMale,        optFemale, cboMethod, chkTrueSolarTime, cboDayStarts, cmdOpen};
+  const QWidget* chain[] = {txtName,      cboMonth,       cboDate, cboYear,   cboHH,     cboMM,
+                            cboSS,        txtPlace,       lblTimeZone, txtLongitude, cmdCalculation, optMale,
+                            optFemale,    cboMethod,      chkTrueSolarTime, cboDayStarts, cmdOpen};
   for (std::size_t i = 1; i < std::size(chain); ++i) {
     setTabOrder(const_cast<QWidget*>(chain[i - 1]), const_cast<QWidget*>(chain[i]));
   }
@@ -293,6 +322,82 @@ void frmMain::Form_Load() {
 void frmMain::ShowZone(const QString& hours, const QString& minutes) {
   lblZoneHour->setText(hours);
   lblZoneMinute->setText(minutes);
+  pickedHours_ = hours;
+  pickedMinutes_ = minutes;
+  if (txtPlace->Chosen() != nullptr) {
+    pickedOverPlace_ = true;
+    lblZoneInForce->setText(QStringLiteral("Zone picked from the list; the place gives the longitude"));
+  }
+}
+
+void frmMain::Place_Chosen(const tavrin::place::Place* place) {
+  fold_.reset();
+  if (place == nullptr) {
+    // Giving the place up brings back the zone picked from the list, and
+    // empties the longitude the place wrote.
+    if (!pickedOverPlace_) {
+      lblZoneHour->setText(pickedHours_);
+      lblZoneMinute->setText(pickedMinutes_);
+    }
+    if (txtLongitude->text() == placeLongitude_) txtLongitude->clear();
+    pickedOverPlace_ = false;
+    lblZoneInForce->clear();
+    return;
+  }
+  pickedOverPlace_ = false;
+  placeLongitude_ = QString::fromStdString(tavrin::LongitudeFieldText(place->longitude));
+  txtLongitude->setText(placeLongitude_);
+  ShowZoneInForce();
+}
+
+void frmMain::RestorePlace(const tavrin::place::PlaceChoices& choices) {
+  const tavrin::place::PlaceCatalogue* catalogue = choices.placeId ? tavrin::Places() : nullptr;
+  const tavrin::place::Place* place = catalogue ? catalogue->FindById(*choices.placeId) : nullptr;
+  txtPlace->Show(place);
+  fold_ = choices.fold;
+  lblZoneInForce->clear();
+  if (place == nullptr) {
+    pickedOverPlace_ = false;
+    return;
+  }
+  placeLongitude_ = txtLongitude->text();
+  pickedOverPlace_ = choices.timeZone.has_value() && *choices.timeZone != place->timeZone;
+  ShowZoneInForce();
+}
+
+namespace {
+
+tavrin::place::LocalDateTime ClockTime(const frmMain& form) {
+  return {Whole(form.cboYear), form.cboMonth->currentIndex() + 1, Whole(form.cboDate),
+          Whole(form.cboHH),   Whole(form.cboMM),                 Whole(form.cboSS)};
+}
+
+}  // namespace
+
+// The zone captions and words for the chosen place at the date and time the
+// form shows.
+void frmMain::ShowZoneInForce() {
+  const tavrin::place::Place* place = txtPlace->Chosen();
+  if (place == nullptr || pickedOverPlace_) return;
+  const QString zoneName = QString::fromUtf8(place->timeZone.data(), static_cast<qsizetype>(place->timeZone.size()));
+  const auto zone = tavrin::place::ZoneHistory::Find(place->timeZone);
+  if (!zone) {
+    lblZoneInForce->setText(zoneName + QStringLiteral(": not in the system's zone database"));
+    return;
+  }
+  const auto found = zone->OffsetAt(ClockTime(*this), fold_, place->longitude);
+  if (const auto* problem = std::get_if<tavrin::place::ZoneTimeProblem>(&found)) {
+    lblZoneInForce->setText(zoneName + (problem->kind == tavrin::place::ZoneTimeProblem::Kind::skipped
+                                            ? QStringLiteral(": this clock time did not exist (clocks went forward)")
+                                            : QStringLiteral(": this clock time happened twice (clocks went back)")));
+    return;
+  }
+  const auto& offset = std::get<tavrin::place::ZoneOffsetInForce>(found);
+  const tavrin::ZoneCaptions captions = tavrin::ZoneCaptionsFor(offset.seconds / 3600.0);
+  lblZoneHour->setText(QString::fromStdString(captions.hours));
+  lblZoneMinute->setText(QString::fromStdString(captions.minutes));
+  lblZoneInForce->setText(zoneName + QStringLiteral(": ") +
+                          QString::fromStdString(tavrin::place::DescribeOffset(offset)));
 }
 
 tavrin::CastOptions frmMain::ChosenOptions() const {
@@ -337,6 +442,7 @@ void frmMain::cmdOpen_Click() {
     return;
   }
   tavrin::RestoreReading(reading, *this);
+  RestorePlace(tavrin::place::ReadPlaceChoices(reading));
   cmdCalculation_Click();
 }
 
@@ -371,7 +477,51 @@ bool frmMain::ValidateBirthDetails() {
     ShowCheckMessage("Please Enter Correct Date Or Month !", false);
     return false;
   }
-  return CheckLongitude();
+  return CheckPlace() && CheckLongitude();
+}
+
+// A typed place that was not chosen from the list counts when one city
+// clearly matches it.
+bool frmMain::CheckPlace() {
+  if (txtPlace->Chosen() != nullptr || txtPlace->text().trimmed().isEmpty()) return true;
+  if (const tavrin::place::Place* best = txtPlace->DominantMatch()) {
+    txtPlace->Show(best);
+    Place_Chosen(best);
+    return true;
+  }
+  ShowCheckMessage("Please Choose the Birth Place From the List, Or Leave It Blank", false);
+  txtPlace->setFocus();
+  return false;
+}
+
+// The offset the chosen place's zone kept at the birth; false, with a message
+// or after the user cancelled the question, when no chart is to be cast.
+bool frmMain::ResolvePlaceZone() {
+  placeOffset_.reset();
+  const tavrin::place::Place* place = txtPlace->Chosen();
+  if (place == nullptr || pickedOverPlace_) return true;
+  const auto zone = tavrin::place::ZoneHistory::Find(place->timeZone);
+  if (!zone) return true;  // the captions stand
+  for (;;) {
+    const auto found = zone->OffsetAt(ClockTime(*this), fold_, place->longitude);
+    if (const auto* offset = std::get_if<tavrin::place::ZoneOffsetInForce>(&found)) {
+      placeOffset_ = offset->seconds;
+      ShowZoneInForce();
+      return true;
+    }
+    const auto& problem = std::get<tavrin::place::ZoneTimeProblem>(found);
+    if (problem.kind == tavrin::place::ZoneTimeProblem::Kind::skipped) {
+      QMessageBox box(QMessageBox::Information, tavrin::kApplicationTitle,
+                      QString::fromStdString(problem.message) +
+                          QStringLiteral(".\nPlease Check the Time of Birth."),
+                      QMessageBox::Ok, this);
+      box.setObjectName(QStringLiteral("msgNoSuchTime"));
+      box.exec();
+      return false;
+    }
+    fold_ = tavrin::AskWhichFold(*this, problem);
+    if (!fold_) return false;
+  }
 }
 
 bool frmMain::CheckLongitude() {
@@ -393,8 +543,10 @@ void frmMain::StoreBirthDetails() {
   birth.BirthHour = Whole(cboHH);
   birth.BirthMinute = Whole(cboMM);
   birth.BirthSecond = Whole(cboSS);
-  const double zoneHoursEast =
-      tavrin::ZoneHoursEast(lblZoneHour->text().toInt(), lblZoneMinute->text().toInt());
+  // A place's zone gives its offset to the second, which the captions round to the minute.
+  const double zoneHoursEast = placeOffset_ ? *placeOffset_ / 3600.0
+                                            : tavrin::ZoneHoursEast(lblZoneHour->text().toInt(),
+                                                                    lblZoneMinute->text().toInt());
   birth.ZoneOffset = tavrin::ZoneOffsetText(zoneHoursEast);
   // Without a longitude the place sits on its zone's meridian, where local
   // mean time is the clock time.
@@ -403,10 +555,18 @@ void frmMain::StoreBirthDetails() {
   modFengShuiFourPillar::TypedLongitude = longitude;
   tavrin::SetGender(optMale->isChecked(), birth);
   modFengShuiFourPillar::Options = ChosenOptions();
+  modFengShuiFourPillar::BirthPlace = {};
+  if (const tavrin::place::Place* place = txtPlace->Chosen()) {
+    tavrin::place::PlaceChoices& chosen = modFengShuiFourPillar::BirthPlace;
+    chosen.placeId = place->id;
+    chosen.placeName = place->asciiName;
+    if (pickedOverPlace_) chosen.timeZone = std::string(tavrin::place::kSavedOffsetStands);
+    if (placeOffset_) chosen.fold = fold_;
+  }
 }
 
 void frmMain::cmdCalculation_Click() {
-  if (!ValidateBirthDetails()) return;
+  if (!ValidateBirthDetails() || !ResolvePlaceZone()) return;
   StoreBirthDetails();
   // The chart window is shown even when the cast stopped early: it then
   // shows what was written before the stop.

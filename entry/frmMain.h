@@ -1,5 +1,11 @@
 #pragma once
 
+#include <optional>
+
+#include <QString>
+
+#include "place/place_catalogue.h"
+#include "place/place_choices.h"
 #include "shell/frame_label_draw.h"
 #include "shell/main_form.h"
 
@@ -18,10 +24,13 @@ class QRadioButton;
 namespace tavrin {
 class ClickLabel;
 class LinkLabel;
+class PlaceBox;
 }
 
-// The entry form: the person's name, date and time of birth, time zone,
-// optional birth-place longitude and gender. "Analyze My Ba Zi" checks them,
+// The entry form: the person's name, date and time of birth, optional birth
+// place, time zone, optional birth-place longitude and gender. A chosen birth
+// place gives the longitude, and its zone's history the zone offset in force
+// at the birth, until a zone is picked from the list. "Analyze My Ba Zi" checks them,
 // stores them in the shared birth details, casts the chart and swaps this
 // window for the chart window. "Open Previously Saved Reading" puts a saved
 // reading back into the controls and then analyzes it the same way.
@@ -46,10 +55,13 @@ class frmMain : public tavrin::MainForm {
   QComboBox* cboMM;
   QComboBox* cboSS;
   QLabel* lblTimeFormat;
+  QLabel* lblEnterPlace;
+  tavrin::PlaceBox* txtPlace;
   QLabel* lblEnterZone;
   QLabel* lblZoneHour;
   QLabel* lblZoneMinute;
   tavrin::ClickLabel* lblTimeZone;
+  QLabel* lblZoneInForce;  // the birth place's zone and its state at the birth, in words
   QLabel* lblEnterLongitude;
   QLineEdit* txtLongitude;
   QLabel* lblLongitudeHint;
@@ -71,7 +83,11 @@ class frmMain : public tavrin::MainForm {
 
   // Shows a zone in the two zone captions: its whole hours west of Greenwich
   // and its minutes with the same sign, as plain decimal texts ("-5", "-30").
+  // With a birth place chosen, this zone then stands instead of the place's.
   void ShowZone(const QString& hours, const QString& minutes);
+  // Chooses a saved reading's birth place again, or none; the captions and
+  // the longitude field keep what the reading gave them.
+  void RestorePlace(const tavrin::place::PlaceChoices& choices);
 
   // How the chart is cast: the method, and with the precise one the solar
   // time and where the day begins (the two are greyed out for Classic).
@@ -90,9 +106,20 @@ class frmMain : public tavrin::MainForm {
   void PlaceControls();
   bool ValidateBirthDetails();
   bool CheckLongitude();
+  bool CheckPlace();
+  void Place_Chosen(const tavrin::place::Place* place);
+  void ShowZoneInForce();
+  bool ResolvePlaceZone();
   void ShowCheckMessage(const char* text, bool error);
   void StoreBirthDetails();
   void ShowWarnings();
+
+  QString pickedHours_ = QStringLiteral("0");  // the zone last picked from the list
+  QString pickedMinutes_ = QStringLiteral("0");
+  QString placeLongitude_;   // what choosing the place wrote in the longitude field
+  bool pickedOverPlace_ = false;  // a zone picked after the place stands instead of the place's
+  std::optional<tavrin::place::Fold> fold_;  // for a clock time the place's zone showed twice
+  std::optional<int> placeOffset_;  // seconds east in force at the birth, found at the analysis
 };
 
 // Start-up shows the entry form with the drawn one of its two frame labels

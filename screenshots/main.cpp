@@ -3,13 +3,18 @@
 // picker, the five pages of the chart window, the report window, the chart
 // details and the About box, then the entry form with the precise method
 // chosen and the warning of a birth near Spring Beginning, each a PNG file in
-// the folder named on the command line; and the chart details as the PDF that Save as PDF writes
+// the folder named on the command line; before them, the entry form with the
+// list of places that "Springf" finds, and with 上海 chosen (1 July 1988,
+// 12:00); and the chart details as the PDF that Save as PDF writes
 // (chart-details.pdf), which scripts/screenshots turns into a PNG.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QInputMethodEvent>
+#include <QScreen>
+#include <QTest>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabBar>
@@ -24,6 +29,7 @@
 #include "chart/reading_printer.h"
 #include "entry/frmMain.h"
 #include "entry/frmTimeZone.h"
+#include "entry/place_box.h"
 #include "shell/form_instance.h"
 
 namespace {
@@ -79,6 +85,46 @@ void PickChinaCoastTime(QWidget& window) {
   picker.lstTimeZone_DblClick();
 }
 
+// The screen round the window, with the list dropped down below and beside it.
+void SaveScreenAround(QWidget& window, QSize extra, const char* name) {
+  QCoreApplication::processEvents();
+  const QRect frame = window.frameGeometry();
+  const QPixmap shot = window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width() + extra.width(),
+                                                   frame.height() + extra.height());
+  const QString path = output.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+  const bool saved = shot.save(path);
+  std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+  allSaved = allSaved && saved;
+}
+
+// Shows the list "Springf" drops down, then types 上海 as an input method
+// commits it and chooses the first city of the list.
+void ChooseShanghai(frmMain& entry) {
+  Choose(*entry.cboMonth, "July");
+  Choose(*entry.cboDate, "1");
+  Choose(*entry.cboYear, "1988");
+  Choose(*entry.cboHH, "12");
+  Choose(*entry.cboMM, "0");
+  entry.activateWindow();
+  entry.txtPlace->setFocus();
+  QTest::keyClicks(entry.txtPlace, "Springf");
+  QTest::qWait(200);
+  SaveScreenAround(entry, QSize(200, 0), "entry-form-place-list");
+  entry.txtPlace->selectAll();
+  QTest::keyClick(entry.txtPlace, Qt::Key_Backspace);
+  QInputMethodEvent typed;
+  typed.setCommitString(QStringLiteral("\u4E0A\u6D77"));
+  QApplication::sendEvent(entry.txtPlace, &typed);
+  if (QWidget* list = QApplication::activePopupWidget()) {
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+  }
+  Save(entry, "entry-form-place");
+  // Given up again, for the sample person.
+  entry.txtPlace->selectAll();
+  QTest::keyClick(entry.txtPlace, Qt::Key_Backspace);
+}
+
 void SaveAndClose(QWidget& window, const char* name) {
   Save(window, name);
   window.close();
@@ -97,6 +143,9 @@ int main(int argc, char** argv) {
 
   ShowEntryForm(tavrin::FrontFrameLabel::Cobrand);
   frmMain& entry = FormInstance<frmMain>::Get();
+  entry.txtName->setText(QStringLiteral("Sample Person"));
+  QTest::qWaitForWindowExposed(&entry);
+  ChooseShanghai(entry);
   FillSamplePerson(entry);
   WhenModal(PickChinaCoastTime);
   entry.lblTimeZone_Click();

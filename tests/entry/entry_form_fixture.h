@@ -16,6 +16,7 @@
 #include "chart/cast_chart.h"
 #include "chart/frmFengShuiFourPillar.h"
 #include "entry/frmMain.h"
+#include "entry/place_box.h"
 #include "shell/form_instance.h"
 #include "tests/modal_windows.h"
 

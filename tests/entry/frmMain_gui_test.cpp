@@ -7,7 +7,13 @@
 #include <QLabel>
 #include <QMessageBox>
 
+#include <QInputMethodEvent>
+#include <QPushButton>
+
 #include "entry/click_label.h"
+#include "entry/open_reading_controls.h"
+#include "entry/place_box.h"
+#include "reading/reading.h"
 #include "shell/link_label.h"
 #include "shell/twips.h"
 #include "tests/entry/entry_form_fixture.h"
@@ -57,9 +63,9 @@ TEST_F(EntryFormTest, TabRunsThroughTheEntriesToAnalyze) {
   form().activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
   form().txtName->setFocus();
-  const QWidget* expected[] = {form().cboMonth,    form().cboDate,      form().cboYear,       form().cboHH,
-                               form().cboMM,       form().cboSS,        form().lblTimeZone,   form().txtLongitude,
-                               form().cmdCalculation};
+  const QWidget* expected[] = {form().cboMonth, form().cboDate,     form().cboYear,      form().cboHH,
+                               form().cboMM,    form().cboSS,       form().txtPlace,     form().lblTimeZone,
+                               form().txtLongitude, form().cmdCalculation};
   for (const QWidget* next : expected) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
@@ -232,11 +238,11 @@ TEST_F(EntryFormTest, AnalysisSwapsTheFormForTheChartWindowWithoutEndingTheProgr
 // frame, inside the client area, with every one-line caption fully shown.
 TEST_F(EntryFormTest, ControlsFitTheBandLeftFreeAndShowTheirCaptions) {
   QWidget* client = form().centralWidget();
-  // Room for the brand frame along the bottom, 8025 by 855 twips at 4200.
+  // Room for the brand frame along the bottom, 8025 by 855 twips at 4860.
   EXPECT_GE(client->width(), tavrin::TwipsToPixels(8025));
-  EXPECT_GE(client->height(), tavrin::TwipsToPixels(4200 + 855));
+  EXPECT_GE(client->height(), tavrin::TwipsToPixels(4860 + 855));
   const QRect band(0, tavrin::TwipsToPixels(435), client->width(),
-                   tavrin::TwipsToPixels(4200) - tavrin::TwipsToPixels(435));
+                   tavrin::TwipsToPixels(4860) - tavrin::TwipsToPixels(435));
   for (QWidget* child : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (child == form().Label14 || child == form().fraFullBrand) continue;  // the link caption and the frame
     SCOPED_TRACE(child->objectName().toStdString());
@@ -260,6 +266,102 @@ TEST_F(EntryFormTest, ControlsFitTheBandLeftFreeAndShowTheirCaptions) {
   }
   EXPECT_EQ(form().size(), form().minimumSize());
   EXPECT_EQ(form().size(), form().maximumSize());
+}
+
+// Types the place's name in the place box, Chinese through the input method
+// as a user's would commit it, and takes the first city the list offers.
+void ChoosePlace(frmMain& form, const QString& typed) {
+  form.txtPlace->setFocus();
+  QInputMethodEvent committed;
+  committed.setCommitString(typed);
+  QApplication::sendEvent(form.txtPlace, &committed);
+  QWidget* list = QApplication::activePopupWidget();
+  ASSERT_NE(list, nullptr) << "no list of places";
+  QTest::keyClick(list, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_Return);
+}
+
+// A birth place typed in Chinese and chosen from the list gives the longitude
+// and the offset its zone kept at the birth; a clock time that did not exist
+// is refused, one that happened twice asks which; a zone picked afterwards
+// stands instead of the place's, and clearing the place brings the picked
+// zone back. The place goes with the reading and comes back with it.
+TEST_F(EntryFormTest, ABirthPlaceGivesTheLongitudeAndTheZoneItsClocksKept) {
+  if (tavrin::Places() == nullptr) GTEST_SKIP() << "no place catalogue (Debian's libtimezonemap-data)";
+  struct Case {
+    Entry entry;
+    const char* picked;       // hours west a zone picked after the place gives, or nullptr
+    const char* answer;       // the button pressed when asked which moment, or nullptr
+    const char* message;      // the start of the one message shown, or nullptr
+    const char* zoneOffset;   // stored, when a chart is cast
+    const char* zoneInForce;  // shown under the zone captions before the analysis
+  };
+  const Case cases[] = {
+      {{.month = "July", .year = 1988, .hour = 12}, nullptr, nullptr, nullptr, "9",
+       "Asia/Shanghai: +9 (CDT, daylight time)"},
+      {{.month = "April", .day = 14, .year = 1991, .hour = 2, .minute = 30}, nullptr, nullptr,
+       "1991-04-14 02:30:00 in Asia/Shanghai did not exist", nullptr,
+       "Asia/Shanghai: this clock time did not exist (clocks went forward)"},
+      {{.month = "September", .day = 15, .year = 1991, .hour = 1, .minute = 30}, nullptr, "cmdLater", nullptr, "8",
+       "Asia/Shanghai: this clock time happened twice (clocks went back)"},
+      {{.month = "July", .year = 1988, .hour = 12}, "-7", nullptr, nullptr, "7",
+       "Zone picked from the list; the place gives the longitude"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.entry.year);
+    FreshForm();
+    Fill(c.entry);
+    ChoosePlace(form(), QString::fromUtf8("\u4E0A\u6D77"));  // Shanghai
+    ASSERT_NE(form().txtPlace->Chosen(), nullptr);
+    EXPECT_EQ(form().txtPlace->text(), "Shanghai, Shanghai Shi, China");
+    EXPECT_EQ(form().txtLongitude->text(), "121.45806 E");
+    if (c.picked) form().ShowZone(c.picked, "0");
+    EXPECT_EQ(form().lblZoneInForce->text(), c.zoneInForce);
+    modFengShuiFourPillar::BirthDetails = Sentinel();
+    std::vector<ShownMessage> shown;
+    if (c.answer) {
+      WhenModal<QMessageBox> answer([&c](QMessageBox& box) { box.findChild<QPushButton*>(c.answer)->click(); });
+      shown = Analyze();
+      EXPECT_EQ(answer.seen(), 1);
+    } else {
+      shown = Analyze();
+    }
+    if (c.message) {
+      ASSERT_EQ(shown.size(), 1u);
+      EXPECT_TRUE(shown[0].text.startsWith(c.message)) << shown[0].text.toStdString();
+      EXPECT_EQ(modFengShuiFourPillar::BirthDetails.Name, "untouched");
+      continue;
+    }
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(modFengShuiFourPillar::BirthDetails.ZoneOffset, c.zoneOffset);
+    EXPECT_EQ(modFengShuiFourPillar::BirthDetails.Longitude, 121.45806);
+    tavrin::Reading reading =
+        tavrin::ReadingOf(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::TypedLongitude);
+    tavrin::place::SetPlaceChoices(modFengShuiFourPillar::BirthPlace, reading);
+    EXPECT_EQ(reading.Choice("place"), "1796236 Shanghai");
+
+    // Opened again on a fresh form, as "Open Previously Saved Reading" does.
+    modFengShuiFourPillar::BirthDetails = Sentinel();
+    FreshForm();
+    tavrin::RestoreReading(reading, form());
+    form().RestorePlace(tavrin::place::ReadPlaceChoices(reading));
+    EXPECT_EQ(form().txtPlace->text(), "Shanghai, Shanghai Shi, China");
+    EXPECT_TRUE(Analyze().empty());
+    EXPECT_EQ(modFengShuiFourPillar::BirthDetails.ZoneOffset, c.zoneOffset);
+  }
+
+  // Clearing the place brings back the zone picked before it and empties the longitude it gave.
+  FreshForm();
+  form().ShowZone("-5", "-30");
+  ChoosePlace(form(), "Lhasa");
+  EXPECT_EQ(form().lblZoneHour->text(), "-8");  // Tibet keeps Beijing time
+  form().txtPlace->selectAll();
+  QTest::keyClick(form().txtPlace, Qt::Key_Backspace);
+  EXPECT_EQ(form().txtPlace->Chosen(), nullptr);
+  EXPECT_EQ(form().lblZoneHour->text(), "-5");
+  EXPECT_EQ(form().lblZoneMinute->text(), "-30");
+  EXPECT_EQ(form().txtLongitude->text(), "");
+  EXPECT_EQ(form().lblZoneInForce->text(), "");
 }
 
 }  // namespace

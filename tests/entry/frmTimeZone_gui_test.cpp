@@ -200,8 +200,8 @@ struct KeyboardCase {
 // the arrow keys or by typing its name, and applies it with Space.
 TEST_F(TimeZonePickerTest, KeyboardAloneOpensThePickerAndAppliesTheHighlightedZone) {
   const auto tabToTheLink = [](frmMain& f) {
-    f.cboSS->setFocus();
-    QTest::keyClick(f.cboSS, Qt::Key_Tab);
+    f.txtPlace->setFocus();
+    QTest::keyClick(f.txtPlace, Qt::Key_Tab);
   };
   const KeyboardCase cases[] = {
       {"Alt+Z", [](frmMain& f) { QTest::keyClick(&f, Qt::Key_Z, Qt::AltModifier); }, 1, "9", "0"},
