@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <thread>
 #include <unordered_map>
 
 #include "place/search_fold.h"
@@ -113,82 +114,122 @@ std::variant<PlaceCatalogue, std::string> PlaceCatalogue::Load(const std::filesy
   if (auto error = ReadWhole(folder / "cities15000.txt", catalogue.cities_))
     return Result(std::in_place_index<1>, *error);
 
-  std::vector<PendingName> pending;
-  pending.reserve(catalogue.cities_.size() / 20);
-  catalogue.folded_.reserve(catalogue.cities_.size() / 2);
-  std::string regionKey;
-  ForEachRow(catalogue.cities_, kCityColumns, [&](const std::vector<std::string_view>& f) {
-    Place place;
-    if (!ReadNumber(f[kId], place.id) || !ReadNumber(f[kLatitude], place.latitude) ||
-        !ReadNumber(f[kLongitude], place.longitude) || f[kTimeZone].empty())
-      return;
-    if (!f[kPopulation].empty() && !ReadNumber(f[kPopulation], place.population)) return;
-    place.name = f[kName];
-    place.asciiName = f[kAsciiName];
-    place.countryCode = f[kCountryCode];
-    Qualifiers qualifiers;
-    if (const auto country = countries.find(std::string(f[kCountryCode])); country != countries.end()) {
-      place.country = country->second.name;
-      qualifiers.country = country->second.folded;
-      qualifiers.iso3 = country->second.iso3;
-    }
-    qualifiers.iso2 = place.countryCode;
-    regionKey.assign(f[kCountryCode]).append(".").append(f[kRegionCode]);
-    if (const auto region = regions.find(regionKey); region != regions.end()) {
-      place.region = region->second.name;
-      qualifiers.region = region->second.folded;
-    }
-    place.timeZone = f[kTimeZone];
-    if (const ZoneCorrection* correction = FindZoneCorrection(place.id, f[kCountryCode], f[kRegionCode], f[kTimeZone])) {
-      place.listedZone = place.timeZone;
-      place.timeZone = correction->zone;
-    }
-    const auto index = static_cast<std::uint32_t>(catalogue.places_.size());
-    auto addName = [&](std::string_view name, bool main) {
-      const std::size_t start = catalogue.folded_.size();
-      AppendFolded(name, catalogue.folded_);
-      const std::string_view folded = std::string_view(catalogue.folded_).substr(start);
-      if (folded.empty()) return;
-      pending.push_back({EightBytes(folded, 0), EightBytes(folded, 8), static_cast<std::uint32_t>(start),
-                         static_cast<std::uint32_t>(folded.size()), index, main});
+  // The cities are read in two halves at once, each into a part of its own:
+  // its places, and its folded names sorted. The parts are then joined.
+  struct Part {
+    std::vector<Place> places;
+    std::vector<Qualifiers> qualifiers;
+    std::string folded;
+    std::vector<PendingName> pending;
+  };
+  const auto byText = [](std::string_view folded) {
+    // By text, then place, then main names first, so that a place's repeats
+    // of one name follow its first, which is kept.
+    return [folded](const PendingName& a, const PendingName& b) {
+      if (a.head != b.head) return a.head < b.head;
+      if (a.next != b.next) return a.next < b.next;
+      if (a.length > kHeadBytes || b.length > kHeadBytes) {
+        const int order = folded.substr(a.offset, a.length).compare(folded.substr(b.offset, b.length));
+        if (order != 0) return order < 0;
+      } else if (a.length != b.length) {
+        return a.length < b.length;
+      }
+      if (a.place != b.place) return a.place < b.place;
+      return a.main > b.main;
     };
-    addName(place.name, true);
-    addName(place.asciiName, true);
-    for (std::string_view rest = f[kAlternateNames]; !rest.empty();) {
-      const std::size_t comma = std::min(rest.find(','), rest.size());
-      addName(rest.substr(0, comma), false);
-      rest.remove_prefix(std::min(comma + 1, rest.size()));
-    }
-    catalogue.places_.push_back(place);
-    catalogue.qualifiers_.push_back(qualifiers);
-  });
-  if (catalogue.places_.empty())
+  };
+  const auto readPart = [&](std::string_view text, Part& part) {
+    part.pending.reserve(text.size() / 20);
+    part.folded.reserve(text.size() / 2);
+    std::string regionKey;
+    ForEachRow(text, kCityColumns, [&](const std::vector<std::string_view>& f) {
+      Place place;
+      if (!ReadNumber(f[kId], place.id) || !ReadNumber(f[kLatitude], place.latitude) ||
+          !ReadNumber(f[kLongitude], place.longitude) || f[kTimeZone].empty())
+        return;
+      if (!f[kPopulation].empty() && !ReadNumber(f[kPopulation], place.population)) return;
+      place.name = f[kName];
+      place.asciiName = f[kAsciiName];
+      place.countryCode = f[kCountryCode];
+      Qualifiers qualifiers;
+      if (const auto country = countries.find(std::string(f[kCountryCode])); country != countries.end()) {
+        place.country = country->second.name;
+        qualifiers.country = country->second.folded;
+        qualifiers.iso3 = country->second.iso3;
+      }
+      qualifiers.iso2 = place.countryCode;
+      regionKey.assign(f[kCountryCode]).append(".").append(f[kRegionCode]);
+      if (const auto region = regions.find(regionKey); region != regions.end()) {
+        place.region = region->second.name;
+        qualifiers.region = region->second.folded;
+      }
+      place.timeZone = f[kTimeZone];
+      if (const ZoneCorrection* correction =
+              FindZoneCorrection(place.id, f[kCountryCode], f[kRegionCode], f[kTimeZone])) {
+        place.listedZone = place.timeZone;
+        place.timeZone = correction->zone;
+      }
+      const auto index = static_cast<std::uint32_t>(part.places.size());
+      auto addName = [&](std::string_view name, bool main) {
+        const std::size_t start = part.folded.size();
+        AppendFolded(name, part.folded);
+        const std::string_view folded = std::string_view(part.folded).substr(start);
+        if (folded.empty()) return;
+        part.pending.push_back({EightBytes(folded, 0), EightBytes(folded, 8), static_cast<std::uint32_t>(start),
+                                static_cast<std::uint32_t>(folded.size()), index, main});
+      };
+      addName(place.name, true);
+      addName(place.asciiName, true);
+      for (std::string_view rest = f[kAlternateNames]; !rest.empty();) {
+        const std::size_t comma = std::min(rest.find(','), rest.size());
+        addName(rest.substr(0, comma), false);
+        rest.remove_prefix(std::min(comma + 1, rest.size()));
+      }
+      part.places.push_back(place);
+      part.qualifiers.push_back(qualifiers);
+    });
+    std::sort(part.pending.begin(), part.pending.end(), byText(part.folded));
+  };
+  const std::string_view cities = catalogue.cities_;
+  const std::size_t half = std::min(cities.find('\n', cities.size() / 2), cities.size());
+  Part first, second;
+  {
+    std::jthread secondHalf([&] { readPart(cities.substr(half), second); });
+    readPart(cities.substr(0, half), first);
+  }
+  if (first.places.empty() && second.places.empty())
     return Result(std::in_place_index<1>, (folder / "cities15000.txt").string() + ": no city could be read");
 
-  // Sorted by text, then place, then main names first, so that a place's
-  // repeats of one name follow its first, which is kept.
+  const auto firstPlaces = static_cast<std::uint32_t>(first.places.size());
+  const auto firstFolded = static_cast<std::uint32_t>(first.folded.size());
+  for (PendingName& name : second.pending) {
+    name.place += firstPlaces;
+    name.offset += firstFolded;
+  }
+  catalogue.places_ = std::move(first.places);
+  catalogue.places_.insert(catalogue.places_.end(), second.places.begin(), second.places.end());
+  catalogue.qualifiers_ = std::move(first.qualifiers);
+  catalogue.qualifiers_.insert(catalogue.qualifiers_.end(), second.qualifiers.begin(), second.qualifiers.end());
+  catalogue.folded_ = std::move(first.folded);
+  catalogue.folded_ += second.folded;
+  catalogue.folded_.shrink_to_fit();  // before the index points into it
+  // The two sorted halves merged straight into the index, each place's
+  // repeats of a name left out.
   const std::string_view folded = catalogue.folded_;
   const auto text = [&](const PendingName& name) { return folded.substr(name.offset, name.length); };
-  std::sort(pending.begin(), pending.end(), [&](const PendingName& a, const PendingName& b) {
-    if (a.head != b.head) return a.head < b.head;
-    if (a.next != b.next) return a.next < b.next;
-    if (a.length > kHeadBytes || b.length > kHeadBytes) {
-      if (const int order = text(a).compare(text(b)); order != 0) return order < 0;
-    } else if (a.length != b.length) {
-      return a.length < b.length;
-    }
-    if (a.place != b.place) return a.place < b.place;
-    return a.main > b.main;
-  });
-  catalogue.names_.reserve(pending.size());
-  for (std::size_t i = 0; i < pending.size(); ++i) {
-    const PendingName& name = pending[i];
-    const PendingName* before = i > 0 ? &pending[i - 1] : nullptr;
-    if (before && before->place == name.place && before->head == name.head && before->next == name.next &&
-        before->length == name.length && text(*before) == text(name))
-      continue;
-    catalogue.names_.push_back({text(name), name.place, name.main});
+  const auto before = byText(folded);
+  catalogue.names_.reserve(first.pending.size() + second.pending.size());
+  const PendingName* last = nullptr;
+  for (auto a = first.pending.cbegin(), b = second.pending.cbegin();
+       a != first.pending.cend() || b != second.pending.cend();) {
+    const bool fromSecond = a == first.pending.cend() || (b != second.pending.cend() && before(*b, *a));
+    const PendingName& name = fromSecond ? *b++ : *a++;
+    const bool repeat = last && last->place == name.place && last->head == name.head && last->next == name.next &&
+                        last->length == name.length && text(*last) == text(name);
+    last = &name;
+    if (!repeat) catalogue.names_.push_back({text(name), name.place, name.main});
   }
+  catalogue.names_.shrink_to_fit();
   return Result(std::in_place_index<0>, std::move(catalogue));
 }
 
