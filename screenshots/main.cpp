@@ -144,7 +144,7 @@ int main(int argc, char** argv) {
   ShowEntryForm(tavrin::FrontFrameLabel::Cobrand);
   frmMain& entry = FormInstance<frmMain>::Get();
   entry.txtName->setText(QStringLiteral("Sample Person"));
-  QTest::qWaitForWindowExposed(&entry);
+  if (!QTest::qWaitForWindowExposed(&entry)) std::fprintf(stderr, "the entry form was not shown\n");
   ChooseShanghai(entry);
   FillSamplePerson(entry);
   WhenModal(PickChinaCoastTime);
