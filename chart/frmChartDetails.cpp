@@ -1,6 +1,7 @@
 #include "chart/frmChartDetails.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -18,6 +19,7 @@
 #include "birth/longitude.h"
 #include "engine/birth_details.h"
 #include "engine/chart.h"
+#include "place/zone_history.h"
 #include "shell/app_font.h"
 #include "shell/app_text.h"
 #include "shell/main_form.h"
@@ -114,8 +116,12 @@ QString YearsText(int first, int last) { return QStringLiteral("%1–%2").arg(fi
 
 namespace tavrin {
 
-std::vector<HeaderRow> DetailsHeaderRows(const BirthDetails& birth, std::optional<double> typedLongitude) {
-  const QString zone = Text(birth.ZoneOffset);
+std::vector<HeaderRow> DetailsHeaderRows(const BirthDetails& birth, std::optional<double> typedLongitude,
+                                         const QString& place) {
+  QString zone = Text(birth.ZoneOffset);
+  // A zone's odd offset (local mean time, say) in hours, minutes and seconds.
+  const long long seconds = std::llround(QString::fromStdString(birth.ZoneOffset).toDouble() * 3600);
+  if (seconds % 60 != 0) zone = Text(tavrin::place::OffsetText(static_cast<int>(seconds))).remove(0, seconds < 0 ? 0 : 1);
   std::vector<HeaderRow> rows = {
       {QStringLiteral("Name"), Text(birth.Name)},
       {QStringLiteral("Born"), QStringLiteral("%1 %2 %3").arg(birth.BirthDay).arg(Text(birth.MonthName)).arg(birth.BirthYear)},
@@ -126,6 +132,7 @@ std::vector<HeaderRow> DetailsHeaderRows(const BirthDetails& birth, std::optiona
       {QStringLiteral("Zone"), QStringLiteral("UTC") + (zone.startsWith(QLatin1Char('-')) ? zone : QLatin1Char('+') + zone)},
       {QStringLiteral("Gender"), Text(birth.GenderText)},
   };
+  if (!place.isEmpty()) rows.push_back({QStringLiteral("Place"), place});
   if (typedLongitude) rows.push_back({QStringLiteral("Longitude"), Text(LongitudeFieldText(*typedLongitude))});
   return rows;
 }
@@ -372,11 +379,12 @@ void frmChartDetails::BuildButtons() {
 }
 
 bool frmChartDetails::ShowChart(const tavrin::BirthDetails& birth, std::optional<double> typedLongitude,
-                                const tavrin::Chart& chart, const tavrin::analysis::Today& today) {
+                                const tavrin::Chart& chart, const tavrin::analysis::Today& today,
+                                const QString& place) {
   tavrin::analysis::ChartAnalysis read;
   if (!tavrin::analysis::AnalyzeChart(birth, chart, today, read)) return false;
   analysis_ = read;
-  ShowHeader(tavrin::DetailsHeaderRows(birth, typedLongitude));
+  ShowHeader(tavrin::DetailsHeaderRows(birth, typedLongitude, place));
   for (int block = 0; block < 4; ++block) ShowPillar(block);
   picElements->SetCounts(analysis_.elements);
   for (int period = 1; period <= 8; ++period) {

@@ -27,8 +27,10 @@ struct HeaderRow {
 };
 
 // The lines that head the chart details, in order: who and when the chart is
-// of. The heading lays out whatever rows this gives.
-std::vector<HeaderRow> DetailsHeaderRows(const BirthDetails& birth, std::optional<double> typedLongitude);
+// of, and where when a birth place was chosen. The heading lays out whatever
+// rows this gives.
+std::vector<HeaderRow> DetailsHeaderRows(const BirthDetails& birth, std::optional<double> typedLongitude,
+                                         const QString& place = {});
 
 // A stem over a branch as one column: two small lines, the two characters
 // large, their pinyin. Checkable in a group, where the arrow keys move the
@@ -106,7 +108,7 @@ class frmChartDetails : public QDialog {
   // chosen (or the nearest one). A chart that cannot be read leaves the
   // window as it was and returns false.
   bool ShowChart(const tavrin::BirthDetails& birth, std::optional<double> typedLongitude, const tavrin::Chart& chart,
-                 const tavrin::analysis::Today& today);
+                 const tavrin::analysis::Today& today, const QString& place = {});
 
   // The sheet laid out on one A4 page, landscape.
   tavrin::PdfPages SheetPages() const;

@@ -19,6 +19,8 @@
 #include "chart/chart_window_texts.h"
 #include "chart/clipboard_guard.h"
 #include "chart/frmChartDetails.h"
+#include "entry/place_box.h"
+#include "place/place_search.h"
 #include "chart/frmSave.h"
 #include "chart/reading_report.h"
 #include "engine/chart.h"
@@ -310,9 +312,17 @@ void frmFengShuiFourPillar::mnuDetails_Click() {
   // Read on today's date in universal time, as the caster reads it.
   const QDate today = QDateTime::currentDateTimeUtc().date();
   frmChartDetails& details = tavrin::FormInstance<frmChartDetails>::Get();
+  // The chosen birth place by its full name, or by the name the reading kept.
+  const tavrin::place::PlaceChoices& chosen = modFengShuiFourPillar::BirthPlace;
+  QString place;
+  if (chosen.placeId) {
+    const tavrin::place::PlaceCatalogue* catalogue = tavrin::Places();
+    const tavrin::place::Place* found = catalogue ? catalogue->FindById(*chosen.placeId) : nullptr;
+    place = QString::fromStdString(found ? tavrin::place::PlaceTitle(*found) : chosen.placeName);
+  }
   if (!details.ShowChart(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::TypedLongitude,
                          modFengShuiFourPillar::ShownChart,
-                         tavrin::analysis::TodayOn(today.year(), today.month(), today.day()))) {
+                         tavrin::analysis::TodayOn(today.year(), today.month(), today.day()), place)) {
     details.close();  // no chart has been cast into this window
     return;
   }

@@ -10,6 +10,7 @@
 #include <QInputMethodEvent>
 #include <QPushButton>
 
+#include "chart/frmChartDetails.h"
 #include "entry/click_label.h"
 #include "entry/open_reading_controls.h"
 #include "entry/place_box.h"
@@ -335,6 +336,16 @@ TEST_F(EntryFormTest, ABirthPlaceGivesTheLongitudeAndTheZoneItsClocksKept) {
     EXPECT_TRUE(shown.empty());
     EXPECT_EQ(modFengShuiFourPillar::BirthDetails.ZoneOffset, c.zoneOffset);
     EXPECT_EQ(modFengShuiFourPillar::BirthDetails.Longitude, 121.45806);
+    // The chart details name the place.
+    QStringList header;
+    WhenModal<frmChartDetails> onDetails([&header](frmChartDetails& details) {
+      for (int row = 0; auto* value = details.findChild<QLabel*>(QStringLiteral("lblHeaderValue(%1)").arg(row)); ++row)
+        header << value->text();
+      details.close();
+    });
+    FormInstance<frmFengShuiFourPillar>::Get().mnuDetails->trigger();
+    EXPECT_EQ(onDetails.seen(), 1);
+    EXPECT_TRUE(header.contains(QStringLiteral("Shanghai, Shanghai Shi, China"))) << header.join('|').toStdString();
     tavrin::Reading reading =
         tavrin::ReadingOf(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::TypedLongitude);
     tavrin::place::SetPlaceChoices(modFengShuiFourPillar::BirthPlace, reading);
