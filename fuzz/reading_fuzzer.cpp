@@ -13,6 +13,7 @@
 
 #include "birth/gender.h"
 #include "birth/zone.h"
+#include "reading/cast_choices.h"
 #include "reading/reading_file.h"
 #include "reading/reading_lines.h"
 #include "shell/text_codec.h"
@@ -55,6 +56,15 @@ void CheckOpeningRules(const Reading& reading) {
   Require(reading.choices.empty() || reading.lineCount == kReadingLineCount, "choices follow all ten lines");
   for (const auto& [key, value] : reading.choices)
     Require(!key.empty() && key.find('=') == std::string::npos, "a choice's key is text before the first =");
+  const auto choices = CastChoicesOf(reading);
+  if (const auto* options = std::get_if<CastOptions>(&choices)) {
+    Require(ProblemWith(*options).empty(), "the casting choices a file gives go together");
+    Reading saved;
+    SetCastChoices(saved, *options);
+    const auto again = CastChoicesOf(saved);
+    Require(std::holds_alternative<CastOptions>(again) && std::get<CastOptions>(again) == *options,
+            "the casting choices come back as they are saved");
+  }
   if (const auto minute = MinuteFromLine(reading[ReadingLine::minute])) Require(*minute >= 0 && *minute <= 59, "minute in 0..59");
   if (const auto zone = ZoneFromLine(reading[ReadingLine::zone])) {
     const ZoneCaptions captions = ZoneCaptionsFor(*zone);
