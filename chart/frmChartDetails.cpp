@@ -116,6 +116,21 @@ QString YearsText(int first, int last) { return QStringLiteral("%1–%2").arg(fi
 
 namespace tavrin {
 
+namespace {
+
+// "Precise", and the choices that refine it, short enough to be shown whole:
+// "Precise, true solar time", "Precise, true sun, day at 23:00".
+QString PreciseMethodText(const CastOptions& options) {
+  const bool trueSun = options.solarTime == SolarTime::trueSun;
+  QString text = QStringLiteral("Precise");
+  if (trueSun)
+    text += options.dayStarts == DayStarts::at23 ? QStringLiteral(", true sun") : QStringLiteral(", true solar time");
+  if (options.dayStarts == DayStarts::at23) text += QStringLiteral(", day at 23:00");
+  return text;
+}
+
+}  // namespace
+
 std::vector<HeaderRow> DetailsHeaderRows(const BirthDetails& birth, std::optional<double> typedLongitude,
                                          const QString& place) {
   QString zone = Text(birth.ZoneOffset);
@@ -384,7 +399,9 @@ bool frmChartDetails::ShowChart(const tavrin::BirthDetails& birth, std::optional
   tavrin::analysis::ChartAnalysis read;
   if (!tavrin::analysis::AnalyzeChart(birth, chart, today, read)) return false;
   analysis_ = read;
-  ShowHeader(tavrin::DetailsHeaderRows(birth, typedLongitude, place));
+  std::vector<tavrin::HeaderRow> header = tavrin::DetailsHeaderRows(birth, typedLongitude, place);
+  if (chart.isPrecise) header.push_back({QStringLiteral("Method"), tavrin::PreciseMethodText(chart.precise.options)});
+  ShowHeader(header);
   for (int block = 0; block < 4; ++block) ShowPillar(block);
   picElements->SetCounts(analysis_.elements);
   for (int period = 1; period <= 8; ++period) {

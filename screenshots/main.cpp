@@ -2,11 +2,11 @@
 // 10:30, China Coast Time, 116 E, a man): the entry form, the time-zone
 // picker, the five pages of the chart window, the report window, the chart
 // details and the About box, then the entry form with the precise method
-// chosen and the warning of a birth near Spring Beginning, each a PNG file in
-// the folder named on the command line; before them, the entry form with the
-// list of places that "Springf" finds, and with 上海 chosen (1 July 1988,
-// 12:00); and the chart details as the PDF that Save as PDF writes
-// (chart-details.pdf), which scripts/screenshots turns into a PNG.
+// chosen, the warning of a birth near Spring Beginning and its chart details,
+// each a PNG file in the folder named on the command line; before them, the
+// entry form with the list of places that "Springf" finds, and with 上海
+// chosen (1 July 1988, 12:00); and the chart details as the PDF that Save as
+// PDF writes (chart-details.pdf), which scripts/screenshots turns into a PNG.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -190,9 +190,14 @@ int main(int argc, char** argv) {
   precise.chkTrueSolarTime->setChecked(true);
   Save(precise, "entry-form-precise");
   precise.cmdCalculation_Click();
-  if (auto* warning = FormInstance<frmFengShuiFourPillar>::Get().findChild<QWidget*>(QStringLiteral("msgBoundary")))
+  frmFengShuiFourPillar& preciseChart = FormInstance<frmFengShuiFourPillar>::Get();
+  if (auto* warning = preciseChart.findChild<QWidget*>(QStringLiteral("msgBoundary"))) {
     Save(*warning, "boundary-warning");
-  else
+    warning->close();
+  } else {
     allSaved = false;
+  }
+  WhenModal([](QWidget& details) { SaveAndClose(details, "chart-details-precise"); });
+  preciseChart.mnuDetails->trigger();
   return allSaved ? 0 : 1;
 }

@@ -85,6 +85,29 @@ TEST_F(ChartDetails, OpensModallyOverTheChartFromTheMenuAndCtrlDAndEscapeClosesI
   }
 }
 
+// A precise chart says so in the heading, after the birth's rows; a classic one has no such row.
+TEST_F(ChartDetails, APreciseChartNamesItsMethodInTheHeading) {
+  const BirthDetails birth = SampleBirth();
+  const std::pair<CastOptions, const char*> cases[] = {
+      {{}, nullptr},
+      {{Method::precise, SolarTime::trueSun, DayStarts::at23}, "Precise, true sun, day at 23:00"},
+  };
+  for (const auto& [options, method] : cases) {
+    Chart chart;
+    ASSERT_EQ(ComputeChart(birth, options, chart), CastError::none);
+    auto& details = FormInstance<frmChartDetails>::Get();
+    ASSERT_TRUE(details.ShowChart(birth, std::nullopt, chart, analysis::TodayOn(2026, 12, 9)));
+    const auto* caption = details.findChild<QLabel*>(QStringLiteral("lblHeaderCaption(5)"));
+    if (method == nullptr) {
+      EXPECT_EQ(caption, nullptr);
+      continue;
+    }
+    ASSERT_NE(caption, nullptr);
+    EXPECT_EQ(caption->text(), "Method");
+    EXPECT_EQ(details.findChild<QLabel*>(QStringLiteral("lblHeaderValue(5)"))->text().toStdString(), method);
+  }
+}
+
 // The luck period today falls in is chosen, else the nearest one; the annual
 // pillars follow the choice, and today's year by Spring Beginning is marked.
 TEST_F(ChartDetails, TodaysLuckPeriodIsChosenAndTheArrowKeysMoveTheChoiceWithItsYears) {
