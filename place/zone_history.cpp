@@ -12,6 +12,11 @@ namespace {
 
 constexpr std::string_view kLocalMeanTime = "LMT";  // the tz database's abbreviation for it
 constexpr int kSecondsPerDegree = 240;             // the Sun takes four minutes per degree
+// The tz database's local mean time is that of the zone's own city, to the
+// second as its sources give it. A place within this much of it is taken to
+// be that city, and keeps the database's figure rather than one worked out
+// from coordinates rounded elsewhere; any other place keeps its own.
+constexpr int kSameCitySeconds = 60;
 
 ZoneOffsetInForce OffsetOf(const date::sys_info& info, std::optional<double> placeLongitude) {
   ZoneOffsetInForce offset;
@@ -19,8 +24,10 @@ ZoneOffsetInForce OffsetOf(const date::sys_info& info, std::optional<double> pla
   offset.daylight = info.save.count() != 0;
   offset.abbreviation = info.abbrev;
   offset.localMeanTime = info.abbrev == kLocalMeanTime;
-  if (offset.localMeanTime && placeLongitude)
-    offset.seconds = static_cast<int>(std::lround(*placeLongitude * kSecondsPerDegree));
+  if (offset.localMeanTime && placeLongitude) {
+    const int placeSeconds = static_cast<int>(std::lround(*placeLongitude * kSecondsPerDegree));
+    if (std::abs(placeSeconds - offset.seconds) > kSameCitySeconds) offset.seconds = placeSeconds;
+  }
   return offset;
 }
 

@@ -51,8 +51,9 @@ class ZoneHistory {
   std::string_view Name() const;
 
   // The offset in force at `local`. Before the zone's first record the clocks
-  // kept local mean time: that of `placeLongitude` (degrees east) when given,
-  // else the tz database's own for the zone's main city. A skipped local time
+  // kept local mean time: the tz database's own for the zone's main city, or,
+  // for a `placeLongitude` (degrees east) more than a minute of time away
+  // from it, that of the place. A skipped local time
   // is a problem; a time shown twice is a problem unless `fold` says which.
   std::variant<ZoneOffsetInForce, ZoneTimeProblem> OffsetAt(const LocalDateTime& local, std::optional<Fold> fold,
                                                             std::optional<double> placeLongitude) const;

@@ -140,7 +140,8 @@ ExitStatus CastReading(const CommandLine& line, const analysis::Today& today, st
   BirthDetails birth;
   std::optional<double> enteredLongitude;
   CastOptions saved;
-  if (auto reason = OpenReading(line.readingPath, birth, enteredLongitude, saved)) {
+  place::PlaceChoices placeChoices;
+  if (auto reason = OpenReading(line.readingPath, birth, enteredLongitude, saved, placeChoices)) {
     WriteErrorLine(err, "--open " + std::string(line.readingPath) + ": " + *reason);
     return kBadInput;
   }
@@ -149,7 +150,15 @@ ExitStatus CastReading(const CommandLine& line, const analysis::Today& today, st
     WriteErrorLine(err, "--open " + std::string(line.readingPath) + " with these options: " + problem);
     return kBadInput;
   }
-  return CastAndShow(line, today, birth, enteredLongitude, options, out, err);
+  // The zone line keeps the offset the place's zone had at the birth, so the
+  // chart needs no zone history; the place itself is named when the catalogue
+  // still has it, and a --save keeps it.
+  BirthWhere where;
+  if (placeChoices.placeId) {
+    if (const auto* places = std::get_if<place::PlaceCatalogue>(&SystemPlaces()))
+      where.place = places->FindById(*placeChoices.placeId);
+  }
+  return CastAndShow(line, today, birth, enteredLongitude, options, out, err, where, placeChoices);
 }
 
 ExitStatus CastBatchFrom(const CommandLine& line, const analysis::Today& today, std::istream& in, std::ostream& out,

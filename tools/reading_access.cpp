@@ -7,7 +7,8 @@
 namespace tavrin::cast {
 
 std::optional<std::string> OpenReading(std::string_view path, BirthDetails& birth,
-                                       std::optional<double>& typedLongitude, CastOptions& options) {
+                                       std::optional<double>& typedLongitude, CastOptions& options,
+                                       place::PlaceChoices& place) {
   if (!HasReadingName(path)) return "not a reading file (its name must end in \"baz\")";
   Reading reading;
   if (auto reason = LoadReading(std::string(path), reading)) return "cannot read it: " + *reason;
@@ -15,6 +16,7 @@ std::optional<std::string> OpenReading(std::string_view path, BirthDetails& birt
   auto choices = CastChoicesOf(reading);
   if (const auto* problem = std::get_if<std::string>(&choices)) return *problem;
   options = std::get<CastOptions>(choices);
+  place = place::ReadPlaceChoices(reading);
   return std::nullopt;
 }
 

@@ -14,10 +14,11 @@ namespace tavrin::cast {
 // program knows them (HasReadingName). Both functions return what went
 // wrong, or nothing when all went well.
 
-// Reads the reading file at `path` into `birth` (see FillFromReading) and
-// the choices it was cast with into `options`.
+// Reads the reading file at `path` into `birth` (see FillFromReading), the
+// choices it was cast with into `options` and its birth place into `place`.
 std::optional<std::string> OpenReading(std::string_view path, BirthDetails& birth,
-                                       std::optional<double>& typedLongitude, CastOptions& options);
+                                       std::optional<double>& typedLongitude, CastOptions& options,
+                                       place::PlaceChoices& place);
 
 // Saves `birth` at `path` byte for byte as the desktop program's Save writes
 // it, replacing any earlier file whole or not at all.

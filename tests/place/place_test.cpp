@@ -124,7 +124,8 @@ TEST(ZoneHistory, OffsetsInForceSkippedAndRepeatedTimes) {
   const Case cases[] = {
       {"Asia/Shanghai", {1988, 7, 1, 12, 0, 0}, {}, {}, "+9 (CDT, daylight time)"},
       {"Asia/Shanghai", {1900, 6, 1, 12, 0, 0}, {}, {}, "+8:05:43 (local mean time)"},
-      {"Asia/Shanghai", {1900, 6, 1, 12, 0, 0}, {}, 121.45806, "+8:05:50 (local mean time)"},
+      {"Asia/Shanghai", {1900, 6, 1, 12, 0, 0}, {}, 121.45806, "+8:05:43 (local mean time)"},  // the zone's city
+      {"Asia/Shanghai", {1900, 6, 1, 12, 0, 0}, {}, 120.16142, "+8:00:39 (local mean time)"},  // Hangzhou
       {"Asia/Shanghai", {1200, 2, 29, 12, 0, 0}, {}, -0.1, "-0:00:24 (local mean time)"},
       {"Europe/London", {1970, 6, 1, 12, 0, 0}, {}, {}, "+1 (BST)"},  // British Standard Time, all year
       {"Europe/London", {1972, 1, 1, 12, 0, 0}, {}, {}, "0 (GMT)"},

@@ -25,8 +25,8 @@ TEST(CastPlace, ZoneInForceFromThePlaceOrTheZoneName) {
       {{"--place", "Shanghai", "--date", "1988-07-01"}, 0,
        R"("timeZone":{"name":"Asia/Shanghai","offsetHours":9,"daylightTime":true,"abbreviation":"CDT",)"},
       {{"--place", "上海", "--date", "1988-07-01"}, 0, shanghai},
-      // Local mean time: of the place's longitude (121.45806 E, +8:05:50), or the zone's own (+8:05:43).
-      {{"--place", "Shanghai", "--date", "1900-06-01"}, 0, R"("zoneOffset":"8.097222222222221")"},
+      // Local mean time: the zone's own (+8:05:43) for its city, of the place's longitude elsewhere.
+      {{"--place", "Shanghai", "--date", "1900-06-01"}, 0, R"("zoneOffset":"8.095277777777778")"},
       {{"--tz", "Asia/Shanghai", "--date", "1900-06-01"}, 0, R"("zoneOffset":"8.095277777777778")"},
       {{"--tz", "Europe/London", "--date", "1970-06-01"}, 0, R"("zoneOffset":"1","longitude":15,)"},
       {{"--tz", "Asia/Kolkata", "--date", "1943-06-01"}, 0, R"("zoneOffset":"6.5")"},
@@ -80,7 +80,17 @@ TEST(CastPlace, ZoneInForceFromThePlaceOrTheZoneName) {
   EXPECT_EQ(reading[ReadingLine::longitude], "91.1");
   EXPECT_EQ(reading.Choice("place"), "1280737 Lhasa");
   EXPECT_EQ(reading.choices.size(), 1u);
+
+  // Opened again, the place is named, and saved again it is kept.
+  const auto again = std::filesystem::path(::testing::TempDir()) / "place-test-again.baz";
+  const auto reopened = Cast({"--open", saved.string(), "--save", again.string(), "--json", "--fields", "place"});
+  EXPECT_EQ(reopened.status, 0) << reopened.err;
+  EXPECT_NE(reopened.out.find(R"("place":{"geonameId":1280737,"name":"Lhasa")"), std::string::npos) << reopened.out;
+  Reading resaved;
+  ASSERT_FALSE(LoadReading(again.string(), resaved));
+  EXPECT_EQ(resaved.choices, reading.choices);
   std::filesystem::remove(saved);
+  std::filesystem::remove(again);
 }
 
 }  // namespace
