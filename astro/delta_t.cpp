@@ -11,6 +11,10 @@ namespace {
 constexpr double kLeapTableStart = 2441317.5;
 constexpr double kLeapTableEnd = 2461041.5;
 constexpr double kTtMinusTai = 32.184;
+constexpr double kTaiMinusUtcAtTableEnd = 37;
+constexpr double kJ2000Year = 2451544.5;  // 2000-01-01 0h, decimal year 2000.0
+
+double DecimalYear(double utJulianDay) { return 2000 + (utJulianDay - kJ2000Year) / 365.2425; }
 
 // Espenak and Meeus, "Five Millennium Canon of Solar Eclipses" (NASA TP-2006-214141),
 // the polynomials for 1600 to 2200, by decimal year.
@@ -74,8 +78,13 @@ double DeltaTSeconds(double utJulianDay) {
         eraDat(year, month, day, fraction, &taiMinusUtc) >= 0)
       return taiMinusUtc + kTtMinusTai;
   }
-  constexpr double kJ2000Year = 2451544.5;  // 2000-01-01 0h, decimal year 2000.0
-  return Polynomial(2000 + (utJulianDay - kJ2000Year) / 365.2425);
+  // After the table the polynomial's growth is added to the table's last
+  // value: the polynomial alone stands about 6 s above the measured delta T
+  // of 2026, and would open a step there.
+  if (utJulianDay >= kLeapTableEnd)
+    return kTaiMinusUtcAtTableEnd + kTtMinusTai + Polynomial(DecimalYear(utJulianDay)) -
+           Polynomial(DecimalYear(kLeapTableEnd));
+  return Polynomial(DecimalYear(utJulianDay));
 }
 
 }  // namespace tavrin::astro

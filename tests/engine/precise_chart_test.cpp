@@ -4,6 +4,7 @@
 #include <string>
 
 #include "astro/civil_time.h"
+#include "astro/delta_t.h"
 #include "astro/jie.h"
 #include "engine/birth_moment.h"
 #include "engine/vocabulary.h"
@@ -47,6 +48,28 @@ TEST(PreciseSun, SolvesPublishedSolarTermsToTheMinute) {
 }
 
 // Beijing, 4 February 2000: Spring Beginning fell at 20:40 local time.
+// Delta T is pieced together from polynomials and the leap-second table; a
+// wrong coefficient or a badly joined piece shows as a step where they meet.
+TEST(PreciseSun, DeltaTHasNoStepWhereItsPiecesMeet) {
+  const auto year = [](double y) { return 2451544.5 + (y - 2000) * 365.2425; };  // the polynomials' years
+  struct Case {
+    const char* join;
+    double julianDay;  // UT
+  } cases[] = {
+      {"1700", year(1700)}, {"1800", year(1800)}, {"1860", year(1860)},     {"1900", year(1900)},
+      {"1920", year(1920)}, {"1941", year(1941)}, {"1961", year(1961)},     {"1972 table", 2441317.5},
+      {"2026 table end", 2461041.5},              {"2050", year(2050)},     {"2150", year(2150)},
+  };
+  for (const auto& c : cases) {
+    const double before = astro::DeltaTSeconds(c.julianDay - 1e-6);
+    const double after = astro::DeltaTSeconds(c.julianDay + 1e-6);
+    EXPECT_LT(std::abs(after - before), 0.2) << c.join << ": " << before << " then " << after;
+  }
+  // The leap-second table: TT - UTC is 42.184 s in 1972 and 69.184 s from 2017 on.
+  EXPECT_DOUBLE_EQ(astro::DeltaTSeconds(2441317.5 + 10), 42.184);
+  EXPECT_DOUBLE_EQ(astro::DeltaTSeconds(2457754.5 + 10), 69.184);
+}
+
 TEST(PreciseChart, YearAndMonthChangeAtTheJieInstantWithTheLuckStartCountedInTime) {
   const struct {
     int hour, minute;
