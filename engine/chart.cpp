@@ -47,12 +47,6 @@ void AppendInterpretation(std::string& box, const std::string_view* cells, Pilla
 
 namespace {
 
-// The stem and branch slot of each pillar, year, month, day, hour.
-struct PillarSlots {
-  std::array<int, 4> stem;
-  std::array<int, 4> branch;
-};
-
 // What an interpretation box receives for a pillar, by stem slot, branch slot
 // and whether it is the hour box: the same text AppendInterpretation writes,
 // written once for every pillar there can be.
@@ -70,7 +64,7 @@ const std::string& InterpretationOf(int stem, int branch, PillarBlock block) {
   return kTexts[stem][branch][block == PillarBlock::hour ? 1 : 0];
 }
 
-CastError CastPillarsAndLuck(const BirthDetails& birth, Chart& out, PillarSlots& slots) {
+CastError CastPillarsAndLuck(const BirthDetails& birth, Chart& out, PillarIndices& slots) {
   const auto zone = ParseDecimal(TrimSpaces(birth.ZoneOffset));
   if (!zone) return CastError::zoneOffsetNotANumber;
 
@@ -88,8 +82,7 @@ CastError CastPillarsAndLuck(const BirthDetails& birth, Chart& out, PillarSlots&
   out.luckDirection = LuckDirection(birth.GenderSign, yearStem);
 
   const MonthSector& sector = MonthSectorOf(out.solarLongitude);
-  int monthStem = FirstMonthStemIndex(yearStem) + sector.stemOffset;
-  if (monthStem > 10) monthStem -= 10;
+  const int monthStem = MonthStemIndex(yearStem, sector);
   slots.stem[1] = monthStem;
   slots.branch[1] = sector.branchIndex;
   WritePillar(out, PillarBlock::month, MakePillar(monthStem, sector.branchIndex));
@@ -112,20 +105,16 @@ CastError CastPillarsAndLuck(const BirthDetails& birth, Chart& out, PillarSlots&
 }
 
 CastError CastPrecisePillarsAndLuck(const BirthDetails& birth, const CastOptions& options, Chart& out,
-                                    PillarSlots& slots) {
-  PillarIndices pillars;
-  if (const CastError error = CastPreciseMoment(birth, options, out, pillars); error != CastError::none) return error;
-  for (int block = 0; block < 4; ++block) {
-    slots.stem[block] = pillars.stem[block];
-    slots.branch[block] = pillars.branch[block];
-    WritePillar(out, static_cast<PillarBlock>(block), MakePillar(pillars.stem[block], pillars.branch[block]));
-  }
+                                    PillarIndices& slots) {
+  if (const CastError error = CastPreciseMoment(birth, options, out, slots); error != CastError::none) return error;
+  for (int block = 0; block < 4; ++block)
+    WritePillar(out, static_cast<PillarBlock>(block), MakePillar(slots.stem[block], slots.branch[block]));
   out.pillarCells[20] = {};
-  out.luckPeriods = MakeLuckPeriods(pillars.stem[1], pillars.branch[1], out.luckDirection, out.luckStartAge);
+  out.luckPeriods = MakeLuckPeriods(slots.stem[1], slots.branch[1], out.luckDirection, out.luckStartAge);
   return CastError::none;
 }
 
-CastError CastWithOptions(const BirthDetails& birth, const CastOptions& options, Chart& out, PillarSlots& slots) {
+CastError CastWithOptions(const BirthDetails& birth, const CastOptions& options, Chart& out, PillarIndices& slots) {
   out.isPrecise = !options.IsClassic();
   if (options.IsClassic()) return CastPillarsAndLuck(birth, out, slots);
   return CastPrecisePillarsAndLuck(birth, options, out, slots);
@@ -136,7 +125,7 @@ CastError CastWithOptions(const BirthDetails& birth, const CastOptions& options,
 CastError ComputePillarsAndLuck(const BirthDetails& birth, Chart& out) { return ComputePillarsAndLuck(birth, {}, out); }
 
 CastError ComputePillarsAndLuck(const BirthDetails& birth, const CastOptions& options, Chart& out) {
-  PillarSlots slots;
+  PillarIndices slots;
   return CastWithOptions(birth, options, out, slots);
 }
 
@@ -146,7 +135,7 @@ CastError ComputeChart(const BirthDetails& birth, Chart& out, std::string_view d
 
 CastError ComputeChart(const BirthDetails& birth, const CastOptions& options, Chart& out,
                        std::string_view decimalSeparator) {
-  PillarSlots slots;
+  PillarIndices slots;
   if (const CastError error = CastWithOptions(birth, options, out, slots); error != CastError::none) return error;
   WriteLuckCaptions(out, decimalSeparator);
   for (int block = 0; block < 4; ++block) {

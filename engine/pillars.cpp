@@ -64,6 +64,11 @@ int HourStemBase(int dayStemDigit) {
   return 9;
 }
 
+int MonthStemIndex(int yearStemIndex, const MonthSector& sector) {
+  const int stem = FirstMonthStemIndex(yearStemIndex) + sector.stemOffset;
+  return stem > 10 ? stem - 10 : stem;
+}
+
 const MonthSector& MonthSectorOf(double solarLongitude) {
   for (const auto& sector : MonthSectorTable) {
     const bool inside = sector.wraps ? (solarLongitude >= sector.lower || solarLongitude < sector.upper)

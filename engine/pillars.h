@@ -15,6 +15,12 @@ struct Pillar {
 };
 
 Pillar MakePillar(int stemIndex, int branchIndex);
+
+// The stem and branch slots of the four pillars, year, month, day, hour.
+struct PillarIndices {
+  std::array<int, 4> stem;
+  std::array<int, 4> branch;
+};
 const std::array<std::string_view, 3>& HiddenStemsOf(std::string_view branch);
 
 // The year of the chart: the previous year for a January or February birth
@@ -23,6 +29,8 @@ int ChartYear(int birthYear, int birthMonth, double solarLongitude);
 int YearStemIndex(int chartYear);    // 1..10
 int YearBranchIndex(int chartYear);  // 1..12
 int FirstMonthStemIndex(int yearStemIndex);
+// The month's stem: the year's first month stem moved on by the sector's offset.
+int MonthStemIndex(int yearStemIndex, const MonthSector& sector);
 int HourStemBase(int dayStemDigit);
 
 const MonthSector& MonthSectorOf(double solarLongitude);

@@ -44,9 +44,7 @@ PillarIndices PillarsAt(const BirthDetails& birth, const Moment& moment, DayStar
   const int yearStem = YearStemIndex(chartYear);
   pillars.stem[0] = yearStem;
   pillars.branch[0] = YearBranchIndex(chartYear);
-  int monthStem = FirstMonthStemIndex(yearStem) + sector.stemOffset;
-  if (monthStem > 10) monthStem -= 10;
-  pillars.stem[1] = monthStem;
+  pillars.stem[1] = MonthStemIndex(yearStem, sector);
   pillars.branch[1] = sector.branchIndex;
 
   const long long dayNumber = DayNumber(moment.dayMoment);

@@ -4,17 +4,12 @@
 
 #include "engine/birth_details.h"
 #include "engine/cast_options.h"
+#include "engine/pillars.h"
 
 namespace tavrin {
 
 struct Chart;
 enum class CastError;
-
-// The stem and branch slots of the four pillars, year, month, day, hour.
-struct PillarIndices {
-  std::array<int, 4> stem;
-  std::array<int, 4> branch;
-};
 
 // The precise method's birth moment, Sun, pillars and luck start: the birth
 // instant in UT is the clock time less the zone offset (seconds included), the

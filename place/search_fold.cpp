@@ -49,26 +49,6 @@ constexpr Extra kExtraBase[] = {
     {0x02BF, "'"}, {0x2019, "'"}, {0x2018, "'"},
 };
 
-// Writes `code` as UTF-8 at `out`; gives the end of what it wrote.
-char* Encode(char32_t code, char* out) {
-  if (code < 0x80) {
-    *out++ = static_cast<char>(code);
-  } else if (code < 0x800) {
-    *out++ = static_cast<char>(0xC0 | (code >> 6));
-    *out++ = static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    *out++ = static_cast<char>(0xE0 | (code >> 12));
-    *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    *out++ = static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    *out++ = static_cast<char>(0xF0 | (code >> 18));
-    *out++ = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    *out++ = static_cast<char>(0x80 | (code & 0x3F));
-  }
-  return out;
-}
-
 char32_t LowerGreekOrCyrillic(char32_t code) {
   if (code >= 0x0391 && code <= 0x03A9) return code + 0x20;  // Greek capitals
   if (code >= 0x0410 && code <= 0x042F) return code + 0x20;  // Cyrillic capitals
@@ -118,7 +98,7 @@ void AppendFolded(std::string_view text, std::string& out) {
       for (const Extra& extra : kExtraBase)
         if (extra.code == code) base = extra.base;
     }
-    end = base.empty() ? Encode(LowerGreekOrCyrillic(code), end) : std::copy(base.begin(), base.end(), end);
+    end = base.empty() ? WriteUtf8(LowerGreekOrCyrillic(code), end) : std::copy(base.begin(), base.end(), end);
   }
   out.resize(static_cast<std::size_t>(end - out.data()));
 }

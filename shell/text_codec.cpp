@@ -26,16 +26,8 @@ int AnsiCodeOf(char32_t point) {
 }
 
 void AppendUtf8(std::string& out, char32_t point) {
-  if (point < 0x80) {
-    out += static_cast<char>(point);
-  } else if (point < 0x800) {
-    out += static_cast<char>(0xC0 | (point >> 6));
-    out += static_cast<char>(0x80 | (point & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (point >> 12));
-    out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (point & 0x3F));
-  }
+  char bytes[4];
+  out.append(bytes, WriteUtf8(point, bytes));
 }
 
 std::string Shift(std::string_view text, int offset) {
@@ -49,6 +41,25 @@ std::string Shift(std::string_view text, int offset) {
 }
 
 }  // namespace
+
+char* WriteUtf8(char32_t point, char* out) {
+  if (point < 0x80) {
+    *out++ = static_cast<char>(point);
+  } else if (point < 0x800) {
+    *out++ = static_cast<char>(0xC0 | (point >> 6));
+    *out++ = static_cast<char>(0x80 | (point & 0x3F));
+  } else if (point < 0x10000) {
+    *out++ = static_cast<char>(0xE0 | (point >> 12));
+    *out++ = static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (point & 0x3F));
+  } else {
+    *out++ = static_cast<char>(0xF0 | (point >> 18));
+    *out++ = static_cast<char>(0x80 | ((point >> 12) & 0x3F));
+    *out++ = static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (point & 0x3F));
+  }
+  return out;
+}
 
 std::string EncodeText(std::string_view ansi) { return Shift(ansi, kCodecOffset); }
 

@@ -23,6 +23,9 @@ std::string ToAnsi(std::string_view utf8);
 // map to the control characters of the same number, so the round trip is exact.
 std::string FromAnsi(std::string_view ansi);
 
+// Writes `point` as UTF-8 (one to four bytes) at `out`; gives the end of what it wrote.
+char* WriteUtf8(char32_t point, char* out);
+
 // Reads one UTF-8 sequence at `i`; a malformed one yields a single U+FFFD and
 // consumes one byte.
 char32_t NextCodePoint(std::string_view text, std::size_t& i);
