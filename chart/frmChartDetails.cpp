@@ -19,6 +19,7 @@
 #include "birth/longitude.h"
 #include "engine/birth_details.h"
 #include "engine/chart.h"
+#include "engine/number_text.h"
 #include "place/zone_history.h"
 #include "shell/app_font.h"
 #include "shell/app_text.h"
@@ -133,10 +134,13 @@ QString PreciseMethodText(const CastOptions& options) {
 
 std::vector<HeaderRow> DetailsHeaderRows(const BirthDetails& birth, std::optional<double> typedLongitude,
                                          const QString& place) {
-  QString zone = Text(birth.ZoneOffset);
-  // A zone's odd offset (local mean time, say) in hours, minutes and seconds.
-  const long long seconds = std::llround(QString::fromStdString(birth.ZoneOffset).toDouble() * 3600);
-  if (seconds % 60 != 0) zone = Text(tavrin::place::OffsetText(static_cast<int>(seconds))).remove(0, seconds < 0 ? 0 : 1);
+  // The zone as given, or an offset of odd seconds (local mean time, say) in hours, minutes and seconds.
+  const QString given = Text(birth.ZoneOffset);
+  const auto hours = ParseDecimal(TrimSpaces(birth.ZoneOffset));
+  const long long seconds = hours ? std::llround(*hours * 3600) : 0;
+  const QString zone = seconds % 60 != 0 ? Text(tavrin::place::OffsetText(static_cast<int>(seconds)))
+                       : given.startsWith(QLatin1Char('-')) ? given
+                                                             : QLatin1Char('+') + given;
   std::vector<HeaderRow> rows = {
       {QStringLiteral("Name"), Text(birth.Name)},
       {QStringLiteral("Born"), QStringLiteral("%1 %2 %3").arg(birth.BirthDay).arg(Text(birth.MonthName)).arg(birth.BirthYear)},
@@ -144,7 +148,7 @@ std::vector<HeaderRow> DetailsHeaderRows(const BirthDetails& birth, std::optiona
                                    .arg(birth.BirthHour, 2, 10, QLatin1Char('0'))
                                    .arg(birth.BirthMinute, 2, 10, QLatin1Char('0'))
                                    .arg(birth.BirthSecond, 2, 10, QLatin1Char('0'))},
-      {QStringLiteral("Zone"), QStringLiteral("UTC") + (zone.startsWith(QLatin1Char('-')) ? zone : QLatin1Char('+') + zone)},
+      {QStringLiteral("Zone"), QStringLiteral("UTC") + zone},
       {QStringLiteral("Gender"), Text(birth.GenderText)},
   };
   if (!place.isEmpty()) rows.push_back({QStringLiteral("Place"), place});

@@ -55,6 +55,23 @@ class ChartDetails : public testing::ChartWindowTest {
 
 QString PlainText(const QLabel& label) { return QTextDocumentFragment::fromHtml(label.text()).toPlainText(); }
 
+// The zone as typed, or an odd offset such as a zone's local mean time in
+// hours, minutes and seconds rather than its decimal hours.
+TEST(ChartDetailsHeader, ZoneRowReadsAsPeopleWriteOffsets) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"8", "UTC+8"}, {"-3.5", "UTC-3.5"}, {"0", "UTC+0"},
+      {"8.095277777777778", "UTC+8:05:43"}, {"-0.006666666666666667", "UTC-0:00:24"},
+  };
+  for (const auto& [offset, shown] : cases) {
+    BirthDetails birth = SampleBirth();
+    birth.ZoneOffset = offset;
+    const auto rows = DetailsHeaderRows(birth, std::nullopt, {});
+    const auto zone = std::find_if(rows.begin(), rows.end(), [](const HeaderRow& r) { return r.caption == "Zone"; });
+    ASSERT_NE(zone, rows.end());
+    EXPECT_EQ(zone->value.toStdString(), shown) << offset;
+  }
+}
+
 TEST_F(ChartDetails, OpensModallyOverTheChartFromTheMenuAndCtrlDAndEscapeClosesIt) {
   const std::pair<const char*, std::function<void(frmFengShuiFourPillar&)>> ways[] = {
       {"File, Chart Details", [](frmFengShuiFourPillar& w) { w.mnuDetails->trigger(); }},
