@@ -6,30 +6,18 @@
 namespace tavrin::analysis {
 namespace {
 
-constexpr int Modulo(int value, int divisor) { return ((value % divisor) + divisor) % divisor; }
-
 int ElementOf(int stem) { return static_cast<int>(StemSymbols[stem].element); }
 
-// The position, 0 to 59, of a stem and branch of the same polarity in the
-// sixty-pair cycle that starts with 甲子.
-int CyclePosition(int stem, int branch) { return stem + 10 * (Modulo(stem - branch, 12) / 2); }
+StemReading ReadStem(int dayStem, int stem) { return {stem, TenGod(dayStem, stem)}; }
 
-bool ReadPillar(const std::string_view* cells, int dayStem, PillarAnalysis& out) {
-  const auto stem = StemNumber(cells[0]);
-  const auto branch = BranchNumber(cells[1]);
-  if (!stem || !branch) return false;
-  out.stem = {*stem, TenGod(dayStem, *stem)};
-  out.branch = *branch;
-  out.hiddenCount = 0;
-  for (int slot = 2; slot < 5 && !cells[slot].empty(); ++slot) {
-    const auto hidden = StemNumber(cells[slot]);
-    if (!hidden) return false;
-    out.hidden[out.hiddenCount++] = {*hidden, TenGod(dayStem, *hidden)};
-  }
-  for (int slot = out.hiddenCount; slot < 3; ++slot) out.hidden[slot] = {};
-  out.naYin = NaYin(*stem, *branch);
-  out.lifeStage = LifeStage(dayStem, *branch);
-  return true;
+void ReadPillar(const Pillar& pillar, int dayStem, PillarAnalysis& out) {
+  out.stem = ReadStem(dayStem, pillar.stem);
+  out.branch = pillar.branch;
+  const BranchSymbol& branch = BranchSymbols[pillar.branch];
+  out.hiddenCount = branch.hiddenCount;
+  for (int slot = 0; slot < 3; ++slot) out.hidden[slot] = slot < branch.hiddenCount ? ReadStem(dayStem, branch.hidden[slot]) : StemReading{};
+  out.naYin = NaYin(pillar.stem, pillar.branch);
+  out.lifeStage = LifeStage(dayStem, pillar.branch);
 }
 
 ElementCounts CountElements(const std::array<PillarAnalysis, 4>& pillars) {
@@ -52,25 +40,13 @@ int LuckPeriodOfYear(const std::array<LuckYears, 8>& periods, int year) {
 
 }  // namespace
 
-std::optional<int> StemNumber(std::string_view label) {
-  for (std::size_t i = 0; i < StemSymbols.size(); ++i)
-    if (StemSymbols[i].label == label) return static_cast<int>(i);
-  return std::nullopt;
-}
-
-std::optional<int> BranchNumber(std::string_view label) {
-  for (std::size_t i = 0; i < BranchSymbols.size(); ++i)
-    if (BranchSymbols[i].label == label) return static_cast<int>(i);
-  return std::nullopt;
-}
-
 Term TenGod(int dayStem, int stem) {
   const int relation = Modulo(ElementOf(stem) - ElementOf(dayStem), kElementCount);
   const bool samePolarity = StemSymbols[stem].yang == StemSymbols[dayStem].yang;
   return TenGodTable[relation][samePolarity ? 0 : 1];
 }
 
-Term NaYin(int stem, int branch) { return NaYinTable[CyclePosition(stem, branch) / 2]; }
+Term NaYin(int stem, int branch) { return NaYinTable[CyclePosition({stem, branch}) / 2]; }
 
 Term LifeStage(int dayStem, int branch) {
   const int growth = GrowthBranchTable[dayStem];
@@ -85,35 +61,30 @@ Today TodayOn(int year, int month, int day) {
 
 AnnualPillar ChartAnalysis::AnnualPillarAt(int age) const {
   const int year = birthYear + age;
-  return {year, age, (birthYearStem + age) % 10, (birthYearBranch + age) % 12, LuckPeriodOfYear(luckYears, year)};
+  const Pillar pillar = CycleStep({birthYearStem, birthYearBranch}, age);
+  return {year, age, pillar.stem, pillar.branch, LuckPeriodOfYear(luckYears, year)};
 }
 
-bool AnalyzeChart(const BirthDetails& birth, const Chart& chart, const Today& today, ChartAnalysis& out) {
-  const auto dayStem = StemNumber(chart.pillarCells[10]);
-  if (!dayStem) return false;
-  for (int block = 0; block < 4; ++block)
-    if (!ReadPillar(&chart.pillarCells[block * 5], *dayStem, out.pillars[block])) return false;
+void AnalyzeChart(int birthYear, const Chart& chart, const Today& today, ChartAnalysis& out) {
+  const int dayStem = chart.pillars[2].stem;
+  for (int block = 0; block < 4; ++block) ReadPillar(chart.pillars[block], dayStem, out.pillars[block]);
   out.pillars[2].stem.tenGod = DayMasterTerm;
   out.elements = CountElements(out.pillars);
 
   for (std::size_t i = 0; i < out.luckYears.size(); ++i) {
     const LuckPeriod& period = chart.luckPeriods[i];
-    const auto stem = StemNumber(period.stem);
-    const auto branch = BranchNumber(period.branch);
-    if (!stem || !branch) return false;
-    const int startYear = birth.BirthYear + static_cast<int>(Int(period.age));
-    out.luckYears[i] = {period.age, *stem, *branch, startYear, startYear + 9};
+    const int startYear = chart.luckStart.year + 10 * static_cast<int>(i);
+    out.luckYears[i] = {period.age, period.pillar.stem, period.pillar.branch, startYear, startYear + 9};
   }
 
-  // 4 CE began a cycle with 甲子.
-  out.birthYear = birth.BirthYear;
-  out.birthYearStem = Modulo(birth.BirthYear - 4, 10);
-  out.birthYearBranch = Modulo(birth.BirthYear - 4, 12);
-  const int currentAge = today.pillarYear - birth.BirthYear;
+  out.birthYear = birthYear;
+  const Pillar birthYearPillar = YearPillar(birthYear);
+  out.birthYearStem = birthYearPillar.stem;
+  out.birthYearBranch = birthYearPillar.branch;
+  const int currentAge = today.pillarYear - birthYear;
   out.currentAnnualPillar = currentAge >= 0 && currentAge < kAnnualPillarCount ? currentAge : -1;
   out.currentLuckPeriod = LuckPeriodOfYear(out.luckYears, today.year);
   out.currentPillarYear = today.pillarYear;
-  return true;
 }
 
 }  // namespace tavrin::analysis

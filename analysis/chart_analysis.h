@@ -1,18 +1,11 @@
 #pragma once
 
 #include <array>
-#include <optional>
-#include <string_view>
 
 #include "analysis/symbols.h"
-#include "engine/birth_details.h"
 #include "engine/chart.h"
 
 namespace tavrin::analysis {
-
-// A stem (0 = Jia .. 9 = Gui) or a branch (0 = Rat .. 11 = Pig) found from its label.
-std::optional<int> StemNumber(std::string_view label);
-std::optional<int> BranchNumber(std::string_view label);
 
 // How `stem` stands to the day stem; the day stem itself is the Day Master
 // only as the day pillar's own stem, which the caller decides.
@@ -43,8 +36,8 @@ struct ElementCounts {
   std::array<int, kElementCount> withHiddenStems{};
 };
 
-// A luck period's calendar years: it starts in the year of birth plus the
-// whole years of its starting age and lasts ten years.
+// A luck period's calendar years: the first starts in the calendar year of
+// the luck start date, each lasts ten years.
 struct LuckYears {
   double startAge = 0;
   int stem = 0;
@@ -94,8 +87,7 @@ struct ChartAnalysis {
   AnnualPillar AnnualPillarAt(int age) const;
 };
 
-// Reads the cast chart; `out` is rewritten whole. Labels the engine never
-// gives leave the chart unread and return false.
-bool AnalyzeChart(const BirthDetails& birth, const Chart& chart, const Today& today, ChartAnalysis& out);
+// Reads the chart cast for a birth in `birthYear`; `out` is rewritten whole.
+void AnalyzeChart(int birthYear, const Chart& chart, const Today& today, ChartAnalysis& out);
 
 }  // namespace tavrin::analysis

@@ -5,76 +5,15 @@
 
 #include "engine/vocabulary.h"
 
-// The characters, pinyin, elements and named relations a practitioner reads a
-// chart by. Stems and branches are keyed by the program's own labels.
+// The named relations a practitioner reads a chart by, on the stem and branch
+// numbers of the chart vocabulary.
 namespace tavrin::analysis {
 
-enum class Element { wood = 0, fire = 1, earth = 2, metal = 3, water = 4 };
-inline constexpr int kElementCount = 5;
-
-struct ElementName {
-  std::string_view hanzi;
-  std::string_view english;
-};
-
-// In the order of Element: each one produces the next (wood feeds fire ...).
-inline constexpr std::array<ElementName, kElementCount> ElementNames = {{
-    {"木", "Wood"}, {"火", "Fire"}, {"土", "Earth"}, {"金", "Metal"}, {"水", "Water"},
-}};
-
-struct StemSymbol {
-  std::string_view label;
-  std::string_view hanzi;
-  std::string_view pinyin;
-  Element element;
-  bool yang;
-};
-
-// The ten stems in cycle order, Jia first.
-inline constexpr std::array<StemSymbol, 10> StemSymbols = {{
-    {"+Wood [Jia]", "甲", "jiǎ", Element::wood, true},
-    {"-Wood [Yi]", "乙", "yǐ", Element::wood, false},
-    {"+Fire [Bing]", "丙", "bǐng", Element::fire, true},
-    {"-Fire [Ding]", "丁", "dīng", Element::fire, false},
-    {"+Earth [Wu]", "戊", "wù", Element::earth, true},
-    {"-Earth [Ji]", "己", "jǐ", Element::earth, false},
-    {"+Metal [Geng]", "庚", "gēng", Element::metal, true},
-    {"-Metal [Xin]", "辛", "xīn", Element::metal, false},
-    {"+Water [Ren]", "壬", "rén", Element::water, true},
-    {"-Water [Gui]", "癸", "guǐ", Element::water, false},
-}};
-
-struct BranchSymbol {
-  std::string_view label;
-  std::string_view hanzi;
-  std::string_view pinyin;
-  Element element;
-};
-
-// The twelve branches in cycle order, Rat first.
-inline constexpr std::array<BranchSymbol, 12> BranchSymbols = {{
-    {"Rat [Zi]", "子", "zǐ", Element::water},
-    {"Ox [Chou]", "丑", "chǒu", Element::earth},
-    {"Tiger [Yin]", "寅", "yín", Element::wood},
-    {"Rabbit [Mao]", "卯", "mǎo", Element::wood},
-    {"Dragon [Chen]", "辰", "chén", Element::earth},
-    {"Snake [Si]", "巳", "sì", Element::fire},
-    {"Horse [Wu]", "午", "wǔ", Element::fire},
-    {"Goat [Wei]", "未", "wèi", Element::earth},
-    {"Monkey [Shen]", "申", "shēn", Element::metal},
-    {"Rooster [You]", "酉", "yǒu", Element::metal},
-    {"Dog [Xu]", "戌", "xū", Element::earth},
-    {"Pig [Hai]", "亥", "hài", Element::water},
-}};
-
-consteval bool LabelsFollowTheVocabulary() {
-  for (std::size_t i = 0; i < StemSymbols.size(); ++i)
-    if (StemSymbols[i].label != StemTable[i + 1]) return false;
-  for (std::size_t i = 0; i < BranchSymbols.size(); ++i)
-    if (BranchSymbols[i].label != BranchTable[i + 1]) return false;
-  return true;
-}
-static_assert(LabelsFollowTheVocabulary());
+using tavrin::BranchSymbols;
+using tavrin::Element;
+using tavrin::ElementNames;
+using tavrin::kElementCount;
+using tavrin::StemSymbols;
 
 struct Term {
   std::string_view hanzi;

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "engine/arithmetic.h"
+
 namespace tavrin::astro {
 namespace {
 
@@ -47,9 +49,7 @@ SunPlace ApparentSun(double utJulianDay, double ttJulianDay) {
 
   const double obliquity = meanObliquity + deps;
   const double y = ofDate[1] * std::cos(obliquity) + ofDate[2] * std::sin(obliquity);
-  double longitude = std::atan2(y, ofDate[0]) * ERFA_DR2D;
-  if (longitude < 0) longitude += 360;
-  if (longitude >= 360) longitude -= 360;
+  const double longitude = ReduceDegrees(std::atan2(y, ofDate[0]) * ERFA_DR2D);
 
   const double rightAscension = std::atan2(ofDate[1], ofDate[0]);
   const double ut1 = std::floor(utJulianDay - 0.5) + 0.5, ut2 = utJulianDay - ut1;  // ut2: the day since 0h UT

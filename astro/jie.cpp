@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/sun_table.h"
+#include "engine/arithmetic.h"
 
 namespace tavrin::astro {
 namespace {
@@ -36,10 +37,8 @@ double SolveLongitude(double longitude, double guess) {
   return t;
 }
 
-JieAround FindJieAround(double utJulianDay, double longitude) {
-  const double sinceFirst = longitude - kFirstJie + (longitude < kFirstJie ? 360 : 0);
-  const int sector = static_cast<int>(sinceFirst / 30) % 12;
-  const double intoSector = sinceFirst - 30.0 * sector;
+JieAround FindJieAround(double utJulianDay, double longitude, int sector) {
+  const double intoSector = ReduceDegrees(longitude - kFirstJie - 30.0 * sector);
   const JieInstant previous = Jie(sector, utJulianDay - intoSector / kMeanDegreesPerDay);
   const JieInstant next = Jie((sector + 1) % 12, utJulianDay + (30 - intoSector) / kMeanDegreesPerDay);
   return {previous, next};

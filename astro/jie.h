@@ -11,13 +11,13 @@ struct JieInstant {
 };
 
 // The Jie that opened the month a moment lies in and the one that closes it,
-// for a moment whose Sun stands at `longitude` (as SunAt gives it). Each is
-// solved on SunAt to within a millisecond.
+// for a moment whose Sun stands at `longitude` (as SunAt gives it), in month
+// sector `sector`. Each is solved on SunAt to within a millisecond.
 struct JieAround {
   JieInstant previous;
   JieInstant next;
 };
-JieAround FindJieAround(double utJulianDay, double longitude);
+JieAround FindJieAround(double utJulianDay, double longitude, int sector);
 
 // The instant near `guess` (within a few days) when SunAt's longitude is
 // `longitude`.

@@ -7,6 +7,7 @@
 
 #include "astro/apparent_sun.h"
 #include "astro/delta_t.h"
+#include "engine/arithmetic.h"
 
 namespace tavrin::astro {
 namespace {
@@ -73,8 +74,7 @@ SunMotion SunAt(double utJulianDay) {
     sun.degreesPerDay += w.slope[i] * block.longitude[offset + i];
     sun.equationOfTimeMinutes += w.value[i] * block.equation[offset + i];
   }
-  sun.longitude -= 360 * std::floor(sun.longitude / 360);
-  if (sun.longitude >= 360) sun.longitude -= 360;
+  sun.longitude = ReduceDegrees(sun.longitude);
   return sun;
 }
 

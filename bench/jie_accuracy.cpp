@@ -93,12 +93,10 @@ int main() {
     birth.ZoneOffset = "8";
     birth.Longitude = 120;
     birth.GenderSign = 1;
-    tavrin::ComputePillarsAndLuck(birth, classicChart);
-    tavrin::ComputePillarsAndLuck(birth, {tavrin::Method::precise}, preciseChart);
+    tavrin::ComputeChart(birth, {}, classicChart);
+    tavrin::ComputeChart(birth, {tavrin::Method::precise}, preciseChart);
     ++births;
-    if (classicChart.pillarCells[5] != preciseChart.pillarCells[5] ||
-        classicChart.pillarCells[6] != preciseChart.pillarCells[6])
-      ++otherMonth;
+    if (classicChart.pillars[1] != preciseChart.pillars[1]) ++otherMonth;
   }
   std::printf("Births 1950-2029 with another month pillar by each method: %ld of %ld, one in %.0f\n", otherMonth,
               births, static_cast<double>(births) / static_cast<double>(otherMonth));

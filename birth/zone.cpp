@@ -1,7 +1,10 @@
 #include "birth/zone.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
+#include "engine/arithmetic.h"
 #include "engine/number_text.h"
 
 namespace tavrin {
@@ -13,7 +16,17 @@ double ZoneHoursEast(int hoursWest, int minutesWest) {
 
 std::string ZoneOffsetText(double hoursEast) { return DecimalText(hoursEast); }
 
-double ZoneMeridian(double hoursEast) { return 15 * hoursEast; }
+double ZoneMeridian(double hoursEast) { return kDegreesPerHour * hoursEast; }
+
+std::string OffsetText(int secondsEast) {
+  if (secondsEast == 0) return "0";
+  const int whole = std::abs(secondsEast);
+  std::string text = (secondsEast < 0 ? "-" : "+") + std::to_string(whole / 3600);
+  char part[8];
+  if (whole % 3600 != 0) text.append(part, std::snprintf(part, sizeof part, ":%02d", whole / 60 % 60));
+  if (whole % 60 != 0) text.append(part, std::snprintf(part, sizeof part, ":%02d", whole % 60));
+  return text;
+}
 
 ZoneCaptions ZoneCaptionsFor(double hoursEast) {
   const long long minutesWest = std::llround(-hoursEast * 60);

@@ -15,6 +15,9 @@ double ZoneHoursEast(int hoursWest, int minutesWest);
 // hours east ("10.5", "-3.5", "8", "0"; zero never carries a sign).
 std::string ZoneOffsetText(double hoursEast);
 
+// An offset as people write it: "+8", "-3:30", "+8:05:43", "0".
+std::string OffsetText(int secondsEast);
+
 // The zone's standard meridian, degrees east: the longitude a birth is cast
 // at when none was given, where local mean time is the clock time.
 double ZoneMeridian(double hoursEast);

@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include <QLocale>
-
 #include "chart/frmFengShuiFourPillar.h"
 #include "shell/form_instance.h"
 
@@ -18,12 +16,12 @@ tavrin::Chart ShownChart;
 
 tavrin::CastError CastChart() {
   tavrin::Chart chart;
-  const std::string separator = QLocale().decimalPoint().toStdString();
-  const tavrin::CastError error = tavrin::ComputeChart(BirthDetails, Options, chart, separator);
+  const tavrin::CastError error = tavrin::ComputeChart(BirthDetails, Options, chart);
   frmFengShuiFourPillar& window = tavrin::FormInstance<frmFengShuiFourPillar>::Get();
   if (error != tavrin::CastError::none) return error;
 
-  for (int slot = 0; slot < 20; ++slot) PillarCells[slot].assign(chart.pillarCells[slot]);
+  const tavrin::PillarCells cells = tavrin::PillarCellsOf(chart);
+  for (int slot = 0; slot < 20; ++slot) PillarCells[slot].assign(cells[slot]);
   window.ShowChart(chart);
   ShownChart = std::move(chart);
   return error;

@@ -7,6 +7,7 @@
 #include "engine/birth_details.h"
 #include "engine/cast_options.h"
 #include "engine/chart.h"
+#include "engine/chart_texts.h"
 #include "place/place_choices.h"
 
 // The chart engine's window side: casts the chart of the shared birth details

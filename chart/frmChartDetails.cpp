@@ -17,6 +17,7 @@
 
 #include "analysis/symbols.h"
 #include "birth/longitude.h"
+#include "birth/zone.h"
 #include "engine/birth_details.h"
 #include "engine/chart.h"
 #include "engine/number_text.h"
@@ -138,7 +139,7 @@ std::vector<HeaderRow> DetailsHeaderRows(const BirthDetails& birth, std::optiona
   const QString given = Text(birth.ZoneOffset);
   const auto hours = ParseDecimal(TrimSpaces(birth.ZoneOffset));
   const long long seconds = hours ? std::llround(*hours * 3600) : 0;
-  const QString zone = seconds % 60 != 0 ? Text(tavrin::place::OffsetText(static_cast<int>(seconds)))
+  const QString zone = seconds % 60 != 0 ? Text(tavrin::OffsetText(static_cast<int>(seconds)))
                        : given.startsWith(QLatin1Char('-')) ? given
                                                              : QLatin1Char('+') + given;
   std::vector<HeaderRow> rows = {
@@ -401,7 +402,7 @@ bool frmChartDetails::ShowChart(const tavrin::BirthDetails& birth, std::optional
                                 const tavrin::Chart& chart, const tavrin::analysis::Today& today,
                                 const QString& place) {
   tavrin::analysis::ChartAnalysis read;
-  if (!tavrin::analysis::AnalyzeChart(birth, chart, today, read)) return false;
+  tavrin::analysis::AnalyzeChart(birth.BirthYear, chart, today, read);
   analysis_ = read;
   std::vector<tavrin::HeaderRow> header = tavrin::DetailsHeaderRows(birth, typedLongitude, place);
   if (chart.isPrecise) header.push_back({QStringLiteral("Method"), tavrin::PreciseMethodText(chart.precise.options)});

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QDateTime>
+#include <QLocale>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -264,13 +265,16 @@ void frmFengShuiFourPillar::BuildLinks(QWidget& client) {
 
 void frmFengShuiFourPillar::ShowChart(const tavrin::Chart& chart) {
   const std::array<std::array<QLabel*, 5>*, 4> columns = {&lblYear, &lblMonth, &lblDay, &lblHour};
-  for (std::size_t slot = 0; slot < 20; ++slot) (*columns[slot / 5])[slot % 5]->setText(Text(chart.pillarCells[slot]));
-  for (std::size_t c = 0; c < lblLuckPeriods.size(); ++c) lblLuckPeriods[c]->setText(Text(chart.luckCaptions[c]));
+  const tavrin::PillarCells cells = tavrin::PillarCellsOf(chart);
+  for (std::size_t slot = 0; slot < 20; ++slot) (*columns[slot / 5])[slot % 5]->setText(Text(cells[slot]));
+  // The ages in the decimal separator of the user's regional settings.
+  const tavrin::LuckCaptions captions = tavrin::LuckCaptionsOf(chart, QLocale().decimalPoint().toStdString());
+  for (std::size_t c = 0; c < lblLuckPeriods.size(); ++c) lblLuckPeriods[c]->setText(Text(captions[c]));
   const std::array<QPlainTextEdit*, 4> boxes = {txtYear, txtMonth, txtDay, txtHour};
   for (std::size_t pillar = 0; pillar < boxes.size(); ++pillar) {
     QTextCursor end(boxes[pillar]->document());
     end.movePosition(QTextCursor::End);
-    end.insertText(Text(chart.interpretation[pillar]));
+    end.insertText(Text(tavrin::InterpretationOf(chart.pillars[pillar], static_cast<tavrin::PillarBlock>(pillar))));
   }
 }
 

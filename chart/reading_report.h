@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "engine/chart.h"
+#include "engine/chart_texts.h"
 
 class QTextEdit;
 

@@ -5,11 +5,9 @@
 
 namespace tavrin {
 
-double Int(double value) { return std::floor(value); }
-
 double LocalHours(int hour, int minute, double zoneHoursEast, double longitudeEast) {
   double h = hour + minute / 60.0;
-  if (longitudeEast > -181 && longitudeEast < 181) h += longitudeEast / 15 - zoneHoursEast;
+  if (longitudeEast > -181 && longitudeEast < 181) h += longitudeEast / kDegreesPerHour - zoneHoursEast;
   return h;
 }
 
@@ -41,10 +39,7 @@ double SolarLongitude(double sunMoment) {
   const double centre = (1.9146 - 0.004817 * t - 0.000014 * t * t) * std::sin(meanAnomaly * r) +
                         (0.019993 - 0.000101 * t) * std::sin(2 * meanAnomaly * r) +
                         0.00029 * std::sin(3 * meanAnomaly * r);
-  double lambda = meanLongitude + centre;
-  lambda -= 360 * std::floor(lambda / 360);
-  if (lambda >= 360) lambda -= 360;  // floor rounding can leave exactly 360
-  return lambda;
+  return ReduceDegrees(meanLongitude + centre);
 }
 
 }  // namespace tavrin

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/arithmetic.h"
+
 namespace tavrin {
 
 // pi as 22/7 cut to 14 decimals: the month boundaries and luck ages near a Jie
@@ -24,8 +26,5 @@ int DaysInMonth(int year, int month);
 
 // The Sun's true ecliptic longitude in degrees, in [0, 360), at a Julian Date.
 double SolarLongitude(double sunMoment);
-
-// Floor, as the calendar arithmetic uses it.
-double Int(double value);
 
 }  // namespace tavrin

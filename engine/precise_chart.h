@@ -1,10 +1,7 @@
 #pragma once
 
-#include <array>
-
-#include "engine/birth_details.h"
+#include "engine/birth.h"
 #include "engine/cast_options.h"
-#include "engine/pillars.h"
 
 namespace tavrin {
 
@@ -18,9 +15,8 @@ enum class CastError;
 // time (local mean solar time, plus the equation of time for true solar time).
 // The luck start is the time to the next Jie (forward) or since the previous
 // one (backward), three days to a year. Fills the chart's numbers, luck
-// direction and age and its `precise` part (warnings included) and gives the
-// pillars' slots; the pillar cells and periods are the caller's.
-CastError CastPreciseMoment(const BirthDetails& birth, const CastOptions& options, Chart& out,
-                            PillarIndices& pillars);
+// direction and age, its pillars and its `precise` part (warnings included);
+// the luck periods are the caller's.
+CastError CastPrecise(const Birth& birth, const CastOptions& options, Chart& out);
 
 }  // namespace tavrin

@@ -7,6 +7,8 @@
 
 #include <date/tz.h>
 
+#include "birth/zone.h"
+
 namespace tavrin::place {
 namespace {
 
@@ -92,15 +94,6 @@ std::string ZoneDatabaseVersion() {
   constexpr std::string_view kStart = "# version ";
   if (std::getline(file, line) && line.starts_with(kStart)) return line.substr(kStart.size());
   return {};
-}
-
-std::string OffsetText(int secondsEast) {
-  if (secondsEast == 0) return "0";
-  const int whole = std::abs(secondsEast);
-  std::string text = (secondsEast < 0 ? "-" : "+") + std::to_string(whole / 3600);
-  if (whole % 3600 != 0) text += ":" + TwoDigits(whole / 60 % 60);
-  if (whole % 60 != 0) text += ":" + TwoDigits(whole % 60);
-  return text;
 }
 
 std::string DescribeOffset(const ZoneOffsetInForce& offset) {

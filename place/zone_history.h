@@ -66,9 +66,6 @@ class ZoneHistory {
 // The version of the installed tz database ("2025b"), or empty when it does not say.
 std::string ZoneDatabaseVersion();
 
-// An offset as people write it: "+8", "-3:30", "+8:05:43", "0".
-std::string OffsetText(int secondsEast);
-
 // "+9 (CDT, daylight time)", "+8:05:43 (local mean time)", "+6:30 (daylight time)".
 std::string DescribeOffset(const ZoneOffsetInForce& offset);
 

@@ -89,8 +89,7 @@ void WriteAnalysisJson(JsonWriter& json, const analysis::ChartAnalysis& chartAna
   for (std::size_t i = 0; i < chartAnalysis.luckYears.size(); ++i) {
     const auto& period = chartAnalysis.luckYears[i];
     json.BeginObject();
-    json.Key("age");
-    json.Number(period.startAge);
+    json.HundredthsMember("age", period.startAge);
     json.IntegerMember("startYear", period.startYear);
     json.IntegerMember("endYear", period.endYear);
     PairHanzi(json, period.stem, period.branch);

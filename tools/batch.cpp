@@ -87,10 +87,9 @@ void CopyRow(const CsvReader& reader, Chunk& chunk) {
   chunk.rows.push_back({reader.Line(), first, reader.size(), false});
 }
 
-// Casts the row into `birth` and `chart` and analyses it into `chartAnalysis`
-// (for CSV, which shows no texts, without them); on a fault says what is wrong.
-std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, OutputFormat format,
-                                   const CastOptions& options, const analysis::Today& today, BirthDetails& birth,
+// Casts the row into `birth` and `chart` and analyses it into `chartAnalysis`;
+// on a fault says what is wrong.
+std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, const CastOptions& options, const analysis::Today& today, BirthDetails& birth,
                                    Chart& chart, analysis::ChartAnalysis& chartAnalysis, BirthWhere& where) {
   where = {};
   if (row.faulty) return std::string(chunk.Field(row.firstField));
@@ -120,11 +119,9 @@ std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, Ou
     }
   }
   if (auto error = FillBirthDetails(fields, birth, &where)) return DescribeFieldError(*error, "");
-  const CastError error =
-      format == OutputFormat::csv ? ComputePillarsAndLuck(birth, options, chart) : ComputeChart(birth, options, chart);
-  if (error != CastError::none) return std::string(DescribeCastError(error));
-  if (!analysis::AnalyzeChart(birth, chart, today, chartAnalysis))
-    return std::string(kUnreadableChart);
+  if (const CastError error = ComputeChart(birth, options, chart); error != CastError::none)
+    return std::string(DescribeCastError(error));
+  analysis::AnalyzeChart(birth.BirthYear, chart, today, chartAnalysis);
   return std::nullopt;
 }
 
@@ -145,7 +142,7 @@ struct Caster {
     chunk.anyChart = chunk.anyFailed = false;
     for (const auto& row : chunk.rows) {
       const std::optional<std::string> fault =
-          CastRow(chunk, row, line.format, options, today, birth, chart, chartAnalysis, where);
+          CastRow(chunk, row, options, today, birth, chart, chartAnalysis, where);
       if (fault) chunk.anyFailed = true;
       switch (line.format) {
         case OutputFormat::json:

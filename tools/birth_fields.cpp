@@ -80,7 +80,7 @@ std::optional<FieldError> FillNamedZone(const BirthFields& fields, const place::
   const auto& offset = std::get<place::ZoneOffsetInForce>(found);
   hours = offset.seconds / 3600.0;
   if (hours < -kWidestZoneHours || hours > kWidestZoneHours)
-    return Fail(field, value, "its offset then, " + place::OffsetText(offset.seconds) + ", is beyond 14 hours");
+    return Fail(field, value, "its offset then, " + OffsetText(offset.seconds) + ", is beyond 14 hours");
   birth.ZoneOffset = ZoneOffsetText(hours);
   if (where) where->zone = BirthZone{std::string(zone.Name()), offset};
   return std::nullopt;

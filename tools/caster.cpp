@@ -39,10 +39,7 @@ ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, co
     return kBadInput;
   }
   analysis::ChartAnalysis chartAnalysis;
-  if (!analysis::AnalyzeChart(birth, chart, today, chartAnalysis)) {
-    WriteErrorLine(err, kUnreadableChart);
-    return kBadInput;
-  }
+  analysis::AnalyzeChart(birth.BirthYear, chart, today, chartAnalysis);
   if (line.savePath) {
     if (auto reason = SaveReading(*line.savePath, birth, enteredLongitude, options, choices)) {
       WriteErrorLine(err, "--save " + std::string(*line.savePath) + ": " + *reason);

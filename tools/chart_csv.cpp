@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "engine/chart_texts.h"
+#include "engine/number_text.h"
 #include "tools/utf8_sequence.h"
 
 namespace tavrin::cast {
@@ -75,7 +77,9 @@ void AppendChartCells(std::string& out, const BirthDetails& birth, const Chart& 
   const NumberText time = Padded({birth.BirthHour, birth.BirthMinute, birth.BirthSecond}, {2, 2, 2}, ':');
   const NumberText longitude = Shortest(birth.Longitude);
   const NumberText direction = Shortest(chart.luckDirection);
-  const NumberText startAge = Shortest(chart.luckStartAge);
+  std::string startAge;  // a few digits: held in the string itself
+  AppendGeneralNumber(startAge, chart.luckStartAge, ".");
+  const PillarCells pillarCells = PillarCellsOf(chart);
 
   std::array<std::string_view, kChartCsvColumns.size()> cells;
   std::size_t column = 0;
@@ -83,12 +87,12 @@ void AppendChartCells(std::string& out, const BirthDetails& birth, const Chart& 
        {std::string_view(birth.Name), date.View(), time.View(), std::string_view(birth.ZoneOffset),
         std::string_view(birth.GenderText), longitude.View()})
     cells[column++] = birthCell;
-  for (int slot = 0; slot < 20; ++slot) cells[column++] = chart.pillarCells[slot];
+  for (int slot = 0; slot < 20; ++slot) cells[column++] = pillarCells[slot];
   cells[column++] = direction.View();
-  cells[column++] = startAge.View();
+  cells[column++] = startAge;
   for (const auto& period : chart.luckPeriods) {
-    cells[column++] = period.stem;
-    cells[column++] = period.branch;
+    cells[column++] = StemLabel(period.pillar.stem);
+    cells[column++] = BranchLabel(period.pillar.branch);
   }
   for (const analysis::PillarAnalysis& pillar : chartAnalysis.pillars) {
     cells[column++] = pillar.stem.tenGod.hanzi;

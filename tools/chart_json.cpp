@@ -1,5 +1,6 @@
 #include "tools/chart_json.h"
 
+#include "engine/chart_texts.h"
 #include "tools/analysis_json.h"
 #include "tools/precise_json.h"
 #include "tools/place_json.h"
@@ -36,19 +37,20 @@ void LuckPeriodList(JsonWriter& json, const LuckPeriods& periods) {
   json.BeginArray();
   for (const auto& period : periods) {
     json.BeginObject();
-    json.NumberMember("age", period.age);
-    json.StringMember("stem", period.stem);
-    json.StringMember("branch", period.branch);
+    json.HundredthsMember("age", period.age);
+    json.PlainStringMember("stem", StemLabel(period.pillar.stem));
+    json.PlainStringMember("branch", BranchLabel(period.pillar.branch));
     json.EndObject();
   }
   json.EndArray();
 }
 
-void Interpretation(JsonWriter& json, const std::array<std::string, 4>& boxes) {
+void Interpretation(JsonWriter& json, const Chart& chart) {
   static constexpr std::string_view kKeys[4] = {"year", "month", "day", "hour"};
   json.Key("interpretation");
   json.BeginObject();
-  for (int block = 0; block < 4; ++block) json.StringMember(kKeys[block], boxes[block]);
+  for (int block = 0; block < 4; ++block)
+    json.StringMember(kKeys[block], InterpretationOf(chart.pillars[block], static_cast<PillarBlock>(block)));
   json.EndObject();
 }
 
@@ -67,14 +69,14 @@ void WriteChartJson(JsonWriter& json, const BirthDetails& birth, const Chart& ch
   if (chosen()) json.NumberMember("dayMoment", chart.dayMoment);
   if (chosen()) json.NumberMember("sunMoment", chart.sunMoment);
   if (chosen()) json.NumberMember("solarLongitude", chart.solarLongitude);
-  if (chosen()) StringArray(json, "pillarCells", chart.pillarCells);
+  if (chosen()) StringArray(json, "pillarCells", PillarCellsOf(chart));
   if (chosen()) json.IntegerMember("luckDirection", chart.luckDirection);
-  if (chosen()) json.NumberMember("luckStartAge", chart.luckStartAge);
+  if (chosen()) json.HundredthsMember("luckStartAge", chart.luckStartAge);
   if (chosen()) LuckPeriodList(json, chart.luckPeriods);
-  if (chosen()) StringArray(json, "luckCaptions", chart.luckCaptions);
-  if (chosen()) Interpretation(json, chart.interpretation);
+  if (chosen()) StringArray(json, "luckCaptions", LuckCaptionsOf(chart));
+  if (chosen()) Interpretation(json, chart);
   if (chosen()) WriteAnalysisJson(json, chartAnalysis);
-  if (chart.isPrecise) WritePreciseJson(json, chart.precise, chosen);
+  if (chart.isPrecise) WritePreciseJson(json, chart, chosen);
   // The precise members keep their keys whether they are written or not.
   key = kChartJsonKeys.size() - 2;
   const bool withPlace = chosen();

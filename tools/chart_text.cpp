@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/birth_moment.h"
+#include "engine/chart_texts.h"
 #include "engine/number_text.h"
 #include "engine/vocabulary.h"
 #include "place/place_search.h"
@@ -100,10 +101,11 @@ void AppendSolarTime(std::string& out, const BirthDetails& birth, const Chart& c
   AppendFormatted(out, "Sun at %.2f degrees of ecliptic longitude\n",
                   chart.isPrecise ? Int(100 * chart.solarLongitude) / 100 : chart.solarLongitude);
   if (chart.isPrecise)
-    for (const std::string& precise : PreciseLines(chart.precise)) AppendWrapped(out, precise);
+    for (const std::string& precise : PreciseLines(chart)) AppendWrapped(out, precise);
 }
 
 void AppendPillars(std::string& out, const Chart& chart) {
+  const PillarCells cells = PillarCellsOf(chart);
   static constexpr std::string_view kColumns[4] = {"Year", "Month", "Day", "Hour"};
   static constexpr std::string_view kRows[5] = {"Stem", "Branch", "Hidden stems", "", ""};
   out.append(kLabelWidth, ' ');
@@ -111,23 +113,24 @@ void AppendPillars(std::string& out, const Chart& chart) {
   EndLine(out);
   for (int row = 0; row < 5; ++row) {
     bool any = false;
-    for (int block = 0; block < 4; ++block) any = any || !chart.pillarCells[block * 5 + row].empty();
+    for (int block = 0; block < 4; ++block) any = any || !cells[block * 5 + row].empty();
     if (!any) continue;
     AppendPadded(out, kRows[row], kLabelWidth);
-    for (int block = 0; block < 4; ++block) AppendPadded(out, chart.pillarCells[block * 5 + row], kColumnWidth);
+    for (int block = 0; block < 4; ++block) AppendPadded(out, cells[block * 5 + row], kColumnWidth);
     EndLine(out);
   }
 }
 
 // The captions hold the periods last first: period i (0 = first) is at 7 - i.
 void AppendLuck(std::string& out, const Chart& chart) {
+  const LuckCaptions captions = LuckCaptionsOf(chart);
   out += chart.luckDirection > 0 ? "Luck periods, forward\n" : "Luck periods, backward\n";
   out += "  From age  Stem            Branch\n";
   for (int i = 0; i < 8; ++i) {
     out += "  ";
-    AppendPadded(out, chart.luckCaptions[7 - i], 10);
-    AppendPadded(out, chart.luckCaptions[15 - i], kColumnWidth);
-    out += chart.luckCaptions[23 - i];
+    AppendPadded(out, captions[7 - i], 10);
+    AppendPadded(out, captions[15 - i], kColumnWidth);
+    out += captions[23 - i];
     out += '\n';
   }
 }
@@ -161,7 +164,7 @@ void AppendChartText(std::string& out, const BirthDetails& birth, const Chart& c
   AppendLuck(out, chart);
   for (int block = 0; block < 4; ++block) {
     out += '\n';
-    AppendInterpretationBox(out, PillarHeadings[block], chart.interpretation[block]);
+    AppendInterpretationBox(out, PillarHeadings[block], InterpretationOf(chart.pillars[block], static_cast<PillarBlock>(block)));
   }
 }
 

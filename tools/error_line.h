@@ -10,7 +10,4 @@ namespace tavrin::cast {
 // characters shown as "?" (arguments and files may hold terminal escapes).
 void WriteErrorLine(std::ostream& err, std::string_view message);
 
-// A chart whose labels the analysis does not know; the engine gives none.
-inline constexpr std::string_view kUnreadableChart = "the chart could not be analysed: a stem or branch is unknown";
-
 }  // namespace tavrin::cast

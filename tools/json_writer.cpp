@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "engine/number_text.h"
 #include "tools/utf8_sequence.h"
 
 namespace tavrin::cast {
@@ -159,6 +160,15 @@ void JsonWriter::Number(double value) {
 void JsonWriter::Integer(long long value) {
   char* out = Room(24);
   size_ = static_cast<std::size_t>(std::to_chars(out, out + 24, value).ptr - buffer_.data());
+  afterValue_ = true;
+}
+
+void JsonWriter::Hundredths(double value) {
+  std::string text;  // a few digits: held in the string itself
+  AppendGeneralNumber(text, value, ".");
+  char* out = Room(text.size());
+  std::memcpy(out, text.data(), text.size());
+  size_ = static_cast<std::size_t>(out + text.size() - buffer_.data());
   afterValue_ = true;
 }
 

@@ -25,6 +25,8 @@ class JsonWriter {
   void PlainString(std::string_view text);
   void Number(double value);  // the shortest text that reads back as the same double
   void Integer(long long value);
+  // A number of at most two decimals (an age) as that decimal: 12.37, 8.5, 10.
+  void Hundredths(double value);
   void Boolean(bool value);
   void LineBreak();  // ends one line of JSON Lines
 
@@ -33,6 +35,7 @@ class JsonWriter {
   void PlainStringMember(std::string_view name, std::string_view text) { Key(name); PlainString(text); }
   void NumberMember(std::string_view name, double value) { Key(name); Number(value); }
   void IntegerMember(std::string_view name, long long value) { Key(name); Integer(value); }
+  void HundredthsMember(std::string_view name, double value) { Key(name); Hundredths(value); }
   void BooleanMember(std::string_view name, bool value) { Key(name); Boolean(value); }
 
  private:

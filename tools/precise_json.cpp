@@ -17,7 +17,8 @@ void Jie(JsonWriter& json, std::string_view key, const astro::JieInstant& jie) {
 
 }  // namespace
 
-void WritePreciseJson(JsonWriter& json, const PreciseChart& precise, const std::function<bool()>& chosen) {
+void WritePreciseJson(JsonWriter& json, const Chart& chart, const std::function<bool()>& chosen) {
+  const PreciseChart& precise = chart.precise;
   const CastOptions& options = precise.options;
   if (chosen()) json.PlainStringMember("method", WordOf(options.method, kMethodWords));
   if (chosen()) json.PlainStringMember("solarTime", WordOf(options.solarTime, kSolarTimeWords));
@@ -33,7 +34,7 @@ void WritePreciseJson(JsonWriter& json, const PreciseChart& precise, const std::
     json.EndObject();
   }
   if (chosen()) {
-    const LuckStart& start = precise.luckStart;
+    const LuckStart& start = chart.luckStart;
     json.Key("luckStart");
     json.BeginObject();
     json.IntegerMember("years", start.years);

@@ -10,6 +10,6 @@ namespace tavrin::cast {
 // The precise chart's members: method, solarTime, dayStarts, utc,
 // equationOfTimeMinutes (with true solar time only), jie, luckStart and
 // warnings. `chosen` is asked once per member, in that order, whether to write it.
-void WritePreciseJson(JsonWriter& json, const PreciseChart& precise, const std::function<bool()>& chosen);
+void WritePreciseJson(JsonWriter& json, const Chart& chart, const std::function<bool()>& chosen);
 
 }  // namespace tavrin::cast

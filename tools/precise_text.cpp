@@ -26,7 +26,8 @@ std::string Count(int number, std::string_view unit) {
 
 }  // namespace
 
-std::vector<std::string> PreciseLines(const PreciseChart& precise) {
+std::vector<std::string> PreciseLines(const Chart& chart) {
+  const PreciseChart& precise = chart.precise;
   std::vector<std::string> lines;
   lines.push_back("Precise method: born at " + astro::IsoInstant(precise.ut) + ", delta T " +
                   Formatted("%.1f", precise.deltaTSeconds) + " s");
@@ -36,7 +37,7 @@ std::vector<std::string> PreciseLines(const PreciseChart& precise) {
   if (precise.options.dayStarts == DayStarts::at23) lines.push_back("The day starts at 23:00");
   lines.push_back(JieLine("Previous", precise.previousJie));
   lines.push_back(JieLine("Next", precise.nextJie));
-  const LuckStart& start = precise.luckStart;
+  const LuckStart& start = chart.luckStart;
   lines.push_back("Luck starts at the age of " + Count(start.years, "year") + ", " + Count(start.months, "month") +
                   " and " + Count(start.days, "day") + ", on " +
                   astro::IsoDate({start.year, start.month, start.day}));

@@ -100,7 +100,7 @@ TEST(LifeStages, EveryDayStemAtSeveralBranches) {
 TEST(ChartAnalysis, WorkedChart) {
   const BirthDetails birth = Birth(2000, 1, 1, 12, 0, "0", 0);
   ChartAnalysis analysis;
-  ASSERT_TRUE(AnalyzeChart(birth, Cast(birth), {2026, 2026}, analysis));
+  AnalyzeChart(birth.BirthYear, Cast(birth), {2026, 2026}, analysis);
 
   const auto& [year, month, day, hour] = analysis.pillars;
   EXPECT_EQ(year.stem.tenGod.english, "Rob Wealth");
@@ -139,6 +139,30 @@ TEST(ChartAnalysis, WorkedChart) {
   EXPECT_EQ(analysis.currentAnnualPillar, 26);
 }
 
+// A period's years start in the calendar year its start date falls in: a
+// start late in a year of age moves them on.
+TEST(ChartAnalysis, LuckYearsStartInTheYearOfTheLuckStartDate) {
+  struct Case {
+    BirthDetails birth;
+    CastOptions options;
+    int firstYear;
+  } const cases[] = {
+      {Birth(1998, 7, 31, 14, 10, "8", 120), {Method::precise}, 2001},  // starts on 2001-01-25
+      {Birth(1998, 12, 20, 12, 0, "8", 120), {}, 2004},                 // 5.64 years: 2004-08-09
+      {Birth(2000, 1, 1, 12, 0, "0", 0), {}, 2008},
+  };
+  for (const Case& c : cases) {
+    ChartAnalysis analysis;
+    const Chart chart = Cast(c.birth, c.options);
+    AnalyzeChart(c.birth.BirthYear, chart, {2026, 2026}, analysis);
+    EXPECT_EQ(analysis.luckYears[0].startYear, c.firstYear) << chart.luckStartAge;
+    EXPECT_EQ(analysis.luckYears[0].startYear, chart.luckStart.year);
+    EXPECT_EQ(analysis.luckYears[1].startYear, c.firstYear + 10);
+    EXPECT_EQ(analysis.AnnualPillarAt(c.firstYear - c.birth.BirthYear).luckPeriod, 1);
+    EXPECT_EQ(analysis.AnnualPillarAt(c.firstYear - 1 - c.birth.BirthYear).luckPeriod, 0);
+  }
+}
+
 // Before Spring Beginning the year's pillar is still last year's, while the
 // luck period follows the calendar year.
 TEST(ChartAnalysis, Today) {
@@ -152,7 +176,7 @@ TEST(ChartAnalysis, Today) {
   }
   const BirthDetails birth = Birth(2000, 1, 1, 12, 0, "0", 0);
   ChartAnalysis analysis;
-  ASSERT_TRUE(AnalyzeChart(birth, Cast(birth), {2101, 2101}, analysis));
+  AnalyzeChart(birth.BirthYear, Cast(birth), {2101, 2101}, analysis);
   EXPECT_EQ(analysis.currentAnnualPillar, -1);
   EXPECT_EQ(analysis.currentLuckPeriod, 0);
 }
@@ -163,12 +187,11 @@ TEST(ChartAnalysis, AnnualPillarsAgreeWithTheEngine) {
   for (const int birthYear : {1500, 1899, 1984, 2024}) {
     const BirthDetails birth = Birth(birthYear, 3, 1, 12, 0, "0", 0);
     ChartAnalysis analysis;
-    ASSERT_TRUE(AnalyzeChart(birth, Cast(birth), {2026, 2026}, analysis));
+    AnalyzeChart(birth.BirthYear, Cast(birth), {2026, 2026}, analysis);
     for (int age = 0; age < kAnnualPillarCount; ++age) {
       const AnnualPillar annual = analysis.AnnualPillarAt(age);
       const Chart chart = Cast(Birth(annual.year, 2, 6, 12, 0, "0", 0));
-      EXPECT_EQ(StemSymbols[annual.stem].label, chart.pillarCells[0]) << annual.year;
-      EXPECT_EQ(BranchSymbols[annual.branch].label, chart.pillarCells[1]) << annual.year;
+      EXPECT_EQ((Pillar{annual.stem, annual.branch}), chart.pillars[0]) << annual.year;
     }
   }
 }

@@ -28,5 +28,11 @@ TEST(ZoneCaptions, CountWestWithTheSameSignAndReadBackAsTheZone) {
   }
 }
 
+TEST(Zone, OffsetTexts) {
+  const std::pair<int, std::string_view> cases[] = {
+      {0, "0"}, {28800, "+8"}, {-12600, "-3:30"}, {29143, "+8:05:43"}, {-24, "-0:00:24"}, {50400, "+14"}};
+  for (const auto& [seconds, text] : cases) EXPECT_EQ(OffsetText(seconds), text) << seconds;
+}
+
 }  // namespace
 }  // namespace tavrin

@@ -89,10 +89,10 @@ TEST_F(ChartWindow, EveryCaptionFitsItsLabelEvenTheWidestStemOrBranch) {
         << label->objectName().toStdString();
   }
   const QFontMetrics cell = window.lblYear[0]->fontMetrics();
-  for (std::string_view text : StemTable)
-    EXPECT_LE(cell.horizontalAdvance(QString::fromUtf8(text)), window.lblYear[0]->width());
-  for (std::string_view text : BranchTable)
-    EXPECT_LE(cell.horizontalAdvance(QString::fromUtf8(text)), window.lblYear[0]->width());
+  for (const auto& stem : StemSymbols)
+    EXPECT_LE(cell.horizontalAdvance(QString::fromUtf8(stem.label)), window.lblYear[0]->width());
+  for (const auto& branch : BranchSymbols)
+    EXPECT_LE(cell.horizontalAdvance(QString::fromUtf8(branch.label)), window.lblYear[0]->width());
 }
 
 // The upper block holds periods 8 to 5 left to right, the lower block 4 to 1;

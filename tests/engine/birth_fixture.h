@@ -2,6 +2,7 @@
 
 #include "engine/birth_details.h"
 #include "engine/chart.h"
+#include "engine/chart_texts.h"
 
 namespace tavrin::testing {
 
@@ -21,10 +22,15 @@ inline BirthDetails Birth(int year, int month, int day, int hour, int minute, co
   return b;
 }
 
-inline Chart Cast(const BirthDetails& birth) {
+inline Chart Cast(const BirthDetails& birth, const CastOptions& options = {}) {
   Chart chart;
-  EXPECT_EQ(ComputeChart(birth, chart), CastError::none);
+  EXPECT_EQ(ComputeChart(birth, options, chart), CastError::none);
   return chart;
+}
+
+// The text of a chart's interpretation box, 0 (year) to 3 (hour).
+inline const std::string& Box(const Chart& chart, int block) {
+  return InterpretationOf(chart.pillars[block], static_cast<PillarBlock>(block));
 }
 
 }  // namespace tavrin::testing

@@ -4,8 +4,10 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "engine/chart_texts.h"
 #include "engine/number_text.h"
 #include "engine/pillars.h"
 #include "tests/engine/birth_fixture.h"
@@ -44,23 +46,22 @@ TEST(LuckPeriods, MatchWorkedExamples) {
     EXPECT_EQ(chart.luckDirection, c.direction) << c.what;
     EXPECT_DOUBLE_EQ(chart.luckStartAge, c.startAge) << c.what;
     for (std::size_t i = 0; i < c.periods.size(); ++i) {
-      EXPECT_EQ(chart.luckPeriods[i].stem, c.periods[i].first) << c.what << " period " << i + 1;
-      EXPECT_EQ(chart.luckPeriods[i].branch, c.periods[i].second) << c.what << " period " << i + 1;
+      EXPECT_EQ(StemLabel(chart.luckPeriods[i].pillar.stem), c.periods[i].first) << c.what << " period " << i + 1;
+      EXPECT_EQ(BranchLabel(chart.luckPeriods[i].pillar.branch), c.periods[i].second) << c.what << " period " << i + 1;
     }
   }
 }
 
 TEST(LuckCaptions, FillTheSlotsLastPeriodFirst) {
   const Chart chart = Cast(Birth(2000, 1, 1, 12, 0, "0", 0, 1));
-  EXPECT_EQ(chart.luckCaptions[0], "78.46");
-  EXPECT_EQ(chart.luckCaptions[8], "+Earth [Wu]");
-  EXPECT_EQ(chart.luckCaptions[16], "Dragon [Chen]");
-  EXPECT_EQ(chart.luckCaptions[7], "8.46");
-  EXPECT_EQ(chart.luckCaptions[15], "-Wood [Yi]");
-  EXPECT_EQ(chart.luckCaptions[23], "Pig [Hai]");
-  Chart withComma;
-  ASSERT_EQ(ComputeChart(Birth(2000, 1, 1, 12, 0, "0", 0, 1), withComma, ","), CastError::none);
-  EXPECT_EQ(withComma.luckCaptions[7], "8,46");
+  const LuckCaptions captions = LuckCaptionsOf(chart);
+  EXPECT_EQ(captions[0], "78.46");
+  EXPECT_EQ(captions[8], "+Earth [Wu]");
+  EXPECT_EQ(captions[16], "Dragon [Chen]");
+  EXPECT_EQ(captions[7], "8.46");
+  EXPECT_EQ(captions[15], "-Wood [Yi]");
+  EXPECT_EQ(captions[23], "Pig [Hai]");
+  EXPECT_EQ(LuckCaptionsOf(chart, ",")[7], "8,46");
 }
 
 TEST(LuckStartAge, AtAJieAndInTheWrappingSector) {
@@ -78,14 +79,38 @@ TEST(LuckStartAge, AtAJieAndInTheWrappingSector) {
 }
 
 TEST(LuckPeriods, StepThroughTheCycleWrappingAtBothEnds) {
-  const auto forward = MakeLuckPeriods(10, 12, 1, 0);
-  EXPECT_EQ(forward[0].stem, "+Wood [Jia]");
-  EXPECT_EQ(forward[0].branch, "Rat [Zi]");
-  const auto backward = MakeLuckPeriods(1, 1, -1, 0);
-  EXPECT_EQ(backward[0].stem, "-Water [Gui]");
-  EXPECT_EQ(backward[0].branch, "Pig [Hai]");
-  EXPECT_EQ(backward[1].stem, "+Water [Ren]");
-  EXPECT_EQ(backward[1].branch, "Dog [Xu]");
+  const auto forward = MakeLuckPeriods({9, 11}, 1, 0);  // from Gui Pig
+  EXPECT_EQ(forward[0].pillar, (Pillar{0, 0}));           // Jia Rat
+  const auto backward = MakeLuckPeriods({0, 0}, -1, 0);  // from Jia Rat
+  EXPECT_EQ(backward[0].pillar, (Pillar{9, 11}));          // Gui Pig
+  EXPECT_EQ(backward[1].pillar, (Pillar{8, 10}));          // Ren Dog
+}
+
+// The luck start date: whole years and thirty-day months after the birth
+// date, on the same day of the month (or the month's last), then the days.
+TEST(LuckStart, CountsYearsMonthsAndDaysOnFromTheBirthDate) {
+  struct Case {
+    int year, month, day;
+    long long lifeDays;
+    LuckStart start;
+  } const cases[] = {
+      {2000, 1, 1, 3045, {8, 5, 15, 2008, 6, 16}},    // the classic 8.46 years
+      {1998, 7, 31, 895, {2, 5, 25, 2001, 1, 25}},    // into the next calendar year
+      {2001, 1, 31, 32, {0, 1, 2, 2001, 3, 2}},       // 31 January to 28 February, then two days
+      {2000, 12, 15, 30, {0, 1, 0, 2001, 1, 15}},
+      {1500, 2, 20, 9, {0, 0, 9, 1500, 2, 29}},       // a Julian leap year
+      {2000, 6, 1, 0, {0, 0, 0, 2000, 6, 1}},
+  };
+  for (const Case& c : cases) {
+    tavrin::Birth birth;
+    birth.year = c.year, birth.month = c.month, birth.day = c.day;
+    const LuckStart start = LuckStartAfter(birth, c.lifeDays);
+    EXPECT_EQ(std::tie(start.years, start.months, start.days, start.year, start.month, start.day),
+              std::tie(c.start.years, c.start.months, c.start.days, c.start.year, c.start.month, c.start.day))
+        << c.year << "-" << c.month << "-" << c.day << " + " << c.lifeDays;
+  }
+  EXPECT_EQ(LifeDaysOfAge(8.46), 3045);
+  EXPECT_EQ(LifeDaysOfAge(0.3), 108);
 }
 
 // Over many births: ages step by exactly ten, captions carry at most two
@@ -95,19 +120,20 @@ TEST(LuckCaptions, StepByTenWithAtMostTwoDecimalsOverManyBirths) {
   for (int year = 1901; year <= 2050; year += 7) {
     for (int month = 1; month <= 12; ++month) {
       for (int sign : {1, -1}) {
-        ASSERT_EQ(ComputeChart(Birth(year, month, 1 + (year + month) % 28, (year * month) % 24, year % 60, "5.5", 82.5, sign), chart),
+        ASSERT_EQ(ComputeChart(Birth(year, month, 1 + (year + month) % 28, (year * month) % 24, year % 60, "5.5", 82.5, sign), {}, chart),
                   CastError::none);
+        const LuckCaptions captions = LuckCaptionsOf(chart);
         for (int slot = 0; slot < 8; ++slot) {
           const LuckPeriod& period = chart.luckPeriods[7 - slot];
           char general[64];
           std::snprintf(general, sizeof general, "%.15g", period.age);
-          ASSERT_EQ(chart.luckCaptions[slot], general);
-          const auto point = chart.luckCaptions[slot].find('.');
+          ASSERT_EQ(captions[slot], general);
+          const auto point = captions[slot].find('.');
           if (point != std::string::npos) {
-            ASSERT_LE(chart.luckCaptions[slot].size() - point - 1, 2u);
+            ASSERT_LE(captions[slot].size() - point - 1, 2u);
           }
           if (slot < 7) {
-            ASSERT_NEAR(std::stod(chart.luckCaptions[slot]) - std::stod(chart.luckCaptions[slot + 1]), 10.0, 1e-9);
+            ASSERT_NEAR(std::stod(captions[slot]) - std::stod(captions[slot + 1]), 10.0, 1e-9);
           }
         }
         ASSERT_GE(chart.luckStartAge, 0.0);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/birth_moment.h"
+#include "engine/chart_texts.h"
 #include "tests/engine/birth_fixture.h"
 
 namespace tavrin {
@@ -38,27 +39,24 @@ TEST(Pillars, MatchWorkedExamples) {
        {nullptr, nullptr, nullptr, nullptr, "+Wood [Jia]", "Dog [Xu]", "+Wood [Jia]", "Rat [Zi]"}},
   };
   for (const auto& c : cases) {
-    const Chart chart = Cast(c.birth);
+    const PillarCells cells = PillarCellsOf(Cast(c.birth));
     for (int block = 0; block < 4; ++block)
       for (int part = 0; part < 2; ++part) {
         const char* want = c.expected[block * 2 + part];
         if (want == nullptr) continue;
-        EXPECT_EQ(chart.pillarCells[block * 5 + part], want) << c.what << ", block " << block << ", part " << part;
+        EXPECT_EQ(cells[block * 5 + part], want) << c.what << ", block " << block << ", part " << part;
       }
   }
 }
 
 TEST(Pillars, OneHiddenStemBranchesLeaveTheLastTwoCellsEmptyAndSlot20StaysEmpty) {
-  for (const char* branch : {"Rat [Zi]", "Rabbit [Mao]", "Rooster [You]"}) {
-    const auto& hidden = HiddenStemsOf(branch);
-    EXPECT_FALSE(hidden[0].empty()) << branch;
-    EXPECT_EQ(hidden[1], "") << branch;
-    EXPECT_EQ(hidden[2], "") << branch;
+  for (const int branch : {0, 3, 9}) {  // Rat, Rabbit, Rooster
+    const auto cells = CellsOf({0, branch});
+    EXPECT_FALSE(cells[2].empty()) << branch;
+    EXPECT_EQ(cells[3], "") << branch;
+    EXPECT_EQ(cells[4], "") << branch;
   }
-  EXPECT_EQ(Cast(Birth(1984, 2, 10, 10, 30, "8", 116)).pillarCells[20], "");
-  // Both Pig slots and both Rat slots carry the same hidden stems.
-  EXPECT_EQ(MakePillar(1, 0).cells, MakePillar(1, 12).cells);
-  EXPECT_EQ(MakePillar(1, 1).cells, MakePillar(1, 13).cells);
+  EXPECT_EQ(PillarCellsOf(Cast(Birth(1984, 2, 10, 10, 30, "8", 116)))[20], "");
 }
 
 TEST(MonthSector, BoundsBelongToTheSectorTheyOpen) {
@@ -67,7 +65,7 @@ TEST(MonthSector, BoundsBelongToTheSectorTheyOpen) {
       {0.0, "Rabbit [Mao]"},    {14.999, "Rabbit [Mao]"}, {15.0, "Dragon [Chen]"}, {314.99, "Ox [Chou]"},
       {255.0, "Rat [Zi]"},      {284.999, "Rat [Zi]"},    {285.0, "Ox [Chou]"},    {70.85, "Snake [Si]"},
   };
-  for (const auto& [lambda, branch] : cases) EXPECT_EQ(BranchTable[MonthSectorOf(lambda).branchIndex], branch) << lambda;
+  for (const auto& [lambda, branch] : cases) EXPECT_EQ(BranchLabel(MonthSectorOf(lambda).branch), branch) << lambda;
 }
 
 TEST(ChartYear, OnlyJanuaryAndFebruaryBeforeSpringBeginningMoveBack) {
@@ -78,72 +76,53 @@ TEST(ChartYear, OnlyJanuaryAndFebruaryBeforeSpringBeginningMoveBack) {
   EXPECT_EQ(ChartYear(1984, 12, 280.0), 1984);
 }
 
-TEST(StemIndices, FollowTheirTables) {
-  const int firstMonth[] = {0, 3, 5, 7, 9, 1, 3, 5, 7, 9, 1};
-  for (int yearStem = 1; yearStem <= 10; ++yearStem)
-    EXPECT_EQ(FirstMonthStemIndex(yearStem), firstMonth[yearStem]) << yearStem;
-  const int ratHour[] = {9, 1, 3, 5, 7, 9, 1, 3, 5, 7};
-  for (int digit = 0; digit <= 9; ++digit) EXPECT_EQ(HourStemBase(digit), ratHour[digit]) << digit;
-  EXPECT_EQ(StemTable[YearStemIndex(1984)], "+Wood [Jia]");
-  EXPECT_EQ(BranchTable[YearBranchIndex(1984)], "Rat [Zi]");
-  // Years before 4 AD stay inside the cycle.
-  for (int year : {0, 1, 2, 3}) {
-    EXPECT_GE(YearStemIndex(year), 1);
-    EXPECT_LE(YearStemIndex(year), 10);
-    EXPECT_GE(YearBranchIndex(year), 1);
-    EXPECT_LE(YearBranchIndex(year), 12);
+TEST(StemRules, FollowTheirTables) {
+  // Bing, Wu, Geng, Ren, Jia for the Tiger month of a Jia, Yi, Bing, Ding, Wu year, and again.
+  const int tigerMonth[] = {2, 4, 6, 8, 0, 2, 4, 6, 8, 0};
+  const int ratHour[] = {0, 2, 4, 6, 8, 0, 2, 4, 6, 8};
+  for (int stem = 0; stem < kStemCount; ++stem) {
+    EXPECT_EQ(TigerMonthStem(stem), tigerMonth[stem]) << stem;
+    EXPECT_EQ(RatHourStem(stem), ratHour[stem]) << stem;
   }
-  EXPECT_EQ(StemTable[YearStemIndex(3)], "-Water [Gui]");
-  EXPECT_EQ(BranchTable[YearBranchIndex(3)], "Pig [Hai]");
+  EXPECT_EQ(YearPillar(1984), (Pillar{0, 0}));
+  // Years before 4 AD stay inside the cycle.
+  EXPECT_EQ(YearPillar(3), (Pillar{9, 11}));
+  EXPECT_EQ(YearPillar(-57), (Pillar{9, 11}));
 }
 
 TEST(HourIndices, OddHoursOpenEachPeriodAndLateRatTakesTheNextDaysStem) {
   struct Case {
     double hours;
-    int dayDigit;
+    int dayStem;
     const char* stem;
     const char* branch;
   };
   const Case cases[] = {
-      {1.0, 1, "-Wood [Yi]", "Ox [Chou]"},        {0.99, 1, "+Wood [Jia]", "Rat [Zi]"},
-      {23.0, 1, "+Fire [Bing]", "Rat [Zi]"},      {23.5, 5, "+Wood [Jia]", "Rat [Zi]"},
-      {23.5, 0, "+Wood [Jia]", "Rat [Zi]"},       {-0.25, 1, "+Fire [Bing]", "Rat [Zi]"},
-      {22.99, 1, "-Wood [Yi]", "Pig [Hai]"},      {21.0, 1, "-Wood [Yi]", "Pig [Hai]"},
-      {10.2333, 1, "-Earth [Ji]", "Snake [Si]"},  {24.5, 1, "+Wood [Jia]", "Rat [Zi]"},
+      {1.0, 0, "-Wood [Yi]", "Ox [Chou]"},        {0.99, 0, "+Wood [Jia]", "Rat [Zi]"},
+      {23.0, 0, "+Fire [Bing]", "Rat [Zi]"},      {23.5, 4, "+Wood [Jia]", "Rat [Zi]"},
+      {23.5, 9, "+Wood [Jia]", "Rat [Zi]"},       {-0.25, 0, "+Fire [Bing]", "Rat [Zi]"},
+      {22.99, 0, "-Wood [Yi]", "Pig [Hai]"},      {21.0, 0, "-Wood [Yi]", "Pig [Hai]"},
+      {10.2333, 0, "-Earth [Ji]", "Snake [Si]"},  {24.5, 0, "+Wood [Jia]", "Rat [Zi]"},
   };
   for (const auto& c : cases) {
-    const auto idx = HourIndices(c.hours, c.dayDigit);
-    EXPECT_EQ(StemTable[idx.stem], c.stem) << c.hours << " digit " << c.dayDigit;
-    EXPECT_EQ(BranchTable[idx.branch], c.branch) << c.hours << " digit " << c.dayDigit;
+    const Pillar hour = HourPillar(c.hours, c.dayStem);
+    EXPECT_EQ(StemLabel(hour.stem), c.stem) << c.hours << " day stem " << c.dayStem;
+    EXPECT_EQ(BranchLabel(hour.branch), c.branch) << c.hours << " day stem " << c.dayStem;
   }
-}
-
-int CyclePosition(std::string_view label, const auto& table, int first, int last) {
-  for (int i = first; i <= last; ++i)
-    if (table[i] == label) return i;
-  return -1;
 }
 
 TEST(DayPillar, StepsOnePlaceInTheSixtyCycleEveryDay1901To2050) {
   const double first = JulianDay0(1901, 1, 1);
   const double last = JulianDay0(2050, 12, 31);
-  int stem = -1, branch = -1;
+  Pillar previous = DayPillar(DayNumber(first - 0.5));
   for (double jd = first; jd <= last; ++jd) {
-    const auto pillar = MakePillar(static_cast<int>(DayNumber(jd + 0.5) % 10),
-                                   2 + static_cast<int>(DayNumber(jd + 0.5) % 12));
-    const int s = CyclePosition(pillar.stem(), StemTable, 1, 10);
-    const int b = CyclePosition(pillar.branch(), BranchTable, 1, 12);
-    if (stem != -1) {
-      ASSERT_EQ(s, stem % 10 + 1) << jd;
-      ASSERT_EQ(b, branch % 12 + 1) << jd;
-    }
-    stem = s;
-    branch = b;
+    const Pillar day = DayPillar(DayNumber(jd + 0.5));
+    ASSERT_EQ(day, CycleStep(previous, 1)) << jd;
+    previous = day;
   }
   // 1 January 2000 (day number 2451545) is a Wu Horse day.
-  const auto y2k = MakePillar(2451545 % 10, 2 + 2451545 % 12);
-  EXPECT_EQ(y2k.stem(), "+Earth [Wu]");
-  EXPECT_EQ(y2k.branch(), "Horse [Wu]");
+  EXPECT_EQ(CellsOf(DayPillar(2451545))[0], "+Earth [Wu]");
+  EXPECT_EQ(CellsOf(DayPillar(2451545))[1], "Horse [Wu]");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "astro/delta_t.h"
 #include "astro/jie.h"
 #include "engine/birth_moment.h"
+#include "engine/chart_texts.h"
 #include "engine/vocabulary.h"
 #include "tests/engine/birth_fixture.h"
 
@@ -22,8 +23,8 @@ Chart CastPrecise(const BirthDetails& birth, SolarTime solarTime = SolarTime::me
   return chart;
 }
 
-std::string Pillar(const Chart& chart, int block) {
-  return std::string(chart.pillarCells[block * 5]) + " " + std::string(chart.pillarCells[block * 5 + 1]);
+std::string PillarText(const Chart& chart, int block) {
+  return std::string(StemLabel(chart.pillars[block].stem)) + " " + std::string(BranchLabel(chart.pillars[block].branch));
 }
 
 // Published instants, UT to the minute: the Spring Beginning of the Hong Kong
@@ -83,17 +84,17 @@ TEST(PreciseChart, YearAndMonthChangeAtTheJieInstantWithTheLuckStartCountedInTim
   };
   for (const auto& c : cases) {
     const Chart chart = CastPrecise(Birth(2000, 2, 4, c.hour, c.minute, "8", 120));
-    EXPECT_EQ(Pillar(chart, 0), c.year) << c.hour;
-    EXPECT_EQ(Pillar(chart, 1), c.month) << c.hour;
+    EXPECT_EQ(PillarText(chart, 0), c.year) << c.hour;
+    EXPECT_EQ(PillarText(chart, 1), c.month) << c.hour;
     EXPECT_EQ(chart.luckDirection, c.direction);
     EXPECT_DOUBLE_EQ(chart.luckStartAge, c.age);
     EXPECT_DOUBLE_EQ(chart.luckPeriods[7].age, c.age + 70);
-    const LuckStart& s = chart.precise.luckStart;
+    const LuckStart& s = chart.luckStart;
     EXPECT_EQ(std::tie(s.years, s.months, s.days, s.year, s.month, s.day),
               std::tie(c.start.years, c.start.months, c.start.days, c.start.year, c.start.month, c.start.day));
   }
   // The classic Sun puts Spring Beginning after 21:00 that day.
-  EXPECT_EQ(Pillar(testing::Cast(Birth(2000, 2, 4, 20, 20, "8", 120)), 1), "+Earth [Wu] Tiger [Yin]");
+  EXPECT_EQ(PillarText(testing::Cast(Birth(2000, 2, 4, 20, 20, "8", 120)), 1), "+Earth [Wu] Tiger [Yin]");
   const Chart chart = CastPrecise(Birth(2000, 2, 4, 21, 0, "8", 120));
   EXPECT_EQ(astro::IsoInstant(chart.precise.ut), "2000-02-04T13:00:00Z");
   EXPECT_EQ(astro::IsoInstant(chart.precise.previousJie.ut), "2000-02-04T12:40:23Z");
@@ -106,18 +107,18 @@ TEST(PreciseChart, SolarTimeAndTheDaysStartMoveOnlyTheDayAndHour) {
   const Chart mean = CastPrecise(evening), trueSun = CastPrecise(evening, SolarTime::trueSun);
   EXPECT_NEAR(trueSun.precise.equationOfTimeMinutes, -13.87, 0.01);
   EXPECT_DOUBLE_EQ(trueSun.localHours, mean.localHours + trueSun.precise.equationOfTimeMinutes / 60);
-  EXPECT_EQ(Pillar(mean, 3), "-Metal [Xin] Pig [Hai]");
-  EXPECT_EQ(Pillar(trueSun, 3), "+Metal [Geng] Dog [Xu]");
-  for (int block = 0; block < 3; ++block) EXPECT_EQ(Pillar(mean, block), Pillar(trueSun, block));
+  EXPECT_EQ(PillarText(mean, 3), "-Metal [Xin] Pig [Hai]");
+  EXPECT_EQ(PillarText(trueSun, 3), "+Metal [Geng] Dog [Xu]");
+  for (int block = 0; block < 3; ++block) EXPECT_EQ(PillarText(mean, block), PillarText(trueSun, block));
 
   // 23:30: the late Rat hour keeps its day, or from 23:00 takes the next day's, as 00:30 has it.
   const BirthDetails late = Birth(2000, 2, 4, 23, 30, "8", 120);
   const Chart midnight = CastPrecise(late), at23 = CastPrecise(late, SolarTime::mean, DayStarts::at23);
   const Chart nextDay = CastPrecise(Birth(2000, 2, 5, 0, 30, "8", 120));
-  EXPECT_EQ(Pillar(midnight, 2), "+Water [Ren] Dragon [Chen]");
-  EXPECT_EQ(Pillar(at23, 2), Pillar(nextDay, 2));
-  EXPECT_EQ(Pillar(midnight, 3), Pillar(nextDay, 3));
-  EXPECT_EQ(Pillar(at23, 3), Pillar(nextDay, 3));
+  EXPECT_EQ(PillarText(midnight, 2), "+Water [Ren] Dragon [Chen]");
+  EXPECT_EQ(PillarText(at23, 2), PillarText(nextDay, 2));
+  EXPECT_EQ(PillarText(midnight, 3), PillarText(nextDay, 3));
+  EXPECT_EQ(PillarText(at23, 3), PillarText(nextDay, 3));
 }
 
 TEST(PreciseChart, WarnsOfABirthNearABoundaryWithThePillarsBeyondIt) {
@@ -127,7 +128,8 @@ TEST(PreciseChart, WarnsOfABirthNearABoundaryWithThePillarsBeyondIt) {
     const char* warning;  // "" for none
   } cases[] = {
       {20, 35, DayStarts::midnight,
-       "Born 5 min 23 s before Spring Beginning. (2000-02-04T12:40:23Z); after it the year pillar would be "
+       "Born 5 min 23 s before Spring Beginning, at 20:40:23 UTC+8 (2000-02-04T12:40:23Z); after it the year pillar "
+       "would be "
        "+Metal [Geng] Dragon [Chen] and the month pillar +Earth [Wu] Tiger [Yin]."},
       {20, 15, DayStarts::midnight, ""},
       {22, 52, DayStarts::midnight,

@@ -9,6 +9,7 @@
 
 #include "chart/frmSave.h"
 #include "engine/chart.h"
+#include "engine/chart_texts.h"
 #include "entry/click_label.h"
 #include "entry/frmTimeZone.h"
 #include "tests/entry/open_reading_fixture.h"
@@ -30,13 +31,15 @@ std::vector<QString> Shown(const frmFengShuiFourPillar& chart) {
 // The same list computed by the engine alone.
 std::vector<QString> Expected(const tavrin::BirthDetails& birth, const tavrin::CastOptions& options = {}) {
   tavrin::Chart chart;
-  EXPECT_EQ(tavrin::ComputeChart(birth, options, chart, QLocale().decimalPoint().toStdString()),
-            tavrin::CastError::none);
+  EXPECT_EQ(tavrin::ComputeChart(birth, options, chart), tavrin::CastError::none);
   std::vector<QString> texts;
-  for (int slot = 0; slot < 20; ++slot) texts.push_back(QString::fromUtf8(chart.pillarCells[slot]));
-  for (const std::string& caption : chart.luckCaptions) texts.push_back(QString::fromStdString(caption));
-  for (const std::string& box : chart.interpretation)
-    texts.push_back(QString::fromStdString(box).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  const tavrin::PillarCells cells = tavrin::PillarCellsOf(chart);
+  for (int slot = 0; slot < 20; ++slot) texts.push_back(QString::fromUtf8(cells[slot]));
+  for (const std::string& caption : tavrin::LuckCaptionsOf(chart, QLocale().decimalPoint().toStdString()))
+    texts.push_back(QString::fromStdString(caption));
+  for (int block = 0; block < 4; ++block)
+    texts.push_back(QString::fromStdString(tavrin::InterpretationOf(chart.pillars[block], static_cast<tavrin::PillarBlock>(block)))
+                        .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
   return texts;
 }
 

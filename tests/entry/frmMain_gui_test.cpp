@@ -108,7 +108,7 @@ TEST_F(EntryFormTest, APreciseBirthNearAJieOpensTheChartWithTheWarningOverIt) {
   auto* box = chart->findChild<QMessageBox*>(QStringLiteral("msgBoundary"));
   ASSERT_NE(box, nullptr);
   EXPECT_TRUE(box->isVisible());
-  EXPECT_TRUE(box->text().contains("Born 5 min 23 s before Spring Beginning. (2000-02-04T12:40:23Z)"))
+  EXPECT_TRUE(box->text().contains("Born 5 min 23 s before Spring Beginning, at 20:40:23 UTC+8 (2000-02-04T12:40:23Z)"))
       << box->text().toStdString();
   EXPECT_EQ(modFengShuiFourPillar::PillarCells[0], "-Earth [Ji]");
   box->close();

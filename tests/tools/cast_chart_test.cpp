@@ -7,6 +7,8 @@
 
 #include "build_settings.h"
 #include "engine/chart.h"
+#include "engine/chart_texts.h"
+#include "engine/number_text.h"
 #include "tests/tools/caster_process.h"
 
 namespace tavrin {
@@ -17,6 +19,10 @@ using testing::Cast;
 using testing::SampleArgs;
 
 // A JSON number: the shortest text that reads back as the same double.
+const std::string& Box(const Chart& chart, int block) {
+  return InterpretationOf(chart.pillars[block], static_cast<PillarBlock>(block));
+}
+
 std::string ShortestNumber(double value) {
   char buffer[32];
   return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
@@ -95,11 +101,14 @@ TEST(CastOne, JsonHoldsWhatTheEngineComputesForTheBirthTheFormWouldGive) {
        {"Z", 1, "March", 3, 1, 0, 5, 0, "0", 0, "Female", -1}},
       {{"--name", "Late", "--date", "9999-12-31", "--time", "23:59:59", "--zone", "14", "--gender", "male"},
        {"Late", 9999, "December", 12, 31, 23, 59, 59, "14", 210, "Male", 1}},
+      // Ages of 8.13 + 10 and on, which binary fractions hold only nearly.
+      {{"--name", "Ages", "--date", "1984-02-10", "--time", "13:00", "--zone", "8", "--gender", "male"},
+       {"Ages", 1984, "February", 2, 10, 13, 0, 0, "8", 120, "Male", 1}},
   };
   std::string allLines;
   for (const auto& c : cases) {
     Chart chart;
-    ASSERT_EQ(ComputeChart(c.birth, chart), CastError::none);
+    ASSERT_EQ(ComputeChart(c.birth, {}, chart), CastError::none);
     auto args = c.args;
     args.push_back("--json");
     const auto run = Cast(args);
@@ -113,19 +122,26 @@ TEST(CastOne, JsonHoldsWhatTheEngineComputesForTheBirthTheFormWouldGive) {
         "\"localHours\":" + ShortestNumber(chart.localHours) + ",",
         "\"julianDay0\":" + ShortestNumber(chart.julianDay0) + ",",
         "\"solarLongitude\":" + ShortestNumber(chart.solarLongitude) + ",",
-        "\"pillarCells\":" + JsonTexts(chart.pillarCells) + ",",
+        "\"pillarCells\":" + JsonTexts(PillarCellsOf(chart)) + ",",
         "\"luckDirection\":" + std::to_string(chart.luckDirection) + ",",
-        "\"luckStartAge\":" + ShortestNumber(chart.luckStartAge) + ",",
-        "\"luckPeriods\":[{\"age\":" + ShortestNumber(chart.luckPeriods[0].age) + ",\"stem\":\"" +
-            std::string(chart.luckPeriods[0].stem) + "\",\"branch\":\"" + std::string(chart.luckPeriods[0].branch),
-        "\"luckCaptions\":" + JsonTexts(chart.luckCaptions) + ",",
-        "\"interpretation\":{\"year\":\"" + EscapedLineBreaks(chart.interpretation[0]) + "\",\"month\":\"" +
-            EscapedLineBreaks(chart.interpretation[1]) + "\",\"day\":\"" + EscapedLineBreaks(chart.interpretation[2]) +
-            "\",\"hour\":\"" + EscapedLineBreaks(chart.interpretation[3]) + "\"},\"analysis\":{",
+        "\"luckStartAge\":" + GeneralNumber(chart.luckStartAge) + ",",
+        "\"luckPeriods\":[{\"age\":" + GeneralNumber(chart.luckPeriods[0].age) + ",\"stem\":\"" +
+            std::string(StemLabel(chart.luckPeriods[0].pillar.stem)) + "\",\"branch\":\"" +
+            std::string(BranchLabel(chart.luckPeriods[0].pillar.branch)),
+        "\"luckCaptions\":" + JsonTexts(LuckCaptionsOf(chart)) + ",",
+        "\"interpretation\":{\"year\":\"" + EscapedLineBreaks(Box(chart, 0)) + "\",\"month\":\"" +
+            EscapedLineBreaks(Box(chart, 1)) + "\",\"day\":\"" + EscapedLineBreaks(Box(chart, 2)) +
+            "\",\"hour\":\"" + EscapedLineBreaks(Box(chart, 3)) + "\"},\"analysis\":{",
     };
     for (const auto& fragment : want) EXPECT_NE(run.out.find(fragment), std::string::npos) << fragment << "\n" << run.out;
   }
   EXPECT_VALID_JSON_LINES(allLines);
+  // Every age is written as the captions show it, with at most two decimals.
+  for (std::size_t at = allLines.find("ge\":"); at != std::string::npos; at = allLines.find("ge\":", at + 1)) {
+    const std::string number = allLines.substr(at + 4, allLines.find_first_of(",}", at) - at - 4);
+    const std::size_t point = number.find('.');
+    EXPECT_TRUE(point == std::string::npos || number.size() - point <= 3) << number;
+  }
 }
 
 TEST(CastOne, SampleChartAsJson) {
@@ -157,7 +173,7 @@ TEST(CastOne, ThePreciseMethodAddsItsMembersAndLinesAndTheClassicNone) {
   const std::vector<std::string> args = {"--name", "A", "--date", "2000-02-04", "--time", "20:35", "--zone", "8",
                                         "--gender", "male", "--method", "precise", "--solar-time", "true"};
   const std::string warning =
-      "Born 5 min 23 s before Spring Beginning. (2000-02-04T12:40:23Z); after it the year pillar would be "
+      "Born 5 min 23 s before Spring Beginning, at 20:40:23 UTC+8 (2000-02-04T12:40:23Z); after it the year pillar would be "
       "+Metal [Geng] Dragon [Chen] and the month pillar +Earth [Wu] Tiger [Yin].";
   const std::string precise = "method,solarTime,dayStarts,utc,equationOfTimeMinutes,jie,luckStart,warnings";
   const std::pair<std::vector<std::string>, std::string> cases[] = {
@@ -184,7 +200,7 @@ TEST(CastOne, ThePreciseMethodAddsItsMembersAndLinesAndTheClassicNone) {
         "True solar time: the equation of time is -13.9 minutes",
         "Previous Jie: Lesser Cold. (285 degrees) at 2000-01-06T01:00:41Z",
         "Next Jie: Spring Beginning. (315 degrees) at 2000-02-04T12:40:23Z",
-        "Luck starts at the age of 9 years, 9 months and 27 days, on 2009-12-01", "Warning: Born 5 min 23 s before Spring Beginning. (2000-02-04T12:40:23Z);"})
+        "Luck starts at the age of 9 years, 9 months and 27 days, on 2009-12-01", "Warning: Born 5 min 23 s before Spring Beginning, at 20:40:23 UTC+8"})
     EXPECT_NE(text.out.find(want + "\n"), std::string::npos) << want << "\n" << text.out;
   // The classic method writes none of them, even when asked.
   EXPECT_EQ(Cast(SampleArgs({"--json", "--fields", precise})).out, "{}\n");
