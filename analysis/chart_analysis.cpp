@@ -65,18 +65,20 @@ AnnualPillar ChartAnalysis::AnnualPillarAt(int age) const {
   return {year, age, pillar.stem, pillar.branch, LuckPeriodOfYear(luckYears, year)};
 }
 
-void AnalyzeChart(int birthYear, const Chart& chart, const Today& today, ChartAnalysis& out) {
+void AnalyzeChart(const Birth& birth, const Chart& chart, const Today& today, ChartAnalysis& out) {
   const int dayStem = chart.pillars[2].stem;
   for (int block = 0; block < 4; ++block) ReadPillar(chart.pillars[block], dayStem, out.pillars[block]);
   out.pillars[2].stem.tenGod = DayMasterTerm;
   out.elements = CountElements(out.pillars);
 
+  const int firstYear = LuckStartOf(birth, chart).year;
   for (std::size_t i = 0; i < out.luckYears.size(); ++i) {
     const LuckPeriod& period = chart.luckPeriods[i];
-    const int startYear = chart.luckStart.year + 10 * static_cast<int>(i);
+    const int startYear = firstYear + 10 * static_cast<int>(i);
     out.luckYears[i] = {period.age, period.pillar.stem, period.pillar.branch, startYear, startYear + 9};
   }
 
+  const int birthYear = birth.year;
   out.birthYear = birthYear;
   const Pillar birthYearPillar = YearPillar(birthYear);
   out.birthYearStem = birthYearPillar.stem;

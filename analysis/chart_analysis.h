@@ -87,7 +87,7 @@ struct ChartAnalysis {
   AnnualPillar AnnualPillarAt(int age) const;
 };
 
-// Reads the chart cast for a birth in `birthYear`; `out` is rewritten whole.
-void AnalyzeChart(int birthYear, const Chart& chart, const Today& today, ChartAnalysis& out);
+// Reads the chart cast for `birth`; `out` is rewritten whole.
+void AnalyzeChart(const Birth& birth, const Chart& chart, const Today& today, ChartAnalysis& out);
 
 }  // namespace tavrin::analysis

@@ -68,7 +68,7 @@ void ChartAnalysisOfACastChart(benchmark::State& state) {
   unsigned next = 0;
   for (auto _ : state) {
     const unsigned i = next++ % kBirths;
-    analysis::AnalyzeChart(births[i].BirthYear, charts[i], today, chartAnalysis);
+    analysis::AnalyzeChart(*BirthOf(births[i]), charts[i], today, chartAnalysis);
     benchmark::DoNotOptimize(chartAnalysis);
     benchmark::ClobberMemory();
   }

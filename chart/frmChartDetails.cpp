@@ -402,7 +402,9 @@ bool frmChartDetails::ShowChart(const tavrin::BirthDetails& birth, std::optional
                                 const tavrin::Chart& chart, const tavrin::analysis::Today& today,
                                 const QString& place) {
   tavrin::analysis::ChartAnalysis read;
-  tavrin::analysis::AnalyzeChart(birth.BirthYear, chart, today, read);
+  const auto cast = tavrin::BirthOf(birth);
+  if (!cast) return false;
+  tavrin::analysis::AnalyzeChart(*cast, chart, today, read);
   analysis_ = read;
   std::vector<tavrin::HeaderRow> header = tavrin::DetailsHeaderRows(birth, typedLongitude, place);
   if (chart.isPrecise) header.push_back({QStringLiteral("Method"), tavrin::PreciseMethodText(chart.precise.options)});

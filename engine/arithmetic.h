@@ -10,9 +10,15 @@ namespace tavrin {
 inline double Int(double value) { return std::floor(value); }
 
 // The remainder of value / divisor in 0 .. divisor - 1, for negative values too.
-constexpr int Modulo(long long value, int divisor) {
-  const long long r = value % divisor;
-  return static_cast<int>(r < 0 ? r + divisor : r);
+constexpr int Modulo(int value, int divisor) {
+  const int r = value % divisor;
+  return r < 0 ? r + divisor : r;
+}
+
+// The quotient value / divisor (divisor above 0) rounded down, for negative values too.
+constexpr int FloorDivide(int value, int divisor) {
+  const int quotient = value / divisor;
+  return value % divisor < 0 ? quotient - 1 : quotient;
 }
 
 // An angle in degrees brought into [0, 360).

@@ -12,23 +12,17 @@ double LocalHours(int hour, int minute, double zoneHoursEast, double longitudeEa
 }
 
 double JulianDay0(int year, int month, int day) {
-  const double y = year;
-  const double m = month;
-  const double g = year <= kLastJulianCalendarYear ? 0 : 1;
-  double j = -Int(7 * (y + Int((m + 9) / 12)) / 4);
-  const double s = (m - 9) < 0 ? -1 : 1;
-  const double a = std::abs(m - 9);
-  double j3 = Int(y + s * Int(a / 7));
-  j3 = -Int((Int(j3 / 100) + 1) * 3 / 4);
-  j = j + Int(275 * m / 9) + day + g * j3;
-  return j + 1721027 + 2 * g + 367 * y - 0.5;
-}
-
-int DaysInMonth(int year, int month) {
-  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool julianLeap = year % 4 == 0;
-  const bool leap = year <= kLastJulianCalendarYear ? julianLeap : julianLeap && (year % 100 != 0 || year % 400 == 0);
-  return month == 2 && leap ? 29 : kDays[month - 1];
+  // Whole numbers throughout, each division rounded down.
+  const int y = year;
+  const int m = month;
+  const int g = year <= kLastJulianCalendarYear ? 0 : 1;
+  int j = -FloorDivide(7 * (y + FloorDivide(m + 9, 12)), 4);
+  const int s = (m - 9) < 0 ? -1 : 1;
+  const int a = std::abs(m - 9);
+  int j3 = y + s * FloorDivide(a, 7);
+  j3 = -FloorDivide((FloorDivide(j3, 100) + 1) * 3, 4);
+  j = j + FloorDivide(275 * m, 9) + day + g * j3;
+  return j + 1721027 + 2 * g + 367.0 * y - 0.5;
 }
 
 double SolarLongitude(double sunMoment) {

@@ -22,7 +22,13 @@ double JulianDay0(int year, int month, int day);
 
 // Days in `month` (1 to 12) of `year` in the same reckoning as JulianDay0:
 // every fourth year is a leap year up to 1585, the Gregorian rule after.
-int DaysInMonth(int year, int month);
+constexpr int DaysInMonth(int year, int month) {
+  constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month != 2) return kDays[month - 1];
+  const bool julianLeap = year % 4 == 0;
+  const bool leap = year <= kLastJulianCalendarYear ? julianLeap : julianLeap && (year % 100 != 0 || year % 400 == 0);
+  return leap ? 29 : 28;
+}
 
 // The Sun's true ecliptic longitude in degrees, in [0, 360), at a Julian Date.
 double SolarLongitude(double sunMoment);

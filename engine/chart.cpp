@@ -21,7 +21,6 @@ void CastClassic(const Birth& birth, Chart& out) {
   out.luckStartAge = LuckStartAge(sector, out.solarLongitude, out.luckDirection);
   const Pillar day = DayPillar(DayNumber(out.dayMoment));
   out.pillars = {year, MonthPillar(year.stem, sector), day, HourPillar(out.localHours, day.stem)};
-  out.luckStart = LuckStartAfter(birth, LifeDaysOfAge(out.luckStartAge));
 }
 
 }  // namespace
@@ -41,6 +40,10 @@ CastError ComputeChart(const BirthDetails& birth, const CastOptions& options, Ch
   const auto cast = BirthOf(birth);
   if (!cast) return CastError::zoneOffsetNotANumber;
   return ComputeChart(*cast, options, out);
+}
+
+LuckStart LuckStartOf(const Birth& birth, const Chart& chart) {
+  return chart.isPrecise ? chart.precise.luckStart : LuckStartAfter(birth, LifeDaysOfAge(chart.luckStartAge));
 }
 
 std::string_view DescribeCastError(CastError error) {

@@ -23,6 +23,7 @@ struct PreciseChart {
   double equationOfTimeMinutes = 0;  // at the birth instant
   astro::JieInstant previousJie{};
   astro::JieInstant nextJie{};
+  LuckStart luckStart;
   // A birth within ten minutes of a Jie, a two-hour boundary or the day
   // boundary: which, how far, and the pillars on the other side.
   std::vector<std::string> warnings;
@@ -40,7 +41,6 @@ struct Chart {
   int luckDirection = 0;
   double luckStartAge = 0;
   LuckPeriods luckPeriods{};
-  LuckStart luckStart;
   // Whether the chart was cast with the precise method, and what that gave.
   bool isPrecise = false;
   PreciseChart precise;
@@ -56,5 +56,10 @@ CastError ComputeChart(const Birth& birth, const CastOptions& options, Chart& ou
 CastError ComputeChart(const BirthDetails& birth, const CastOptions& options, Chart& out);
 
 std::string_view DescribeCastError(CastError error);
+
+// When the first luck period of the chart cast for `birth` starts: as the
+// precise method counted it, or the classic starting age counted on from the
+// birth date.
+LuckStart LuckStartOf(const Birth& birth, const Chart& chart);
 
 }  // namespace tavrin

@@ -20,17 +20,17 @@ constexpr int CyclePosition(const Pillar& pillar) {
 }
 
 // The pillar `steps` places on (back, when negative) in the sixty-pair cycle.
-constexpr Pillar CycleStep(const Pillar& pillar, long long steps) {
+constexpr Pillar CycleStep(const Pillar& pillar, int steps) {
   return {Modulo(pillar.stem + steps, kStemCount), Modulo(pillar.branch + steps, kBranchCount)};
 }
 
 // The pillar of a year counted from its Spring Beginning: 4 CE began a cycle
 // with Jia Rat.
-constexpr Pillar YearPillar(long long chartYear) { return CycleStep({0, 0}, chartYear - 4); }
+constexpr Pillar YearPillar(int chartYear) { return CycleStep({0, 0}, chartYear - 4); }
 
 // The pillar of the local civil day with this Julian day number: day
 // 2451545 (1 January 2000) was Wu Horse.
-constexpr Pillar DayPillar(long long dayNumber) { return CycleStep({4, 6}, dayNumber - 2451545); }
+constexpr Pillar DayPillar(long long dayNumber) { return CycleStep({4, 6}, static_cast<int>(dayNumber - 2451545)); }
 
 // The Tiger month's stem in a year of this stem: Bing in a Jia or Ji year,
 // moving two stems on with each following year stem.

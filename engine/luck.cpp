@@ -9,11 +9,11 @@ namespace tavrin {
 
 int LuckDirection(int genderSign, int yearStem) { return genderSign * (StemSymbols[yearStem].yang ? 1 : -1); }
 
-LuckStart LuckStartAfter(const Birth& birth, long long lifeDays) {
+LuckStart LuckStartAfter(const Birth& birth, int lifeDays) {
   LuckStart start;
-  start.years = static_cast<int>(lifeDays / 360);
-  start.months = static_cast<int>(lifeDays % 360 / 30);
-  start.days = static_cast<int>(lifeDays % 30);
+  start.years = lifeDays / 360;
+  start.months = lifeDays % 360 / 30;
+  start.days = lifeDays % 30;
   int year = birth.year + start.years;
   int month = birth.month + start.months;
   if (month > 12) {
@@ -21,13 +21,15 @@ LuckStart LuckStartAfter(const Birth& birth, long long lifeDays) {
     ++year;
   }
   // The days after the same day of the month, counted in the birth date's reckoning.
-  int day = std::min(birth.day, DaysInMonth(year, month)) + start.days;
-  while (day > DaysInMonth(year, month)) {
-    day -= DaysInMonth(year, month);
+  int length = DaysInMonth(year, month);
+  int day = std::min(birth.day, length) + start.days;
+  while (day > length) {
+    day -= length;
     if (++month > 12) {
       month = 1;
       ++year;
     }
+    length = DaysInMonth(year, month);
   }
   start.year = year;
   start.month = month;
@@ -35,11 +37,21 @@ LuckStart LuckStartAfter(const Birth& birth, long long lifeDays) {
   return start;
 }
 
-long long LifeDaysOfAge(double years) { return std::llround(years * 100) * 360 / 100; }
+int LifeDaysOfAge(double years) { return static_cast<int>(std::lround(years * 100)) * 360 / 100; }
 
 LuckPeriods MakeLuckPeriods(const Pillar& month, int direction, double startAge) {
   LuckPeriods periods{};
-  for (int i = 0; i < 8; ++i) periods[i] = {startAge + 10 * i, CycleStep(month, direction * (i + 1))};
+  Pillar pillar = month;
+  for (int i = 0; i < 8; ++i) {
+    // One place on or back in the cycle, as CycleStep(pillar, direction) steps.
+    pillar.stem += direction;
+    pillar.branch += direction;
+    if (pillar.stem < 0) pillar.stem += kStemCount;
+    if (pillar.stem >= kStemCount) pillar.stem -= kStemCount;
+    if (pillar.branch < 0) pillar.branch += kBranchCount;
+    if (pillar.branch >= kBranchCount) pillar.branch -= kBranchCount;
+    periods[i] = {startAge + 10 * i, pillar};
+  }
   return periods;
 }
 

@@ -22,10 +22,10 @@ struct LuckStart {
 };
 
 // The luck start `lifeDays` days of age (360 to a year) after the birth date.
-LuckStart LuckStartAfter(const Birth& birth, long long lifeDays);
+LuckStart LuckStartAfter(const Birth& birth, int lifeDays);
 
 // The days of age of a starting age in years (at most two decimals).
-long long LifeDaysOfAge(double years);
+int LifeDaysOfAge(double years);
 
 // +1 (forward) for a man born in a Yang year or a woman born in a Yin year, else -1.
 int LuckDirection(int genderSign, int yearStem);

@@ -7,12 +7,21 @@ int ChartYear(int birthYear, int birthMonth, double solarLongitude) {
   return birthYear;
 }
 
+namespace {
+
+bool Holds(const MonthSector& sector, double solarLongitude) {
+  return sector.wraps ? (solarLongitude >= sector.lower || solarLongitude < sector.upper)
+                      : (solarLongitude >= sector.lower && solarLongitude < sector.upper);
+}
+
+}  // namespace
+
 int MonthSectorNumber(double solarLongitude) {
-  for (int number = 0; number < static_cast<int>(MonthSectorTable.size()); ++number) {
-    const MonthSector& sector = MonthSectorTable[number];
-    const bool inside = sector.wraps ? (solarLongitude >= sector.lower || solarLongitude < sector.upper)
-                                     : (solarLongitude >= sector.lower && solarLongitude < sector.upper);
-    if (inside) return number;
+  // The sector by its bounds; the arithmetic only says where to look first.
+  const int guess = static_cast<int>((solarLongitude + 45) / 30) % 12;  // 315 degrees open sector 0
+  for (int step = 0; step < 12; ++step) {
+    const int number = (guess + step) % 12;
+    if (Holds(MonthSectorTable[number], solarLongitude)) return number;
   }
   return 1;  // unreachable for a longitude in [0, 360)
 }

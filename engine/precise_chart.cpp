@@ -160,7 +160,7 @@ CastError CastPrecise(const Birth& birth, const CastOptions& options, Chart& out
       std::max(0.0, out.luckDirection > 0 ? jie.next.ut - precise.ut : precise.ut - jie.previous.ut);
   out.luckStartAge = Int(100 * spanDays / 3) / 100;
   // Three days of the Sun are a year of life: a day four months, two hours ten days.
-  out.luckStart = LuckStartAfter(birth, static_cast<long long>(std::floor(spanDays * 120)));
+  precise.luckStart = LuckStartAfter(birth, static_cast<int>(std::floor(spanDays * 120)));
 
   WarnNearJie(birth, moment, pillars, options.dayStarts, precise, precise.warnings);
   WarnNearHour(birth, moment, pillars, options, precise.warnings);

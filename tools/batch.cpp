@@ -119,9 +119,10 @@ std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, co
     }
   }
   if (auto error = FillBirthDetails(fields, birth, &where)) return DescribeFieldError(*error, "");
-  if (const CastError error = ComputeChart(birth, options, chart); error != CastError::none)
-    return std::string(DescribeCastError(error));
-  analysis::AnalyzeChart(birth.BirthYear, chart, today, chartAnalysis);
+  const auto cast = BirthOf(birth);
+  const CastError error = cast ? ComputeChart(*cast, options, chart) : CastError::zoneOffsetNotANumber;
+  if (error != CastError::none) return std::string(DescribeCastError(error));
+  analysis::AnalyzeChart(*cast, chart, today, chartAnalysis);
   return std::nullopt;
 }
 

@@ -33,13 +33,15 @@ constexpr std::string_view kPlaceCredits =
 ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, const BirthDetails& birth,
                        std::optional<double> enteredLongitude, const CastOptions& options, std::ostream& out,
                        std::ostream& err, const BirthWhere& where = {}, const place::PlaceChoices& choices = {}) {
+  const auto cast = BirthOf(birth);
   Chart chart;
-  if (const CastError error = ComputeChart(birth, options, chart); error != CastError::none) {
+  const CastError error = cast ? ComputeChart(*cast, options, chart) : CastError::zoneOffsetNotANumber;
+  if (error != CastError::none) {
     WriteErrorLine(err, DescribeCastError(error));
     return kBadInput;
   }
   analysis::ChartAnalysis chartAnalysis;
-  analysis::AnalyzeChart(birth.BirthYear, chart, today, chartAnalysis);
+  analysis::AnalyzeChart(*cast, chart, today, chartAnalysis);
   if (line.savePath) {
     if (auto reason = SaveReading(*line.savePath, birth, enteredLongitude, options, choices)) {
       WriteErrorLine(err, "--save " + std::string(*line.savePath) + ": " + *reason);

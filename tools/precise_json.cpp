@@ -34,7 +34,7 @@ void WritePreciseJson(JsonWriter& json, const Chart& chart, const std::function<
     json.EndObject();
   }
   if (chosen()) {
-    const LuckStart& start = chart.luckStart;
+    const LuckStart& start = precise.luckStart;
     json.Key("luckStart");
     json.BeginObject();
     json.IntegerMember("years", start.years);

@@ -37,7 +37,7 @@ std::vector<std::string> PreciseLines(const Chart& chart) {
   if (precise.options.dayStarts == DayStarts::at23) lines.push_back("The day starts at 23:00");
   lines.push_back(JieLine("Previous", precise.previousJie));
   lines.push_back(JieLine("Next", precise.nextJie));
-  const LuckStart& start = chart.luckStart;
+  const LuckStart& start = precise.luckStart;
   lines.push_back("Luck starts at the age of " + Count(start.years, "year") + ", " + Count(start.months, "month") +
                   " and " + Count(start.days, "day") + ", on " +
                   astro::IsoDate({start.year, start.month, start.day}));

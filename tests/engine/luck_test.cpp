@@ -91,12 +91,13 @@ TEST(LuckPeriods, StepThroughTheCycleWrappingAtBothEnds) {
 TEST(LuckStart, CountsYearsMonthsAndDaysOnFromTheBirthDate) {
   struct Case {
     int year, month, day;
-    long long lifeDays;
+    int lifeDays;
     LuckStart start;
   } const cases[] = {
       {2000, 1, 1, 3045, {8, 5, 15, 2008, 6, 16}},    // the classic 8.46 years
       {1998, 7, 31, 895, {2, 5, 25, 2001, 1, 25}},    // into the next calendar year
       {2001, 1, 31, 32, {0, 1, 2, 2001, 3, 2}},       // 31 January to 28 February, then two days
+      {2001, 1, 31, 29, {0, 0, 29, 2001, 3, 1}},      // past all of February
       {2000, 12, 15, 30, {0, 1, 0, 2001, 1, 15}},
       {1500, 2, 20, 9, {0, 0, 9, 1500, 2, 29}},       // a Julian leap year
       {2000, 6, 1, 0, {0, 0, 0, 2000, 6, 1}},

@@ -89,7 +89,7 @@ TEST(PreciseChart, YearAndMonthChangeAtTheJieInstantWithTheLuckStartCountedInTim
     EXPECT_EQ(chart.luckDirection, c.direction);
     EXPECT_DOUBLE_EQ(chart.luckStartAge, c.age);
     EXPECT_DOUBLE_EQ(chart.luckPeriods[7].age, c.age + 70);
-    const LuckStart& s = chart.luckStart;
+    const LuckStart& s = chart.precise.luckStart;
     EXPECT_EQ(std::tie(s.years, s.months, s.days, s.year, s.month, s.day),
               std::tie(c.start.years, c.start.months, c.start.days, c.start.year, c.start.month, c.start.day));
   }
