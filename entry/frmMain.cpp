@@ -11,7 +11,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <optional>
@@ -19,9 +21,11 @@
 
 #include "birth/gender.h"
 #include "birth/longitude.h"
+#include "birth/years.h"
 #include "birth/zone.h"
 #include "chart/cast_chart.h"
 #include "chart/frmFengShuiFourPillar.h"
+#include "engine/birth_moment.h"
 #include "engine/number_text.h"
 #include "engine/vocabulary.h"
 #include "place/place_search.h"
@@ -215,7 +219,7 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
   connect(lblTimeZone, &tavrin::ClickLabel::clicked, this, &frmMain::lblTimeZone_Click);
   connect(cmdCalculation, &QPushButton::clicked, this, &frmMain::cmdCalculation_Click);
-  connect(cboMethod, &QComboBox::currentIndexChanged, this, [this] { ShowOptions(ChosenOptions()); });
+  connect(cboMethod, &QComboBox::currentIndexChanged, this, &frmMain::cboMethod_Change);
   connect(txtPlace, &tavrin::PlaceBox::placeChosen, this, &frmMain::Place_Chosen);
 
   Form_Load();
@@ -301,7 +305,8 @@ void frmMain::Form_Load() {
     cboMonth->addItem(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
   }
   AddNumbers(cboDate, 1, 31);
-  AddNumbers(cboYear, 1901, 2050);
+  const tavrin::YearSpan years = tavrin::EntryYears(tavrin::Method::classic);
+  AddNumbers(cboYear, years.first, years.last);
   AddNumbers(cboHH, 0, 23);
   AddNumbers(cboMM, 0, 59);
   AddNumbers(cboSS, 0, 59);
@@ -324,10 +329,17 @@ void frmMain::ShowZone(const QString& hours, const QString& minutes) {
   lblZoneMinute->setText(minutes);
   pickedHours_ = hours;
   pickedMinutes_ = minutes;
+  pickedExactly_.reset();
   if (txtPlace->Chosen() != nullptr) {
     pickedOverPlace_ = true;
     lblZoneInForce->setText(QStringLiteral("Zone picked from the list; the place gives the longitude"));
   }
+}
+
+void frmMain::ShowSavedZone(double hoursEast) {
+  const tavrin::ZoneCaptions captions = tavrin::ZoneCaptionsFor(hoursEast);
+  ShowZone(QString::fromStdString(captions.hours), QString::fromStdString(captions.minutes));
+  pickedExactly_ = hoursEast;
 }
 
 void frmMain::Place_Chosen(const tavrin::place::Place* place) {
@@ -411,12 +423,52 @@ tavrin::CastOptions frmMain::ChosenOptions() const {
 }
 
 void frmMain::ShowOptions(const tavrin::CastOptions& options) {
-  const bool precise = options.method == tavrin::Method::precise;
-  cboMethod->setCurrentIndex(precise ? 1 : 0);
-  chkTrueSolarTime->setChecked(options.solarTime == tavrin::SolarTime::trueSun);
-  cboDayStarts->setCurrentIndex(options.dayStarts == tavrin::DayStarts::at23 ? 1 : 0);
+  refinements_ = options;
+  {
+    const QSignalBlocker quiet(cboMethod);
+    cboMethod->setCurrentIndex(options.method == tavrin::Method::precise ? 1 : 0);
+  }
+  ShowMethod();
+}
+
+// Leaving Precise keeps its refinements for a return to it while the form is open.
+void frmMain::cboMethod_Change() {
+  if (cboMethod->currentIndex() != 1 && chkTrueSolarTime->isEnabled()) {
+    refinements_.solarTime = chkTrueSolarTime->isChecked() ? tavrin::SolarTime::trueSun : tavrin::SolarTime::mean;
+    refinements_.dayStarts = cboDayStarts->currentIndex() == 1 ? tavrin::DayStarts::at23 : tavrin::DayStarts::midnight;
+  }
+  ShowMethod();
+}
+
+// The refinements of the precise method as last chosen, greyed out at their
+// defaults for Classic; the year list spans the method's years.
+void frmMain::ShowMethod() {
+  const bool precise = cboMethod->currentIndex() == 1;
+  chkTrueSolarTime->setChecked(precise && refinements_.solarTime == tavrin::SolarTime::trueSun);
+  cboDayStarts->setCurrentIndex(precise && refinements_.dayStarts == tavrin::DayStarts::at23 ? 1 : 0);
   chkTrueSolarTime->setEnabled(precise);
   cboDayStarts->setEnabled(precise);
+  ShowYears(precise ? tavrin::Method::precise : tavrin::Method::classic);
+}
+
+// The year list spans the method's years; the chosen year stays when the
+// list holds it, and becomes the nearest year the list holds otherwise.
+void frmMain::ShowYears(tavrin::Method method) {
+  if (cboYear->count() == 0) return;  // Form_Load fills it
+  const tavrin::YearSpan years = tavrin::EntryYears(method);
+  if (cboYear->itemText(0).toInt() == years.first && cboYear->count() == years.last - years.first + 1) return;
+  const int chosen = Whole(cboYear);
+  const int shown = std::clamp(chosen, years.first, years.last);
+  {
+    const QSignalBlocker quiet(cboYear);
+    cboYear->clear();
+    AddNumbers(cboYear, years.first, years.last);
+    cboYear->setCurrentIndex(shown - years.first);
+  }
+  if (shown != chosen) {
+    fold_.reset();
+    ShowZoneInForce();
+  }
 }
 
 void frmMain::lblTimeZone_Click() {
@@ -436,17 +488,37 @@ void frmMain::cmdOpen_Click() {
   // wipe the name and the gender the user sees.
   const std::string file = QFile::encodeName(path).toStdString();
   tavrin::Reading reading;
-  if (!tavrin::HasReadingName(file) || tavrin::LoadReading(file, reading) ||
-      std::holds_alternative<std::string>(tavrin::CastChoicesOf(reading))) {
+  if (!tavrin::HasReadingName(file) || tavrin::LoadReading(file, reading)) {
     ShowCheckMessage("Please Check The File.", true);
     return;
   }
+  if (const auto why = tavrin::WhyNotRestored(reading)) {
+    ShowCheckMessage(QStringLiteral("Please Check The File.\n") + QString::fromStdString(*why), true);
+    return;
+  }
   tavrin::RestoreReading(reading, *this);
-  RestorePlace(tavrin::place::ReadPlaceChoices(reading));
+  const tavrin::place::PlaceChoices place = tavrin::place::ReadPlaceChoices(reading);
+  RestorePlace(place);
+  if (const auto saved = reading.Choice("place"); saved && txtPlace->Chosen() == nullptr) TellPlaceUnknown(*saved);
   cmdCalculation_Click();
 }
 
-void frmMain::ShowCheckMessage(const char* text, bool error) {
+// A saved place the list of places lacks: the chart is still cast, from the
+// zone offset and the longitude saved with it.
+void frmMain::TellPlaceUnknown(std::string_view saved) {
+  constexpr qsizetype kShown = 60;
+  QString named = QString::fromStdString(std::string(saved));
+  if (named.size() > kShown) named = named.left(kShown) + QStringLiteral("...");
+  QMessageBox box(QMessageBox::Information, tavrin::kApplicationTitle,
+                  QStringLiteral("The birth place saved in this reading (place=%1) is not in the list of places.\n"
+                                 "The chart is cast from the zone and the longitude saved with it.")
+                      .arg(named),
+                  QMessageBox::Ok, this);
+  box.setObjectName(QStringLiteral("msgUnknownPlace"));
+  box.exec();
+}
+
+void frmMain::ShowCheckMessage(const QString& text, bool error) {
   QMessageBox box(error ? QMessageBox::Critical : QMessageBox::Information, tavrin::kApplicationTitle, text,
                   QMessageBox::Ok, this);
   box.exec();
@@ -465,9 +537,8 @@ bool frmMain::ValidateBirthDetails() {
   const int month = cboMonth->currentIndex();  // 0 is January
   const int day = cboDate->currentIndex() + 1;
   if (month == 1) {
-    // Within 1901..2050 every fourth year is a leap year.
-    const int lastDay = Whole(cboYear) % 4 == 0 ? 29 : 28;
-    if (day > lastDay) {
+    // Gregorian leap years: within 1901..2050 every fourth year is one.
+    if (day > tavrin::DaysInMonth(Whole(cboYear), 2)) {
       ShowCheckMessage("Please Enter Correct Date Or Month!", false);
       return false;
     }
@@ -543,10 +614,19 @@ void frmMain::StoreBirthDetails() {
   birth.BirthHour = Whole(cboHH);
   birth.BirthMinute = Whole(cboMM);
   birth.BirthSecond = Whole(cboSS);
-  // A place's zone gives its offset to the second, which the captions round to the minute.
-  const double zoneHoursEast = placeOffset_ ? *placeOffset_ / 3600.0
-                                            : tavrin::ZoneHoursEast(lblZoneHour->text().toInt(),
-                                                                    lblZoneMinute->text().toInt());
+  // A place's zone, and a saved zone while the captions show it, give the
+  // offset to the second, which the captions round to the minute.
+  const int hoursWest = lblZoneHour->text().toInt();
+  const int minutesWest = lblZoneMinute->text().toInt();
+  double zoneHoursEast = tavrin::ZoneHoursEast(hoursWest, minutesWest);
+  if (placeOffset_) {
+    zoneHoursEast = *placeOffset_ / 3600.0;
+  } else if (pickedExactly_) {
+    const tavrin::ZoneCaptions saved = tavrin::ZoneCaptionsFor(*pickedExactly_);
+    if (QString::fromStdString(saved.hours) == lblZoneHour->text() &&
+        QString::fromStdString(saved.minutes) == lblZoneMinute->text())
+      zoneHoursEast = *pickedExactly_;
+  }
   birth.ZoneOffset = tavrin::ZoneOffsetText(zoneHoursEast);
   // Without a longitude the place sits on its zone's meridian, where local
   // mean time is the clock time.

@@ -94,6 +94,43 @@ TEST_F(EntryFormTest, TheCastingChoicesAreReachedByKeyboardAndOnlyPreciseOffersI
             (tavrin::CastOptions{tavrin::Method::precise, tavrin::SolarTime::trueSun, tavrin::DayStarts::at23}));
   QTest::keyClick(form().cboMethod, Qt::Key_Up);
   EXPECT_EQ(form().ChosenOptions(), tavrin::CastOptions{});
+  EXPECT_FALSE(form().chkTrueSolarTime->isChecked());
+  // Back to Precise, the refinements chosen before come back.
+  QTest::keyClick(form().cboMethod, Qt::Key_Down);
+  EXPECT_EQ(form().ChosenOptions(),
+            (tavrin::CastOptions{tavrin::Method::precise, tavrin::SolarTime::trueSun, tavrin::DayStarts::at23}));
+}
+
+// Precise lists the years it covers, 1600 to 2199, with the Gregorian leap
+// years; the year chosen stays across a change of method when the list holds
+// it, and becomes the nearest one it holds otherwise.
+TEST_F(EntryFormTest, TheYearListSpansTheYearsOfTheChosenMethod) {
+  const auto years = [this] {
+    const QComboBox* list = form().cboYear;
+    return list->itemText(0) + "-" + list->itemText(list->count() - 1) + ":" + list->currentText();
+  };
+  Fill({.month = "February", .day = 29, .year = 1984});
+  const struct {
+    int method;  // the entry of cboMethod chosen
+    const char* year;  // then chosen, or nullptr
+    const char* shown;
+  } steps[] = {{1, nullptr, "1600-2199:1984"}, {1, "2150", "1600-2199:2150"}, {0, nullptr, "1901-2050:2050"},
+               {1, nullptr, "1600-2199:2050"}, {1, "1600", "1600-2199:1600"}, {0, nullptr, "1901-2050:1901"}};
+  for (const auto& step : steps) {
+    form().cboMethod->setCurrentIndex(step.method);
+    if (step.year) Choose(form().cboYear, step.year);
+    EXPECT_EQ(years(), step.shown);
+  }
+  form().cboMethod->setCurrentIndex(1);
+  for (const char* year : {"1700", "1900", "2100"}) {
+    SCOPED_TRACE(year);
+    Choose(form().cboYear, year);
+    ExpectRefused(kFebruary, Icon::Information);
+  }
+  Choose(form().cboYear, "1600");
+  ASSERT_TRUE(Analyze().empty());
+  EXPECT_EQ(modFengShuiFourPillar::BirthDetails.BirthYear, 1600);
+  EXPECT_EQ(modFengShuiFourPillar::Options.method, tavrin::Method::precise);
 }
 
 // Five minutes before Spring Beginning in Beijing: the chart window opens with
