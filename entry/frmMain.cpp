@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -90,6 +91,8 @@ constexpr int kChoicesColumn = 2580;
 constexpr int kClientWidth = 8085 + kChoicesColumn;
 constexpr int kClientHeight = 5760;
 constexpr int kBrandTop = 4860;
+// The smallest size the zone words take to fit their room, in points.
+constexpr double kSmallestZoneWords = 6;
 
 template <typename Widget, typename... Args>
 Widget* Make(QWidget* parent, const char* name, Args&&... args) {
@@ -332,7 +335,7 @@ void frmMain::ShowZone(const QString& hours, const QString& minutes) {
   pickedExactly_.reset();
   if (txtPlace->Chosen() != nullptr) {
     pickedOverPlace_ = true;
-    lblZoneInForce->setText(QStringLiteral("Zone picked from the list; the place gives the longitude"));
+    ShowZoneWords(QStringLiteral("Zone picked from the list; the place gives the longitude"));
   }
 }
 
@@ -394,22 +397,45 @@ void frmMain::ShowZoneInForce() {
   const QString zoneName = QString::fromUtf8(place->timeZone.data(), static_cast<qsizetype>(place->timeZone.size()));
   const auto zone = tavrin::place::ZoneHistory::Find(place->timeZone);
   if (!zone) {
-    lblZoneInForce->setText(zoneName + QStringLiteral(": not in the system's zone database"));
+    ShowZoneWords(zoneName + QStringLiteral(": not in the system's zone database"));
     return;
   }
   const auto found = zone->OffsetAt(ClockTime(*this), fold_, place->longitude);
   if (const auto* problem = std::get_if<tavrin::place::ZoneTimeProblem>(&found)) {
-    lblZoneInForce->setText(zoneName + (problem->kind == tavrin::place::ZoneTimeProblem::Kind::skipped
-                                            ? QStringLiteral(": this clock time did not exist (clocks went forward)")
-                                            : QStringLiteral(": this clock time happened twice (clocks went back)")));
+    // No offset is in force until the question is answered at the analysis.
+    lblZoneHour->clear();
+    lblZoneMinute->clear();
+    ShowZoneWords(zoneName + (problem->kind == tavrin::place::ZoneTimeProblem::Kind::skipped
+                                  ? QStringLiteral(": this clock time did not exist (clocks went forward)")
+                                  : QStringLiteral(": this clock time happened twice (clocks went back)")));
     return;
   }
   const auto& offset = std::get<tavrin::place::ZoneOffsetInForce>(found);
   const tavrin::ZoneCaptions captions = tavrin::ZoneCaptionsFor(offset.seconds / 3600.0);
   lblZoneHour->setText(QString::fromStdString(captions.hours));
   lblZoneMinute->setText(QString::fromStdString(captions.minutes));
-  lblZoneInForce->setText(zoneName + QStringLiteral(": ") +
-                          QString::fromStdString(tavrin::place::DescribeOffset(offset)));
+  ShowZoneWords(zoneName + QStringLiteral(": ") + QString::fromStdString(tavrin::place::DescribeOffset(offset)));
+}
+
+// The words under the zone captions, in full: on one line at the form's size
+// when they fit, else wrapped over the room down to the longitude row, in the
+// largest size that holds them.
+void frmMain::ShowZoneWords(const QString& words) {
+  using tavrin::TwipRect;
+  lblZoneInForce->setText(words);
+  QFont font = tavrin::AppFont(8.25, false);
+  const bool oneLine = QFontMetrics(font).horizontalAdvance(words) <= lblZoneInForce->contentsRect().width();
+  lblZoneInForce->setWordWrap(!oneLine);
+  lblZoneInForce->setGeometry(TwipRect(120, 2220, 4965, oneLine ? 300 : 330));
+  if (!oneLine) {
+    const QRect room = lblZoneInForce->contentsRect();
+    for (double size = 8.25; size > kSmallestZoneWords; size -= 0.25) {
+      font.setPointSizeF(size);
+      const QRect needed = QFontMetrics(font).boundingRect(room, Qt::TextWordWrap, words);
+      if (needed.width() <= room.width() && needed.height() <= room.height()) break;
+    }
+  }
+  lblZoneInForce->setFont(font);
 }
 
 tavrin::CastOptions frmMain::ChosenOptions() const {

@@ -115,6 +115,7 @@ class frmMain : public tavrin::MainForm {
   bool CheckPlace();
   void Place_Chosen(const tavrin::place::Place* place);
   void ShowZoneInForce();
+  void ShowZoneWords(const QString& words);
   void ShowMethod();
   void ShowYears(tavrin::Method method);
   bool ResolvePlaceZone();

@@ -332,18 +332,19 @@ TEST_F(EntryFormTest, ABirthPlaceGivesTheLongitudeAndTheZoneItsClocksKept) {
     const char* answer;       // the button pressed when asked which moment, or nullptr
     const char* message;      // the start of the one message shown, or nullptr
     const char* zoneOffset;   // stored, when a chart is cast
-    const char* zoneInForce;  // shown under the zone captions before the analysis
+    const char* zoneInForce;  // shown under the zone captions before the analysis, in full
+    const char* hoursShown;   // in the hours caption then: none while no offset is in force
   };
   const Case cases[] = {
       {{.month = "July", .year = 1988, .hour = 12}, nullptr, nullptr, nullptr, "9",
-       "Asia/Shanghai: +9 (CDT, daylight time)"},
+       "Asia/Shanghai: +9 (CDT, daylight time)", "-9"},
       {{.month = "April", .day = 14, .year = 1991, .hour = 2, .minute = 30}, nullptr, nullptr,
        "1991-04-14 02:30:00 in Asia/Shanghai did not exist", nullptr,
-       "Asia/Shanghai: this clock time did not exist (clocks went forward)"},
+       "Asia/Shanghai: this clock time did not exist (clocks went forward)", ""},
       {{.month = "September", .day = 15, .year = 1991, .hour = 1, .minute = 30}, nullptr, "cmdLater", nullptr, "8",
-       "Asia/Shanghai: this clock time happened twice (clocks went back)"},
+       "Asia/Shanghai: this clock time happened twice (clocks went back)", ""},
       {{.month = "July", .year = 1988, .hour = 12}, "-7", nullptr, nullptr, "7",
-       "Zone picked from the list; the place gives the longitude"},
+       "Zone picked from the list; the place gives the longitude", "-7"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.entry.year);
@@ -354,7 +355,15 @@ TEST_F(EntryFormTest, ABirthPlaceGivesTheLongitudeAndTheZoneItsClocksKept) {
     EXPECT_EQ(form().txtPlace->text(), "Shanghai, Shanghai Shi, China");
     EXPECT_EQ(form().txtLongitude->text(), "121.45806 E");
     if (c.picked) form().ShowZone(c.picked, "0");
-    EXPECT_EQ(form().lblZoneInForce->text(), c.zoneInForce);
+    const QLabel* words = form().lblZoneInForce;
+    EXPECT_EQ(words->text(), c.zoneInForce);
+    const QRect room = words->contentsRect();
+    const QRect needed = words->fontMetrics().boundingRect(room, words->wordWrap() ? Qt::TextWordWrap : 0, words->text());
+    EXPECT_LE(needed.width(), room.width());
+    EXPECT_LE(needed.height(), room.height());
+    EXPECT_TRUE(form().fraDetails->contentsRect().contains(words->geometry()));
+    EXPECT_FALSE(words->geometry().intersects(form().txtLongitude->geometry()));
+    EXPECT_EQ(form().lblZoneHour->text(), c.hoursShown);
     modFengShuiFourPillar::BirthDetails = Sentinel();
     std::vector<ShownMessage> shown;
     if (c.answer) {
