@@ -57,7 +57,8 @@ constexpr const char* kDescription =
     "the top portion consists of one of the five types of Qi in Yin or Yang expression.";
 
 constexpr const char* kMethodTip =
-    "Classic: the program's own solar theory, as every earlier chart was cast.\n"
+    "Classic: the Sun from the program's own short solar theory, whose solar terms can fall hours away from "
+    "the real Sun's; the luck start is counted in degrees of the Sun's path.\n"
     "Precise: the Sun from the IAU 2006/2000A theory, so the year and month change at the minute of each "
     "solar term; the luck start is counted in time, and a birth near a boundary is pointed out.";
 constexpr const char* kMethodHint =
