@@ -115,21 +115,43 @@ std::string Typed(const QLineEdit* box) { return std::string(tavrin::TrimSpaces(
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
+  QWidget& client = BuildWindow();
+  BuildHeading(client);
+  BuildNameDateAndTime(client);
+  BuildPlaceAndZone();
+  BuildLongitudeAndGender();
+  BuildMethodChoices(client);
+  BuildAnalyzeButton(client);
+  PlaceControls();
+  BuildLinks(client);
+  ConnectHandlers();
+  Form_Load();
+  FollowDateAndTimeWithThePlacesZone();
+  tavrin::StartLoadingPlaces();
+  FixClientSize(client);
+}
+
+// The window's caption and font, its client area and the menu bar.
+QWidget& frmMain::BuildWindow() {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(tavrin::kWindowCaption);
   setFont(tavrin::AppFont());
   auto* client = Make<QWidget>(this, "client");
   setCentralWidget(client);
   BuildMenu();
+  return *client;
+}
 
-  lblDescription = Make<QLabel>(client, "lblDescription", kDescription);
+// The description on the left; the title and the open button above the details.
+void frmMain::BuildHeading(QWidget& client) {
+  lblDescription = Make<QLabel>(&client, "lblDescription", kDescription);
   lblDescription->setWordWrap(true);
   lblDescription->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   lblDescription->setFont(tavrin::AppFont(9.75));
   lblDescription->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   lblDescription->setMargin(6);
 
-  lblTitle = Make<QLabel>(client, "lblTitle", tavrin::kApplicationTitle);
+  lblTitle = Make<QLabel>(&client, "lblTitle", tavrin::kApplicationTitle);
   lblTitle->setAlignment(Qt::AlignCenter);
   lblTitle->setFont(tavrin::AppFont(11, true));
   lblTitle->setAutoFillBackground(true);
@@ -138,11 +160,14 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   titleColours.setColor(QPalette::WindowText, Qt::white);
   lblTitle->setPalette(titleColours);
 
-  cmdOpen = Make<QPushButton>(client, "cmdOpen", "&Open Previously Saved Reading");
+  cmdOpen = Make<QPushButton>(&client, "cmdOpen", "&Open Previously Saved Reading");
   // Enter presses the focused button, as Space does; in a dialog Qt does that by itself.
   cmdOpen->setAutoDefault(true);
+}
 
-  fraDetails = Make<QGroupBox>(client, "fraDetails", "Personal Details");
+// The frame of the personal details with its heading and the name, date and time rows.
+void frmMain::BuildNameDateAndTime(QWidget& client) {
+  fraDetails = Make<QGroupBox>(&client, "fraDetails", "Personal Details");
   lblFillUp = Make<QLabel>(fraDetails, "lblFillUp", "Please Fill Up the following details");
   lblFillUp->setFont(tavrin::AppFont(8.25, true));
 
@@ -159,7 +184,10 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   cboMM = Make<QComboBox>(fraDetails, "cboMM");
   cboSS = Make<QComboBox>(fraDetails, "cboSS");
   lblTimeFormat = Make<QLabel>(fraDetails, "lblTimeFormat", "HH:MM:SS");
+}
 
+// The birth place row, the zone row and the zone words under it.
+void frmMain::BuildPlaceAndZone() {
   lblEnterPlace = Make<QLabel>(fraDetails, "lblEnterPlace", "Enter Birth Place");
   txtPlace = Make<tavrin::PlaceBox>(fraDetails, "txtPlace");
   txtPlace->setPlaceholderText(QStringLiteral("City (optional), e.g. Shanghai"));
@@ -182,7 +210,9 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   lblTimeZone->setPalette(linkColours);
   lblZoneInForce = Make<QLabel>(fraDetails, "lblZoneInForce");
   lblZoneInForce->setFont(tavrin::AppFont(8.25, false));
+}
 
+void frmMain::BuildLongitudeAndGender() {
   lblEnterLongitude = Make<QLabel>(fraDetails, "lblEnterLongitude", "Enter Longitude");
   txtLongitude = Make<QLineEdit>(fraDetails, "txtLongitude");
   txtLongitude->setPlaceholderText(QStringLiteral("e.g. 116 E"));
@@ -196,9 +226,12 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   optMale = Make<QRadioButton>(fraDetails, "optMale", "Male");
   optFemale = Make<QRadioButton>(fraDetails, "optFemale", "Female");
   optMale->setChecked(true);
+}
 
+// The casting choices' column at the right.
+void frmMain::BuildMethodChoices(QWidget& client) {
   // Alt+M reaches the method; the frame's mnemonic focuses its first control.
-  fraMethod = Make<QGroupBox>(client, "fraMethod", "Chart &Method");
+  fraMethod = Make<QGroupBox>(&client, "fraMethod", "Chart &Method");
   cboMethod = Make<QComboBox>(fraMethod, "cboMethod");
   cboMethod->addItems({QStringLiteral("Classic"), QStringLiteral("Precise")});
   cboMethod->setToolTip(kMethodTip);
@@ -211,32 +244,36 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   lblMethodHint->setWordWrap(true);
   lblMethodHint->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   ShowOptions({});
+}
 
-  cmdCalculation = Make<QPushButton>(client, "cmdCalculation", "Analyze My Ba Zi");
+void frmMain::BuildAnalyzeButton(QWidget& client) {
+  cmdCalculation = Make<QPushButton>(&client, "cmdCalculation", "Analyze My Ba Zi");
   cmdCalculation->setFont(tavrin::AppFont(8.25, true));
   cmdCalculation->setAutoDefault(true);
+}
 
-  PlaceControls();
-  BuildLinks(*client);
-
+void frmMain::ConnectHandlers() {
   connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
   connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
   connect(lblTimeZone, &tavrin::ClickLabel::clicked, this, &frmMain::lblTimeZone_Click);
   connect(cmdCalculation, &QPushButton::clicked, this, &frmMain::cmdCalculation_Click);
   connect(cboMethod, &QComboBox::currentIndexChanged, this, &frmMain::cboMethod_Change);
   connect(txtPlace, &tavrin::PlaceBox::placeChosen, this, &frmMain::Place_Chosen);
+}
 
-  Form_Load();
-  // The place's zone follows the date and time.
+// The place's zone follows the date and time.
+void frmMain::FollowDateAndTimeWithThePlacesZone() {
   for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
     connect(list, &QComboBox::currentIndexChanged, this, [this] {
       fold_.reset();
       ShowZoneInForce();
     });
   }
-  tavrin::StartLoadingPlaces();
-  // The client area keeps its size whatever bars the window carries above it.
-  client->setFixedSize(tavrin::TwipSize(kClientWidth, kClientHeight));
+}
+
+// The client area keeps its size whatever bars the window carries above it.
+void frmMain::FixClientSize(QWidget& client) {
+  client.setFixedSize(tavrin::TwipSize(kClientWidth, kClientHeight));
   tavrin::FixAndCentre(*this, sizeHint());
 }
 

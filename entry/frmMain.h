@@ -107,7 +107,17 @@ class frmMain : public tavrin::MainForm {
 
  private:
   void Form_Load();
+  QWidget& BuildWindow();
   void BuildMenu();
+  void BuildHeading(QWidget& client);
+  void BuildNameDateAndTime(QWidget& client);
+  void BuildPlaceAndZone();
+  void BuildLongitudeAndGender();
+  void BuildMethodChoices(QWidget& client);
+  void BuildAnalyzeButton(QWidget& client);
+  void ConnectHandlers();
+  void FollowDateAndTimeWithThePlacesZone();
+  void FixClientSize(QWidget& client);
   void BuildLinks(QWidget& client);
   void PlaceControls();
   bool ValidateBirthDetails();
