@@ -1,6 +1,6 @@
 #include "reading/name_choice.h"
 
-#include "shell/text_codec.h"
+#include "text/text_codec.h"
 
 namespace tavrin {
 namespace {

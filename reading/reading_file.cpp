@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "reading/name_choice.h"
-#include "shell/text_codec.h"
+#include "text/text_codec.h"
 
 namespace tavrin {
 namespace {

@@ -12,7 +12,7 @@
 #include "engine/number_text.h"
 #include "reading/name_choice.h"
 #include "reading/reading_lines.h"
-#include "shell/text_codec.h"
+#include "text/text_codec.h"
 #include "tests/endless_bytes.h"
 #include "tests/test_paths.h"
 
