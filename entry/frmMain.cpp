@@ -24,8 +24,6 @@
 #include "birth/longitude.h"
 #include "birth/years.h"
 #include "birth/zone.h"
-#include "chart/cast_chart.h"
-#include "chart/frmFengShuiFourPillar.h"
 #include "engine/birth_moment.h"
 #include "engine/number_text.h"
 #include "engine/vocabulary.h"
@@ -46,6 +44,7 @@
 #include "shell/link_captions.h"
 #include "shell/link_label.h"
 #include "shell/page_address.h"
+#include "shell/session.h"
 #include "shell/startup.h"
 #include "shell/twips.h"
 
@@ -668,8 +667,9 @@ bool frmMain::CheckLongitude() {
   return false;
 }
 
-void frmMain::StoreBirthDetails() {
-  tavrin::BirthDetails& birth = modFengShuiFourPillar::BirthDetails;
+tavrin::AnalysedBirth frmMain::AnalysedBirth() const {
+  tavrin::AnalysedBirth analysed;
+  tavrin::BirthDetails& birth = analysed.birth;
   birth.Name = Typed(txtName);
   birth.BirthYear = Whole(cboYear);
   birth.MonthName = cboMonth->currentText().toStdString();
@@ -680,9 +680,7 @@ void frmMain::StoreBirthDetails() {
   birth.BirthSecond = Whole(cboSS);
   // A place's zone, and a saved zone while the captions show it, give the
   // offset to the second, which the captions round to the minute.
-  const int hoursWest = lblZoneHour->text().toInt();
-  const int minutesWest = lblZoneMinute->text().toInt();
-  double zoneHoursEast = tavrin::ZoneHoursEast(hoursWest, minutesWest);
+  double zoneHoursEast = tavrin::ZoneHoursEast(lblZoneHour->text().toInt(), lblZoneMinute->text().toInt());
   if (placeOffset_) {
     zoneHoursEast = *placeOffset_ / 3600.0;
   } else if (pickedExactly_) {
@@ -694,45 +692,24 @@ void frmMain::StoreBirthDetails() {
   birth.ZoneOffset = tavrin::ZoneOffsetText(zoneHoursEast);
   // Without a longitude the place sits on its zone's meridian, where local
   // mean time is the clock time.
-  const std::optional<double> longitude = tavrin::ParseLongitude(Typed(txtLongitude));
-  birth.Longitude = longitude ? *longitude : tavrin::ZoneMeridian(zoneHoursEast);
-  modFengShuiFourPillar::TypedLongitude = longitude;
+  analysed.typedLongitude = tavrin::ParseLongitude(Typed(txtLongitude));
+  birth.Longitude = analysed.typedLongitude ? *analysed.typedLongitude : tavrin::ZoneMeridian(zoneHoursEast);
   tavrin::SetGender(optMale->isChecked(), birth);
-  modFengShuiFourPillar::Options = ChosenOptions();
-  modFengShuiFourPillar::BirthPlace = {};
+  analysed.options = ChosenOptions();
   if (const tavrin::place::Place* place = txtPlace->Chosen()) {
-    tavrin::place::PlaceChoices& chosen = modFengShuiFourPillar::BirthPlace;
+    tavrin::place::PlaceChoices& chosen = analysed.place;
     chosen.placeId = place->id;
     chosen.placeName = place->asciiName;
     if (pickedOverPlace_) chosen.timeZone = std::string(tavrin::place::kSavedOffsetStands);
     if (placeOffset_) chosen.fold = fold_;
+    analysed.placeTitle = tavrin::place::PlaceTitle(*place);
   }
+  return analysed;
 }
 
 void frmMain::cmdCalculation_Click() {
   if (!ValidateBirthDetails() || !ResolvePlaceZone()) return;
-  StoreBirthDetails();
-  // The chart window is shown even when the cast stopped early: it then
-  // shows what was written before the stop.
-  const tavrin::CastError error = modFengShuiFourPillar::CastChart();
-  tavrin::FormInstance<frmFengShuiFourPillar>::Get().show();
-  if (error == tavrin::CastError::none) ShowWarnings();
-  CloseForSwap();
-}
-
-// A birth near a boundary is told at once, over the chart window, in a box
-// that leaves the chart as it is laid out.
-void frmMain::ShowWarnings() {
-  const tavrin::Chart& chart = modFengShuiFourPillar::ShownChart;
-  if (!chart.isPrecise || chart.precise.warnings.empty()) return;
-  QString text = QStringLiteral("This birth lies near a boundary of the chart:");
-  for (const std::string& warning : chart.precise.warnings)
-    text += QStringLiteral("\n\n") + QString::fromStdString(warning);
-  auto* box = new QMessageBox(QMessageBox::Information, tavrin::kApplicationTitle, text, QMessageBox::Ok,
-                              &tavrin::FormInstance<frmFengShuiFourPillar>::Get());
-  box->setObjectName(QStringLiteral("msgBoundary"));
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  box->open();
+  tavrin::ShowChartInPlaceOf(*this, AnalysedBirth());
 }
 
 void frmMain::mnuExit_Click() { close(); }

@@ -9,6 +9,7 @@
 #include "place/place_choices.h"
 #include "shell/frame_label_draw.h"
 #include "shell/main_form.h"
+#include "shell/session.h"
 
 #include "engine/cast_options.h"
 
@@ -131,8 +132,8 @@ class frmMain : public tavrin::MainForm {
   bool ResolvePlaceZone();
   void ShowCheckMessage(const QString& text, bool error);
   void TellPlaceUnknown(std::string_view saved);
-  void StoreBirthDetails();
-  void ShowWarnings();
+  // What the analysis hands on: the entries, checked, as the birth details and choices.
+  tavrin::AnalysedBirth AnalysedBirth() const;
 
   QString pickedHours_ = QStringLiteral("0");  // the zone last picked from the list
   QString pickedMinutes_ = QStringLiteral("0");
