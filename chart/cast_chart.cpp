@@ -11,6 +11,7 @@ tavrin::BirthDetails BirthDetails;
 std::optional<double> TypedLongitude;
 tavrin::CastOptions Options;
 tavrin::place::PlaceChoices BirthPlace;
+std::string BirthPlaceTitle;
 std::array<std::string, tavrin::kPillarCellCount> PillarCells;
 tavrin::Chart ShownChart;
 

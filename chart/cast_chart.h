@@ -25,6 +25,8 @@ extern std::optional<double> TypedLongitude;
 extern tavrin::CastOptions Options;
 // The birth place chosen for that person, if any, which a saved reading keeps.
 extern tavrin::place::PlaceChoices BirthPlace;
+// That place by its full name ("Shanghai, Shanghai Shi, China"), or "" when none was chosen.
+extern std::string BirthPlaceTitle;
 // The twenty pillar cells of the last chart, five per pillar (year, month,
 // day, hour: stem, branch, hidden stems 1 to 3); slot 20 stays empty.
 extern std::array<std::string, tavrin::kPillarCellCount> PillarCells;

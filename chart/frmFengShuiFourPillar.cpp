@@ -20,13 +20,10 @@
 #include "chart/chart_window_texts.h"
 #include "chart/clipboard_guard.h"
 #include "chart/frmChartDetails.h"
-#include "entry/place_box.h"
-#include "place/place_search.h"
 #include "chart/frmSave.h"
 #include "chart/reading_report.h"
 #include "engine/chart.h"
 #include "engine/vocabulary.h"
-#include "entry/frmMain.h"
 #include "shell/app_font.h"
 #include "shell/app_text.h"
 #include "shell/brand_frame.h"
@@ -35,6 +32,7 @@
 #include "shell/link_captions.h"
 #include "shell/link_label.h"
 #include "shell/page_address.h"
+#include "shell/session.h"
 #include "shell/twips.h"
 
 using tavrin::TwipRect;
@@ -320,9 +318,8 @@ void frmFengShuiFourPillar::mnuDetails_Click() {
   const tavrin::place::PlaceChoices& chosen = modFengShuiFourPillar::BirthPlace;
   QString place;
   if (chosen.placeId) {
-    const tavrin::place::PlaceCatalogue* catalogue = tavrin::Places();
-    const tavrin::place::Place* found = catalogue ? catalogue->FindById(*chosen.placeId) : nullptr;
-    place = QString::fromStdString(found ? tavrin::place::PlaceTitle(*found) : chosen.placeName);
+    place = QString::fromStdString(modFengShuiFourPillar::BirthPlaceTitle.empty() ? chosen.placeName
+                                                                                  : modFengShuiFourPillar::BirthPlaceTitle);
   }
   if (!details.ShowChart(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::TypedLongitude,
                          modFengShuiFourPillar::ShownChart,
@@ -333,9 +330,6 @@ void frmFengShuiFourPillar::mnuDetails_Click() {
   details.exec();
 }
 
-void frmFengShuiFourPillar::mnuBack_Click() {
-  tavrin::FormInstance<frmMain>::Get().show();
-  CloseForSwap();
-}
+void frmFengShuiFourPillar::mnuBack_Click() { tavrin::ShowEntryFormInPlaceOf(*this); }
 
 void frmFengShuiFourPillar::mnuExit_Click() { close(); }

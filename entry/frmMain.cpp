@@ -8,10 +8,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <optional>
@@ -19,9 +22,9 @@
 
 #include "birth/gender.h"
 #include "birth/longitude.h"
+#include "birth/years.h"
 #include "birth/zone.h"
-#include "chart/cast_chart.h"
-#include "chart/frmFengShuiFourPillar.h"
+#include "engine/birth_moment.h"
 #include "engine/number_text.h"
 #include "engine/vocabulary.h"
 #include "place/place_search.h"
@@ -41,6 +44,7 @@
 #include "shell/link_captions.h"
 #include "shell/link_label.h"
 #include "shell/page_address.h"
+#include "shell/session.h"
 #include "shell/startup.h"
 #include "shell/twips.h"
 
@@ -52,7 +56,8 @@ constexpr const char* kDescription =
     "the top portion consists of one of the five types of Qi in Yin or Yang expression.";
 
 constexpr const char* kMethodTip =
-    "Classic: the program's own solar theory, as every earlier chart was cast.\n"
+    "Classic: the Sun from the program's own short solar theory, whose solar terms can fall hours away from "
+    "the real Sun's; the luck start is counted in degrees of the Sun's path.\n"
     "Precise: the Sun from the IAU 2006/2000A theory, so the year and month change at the minute of each "
     "solar term; the luck start is counted in time, and a birth near a boundary is pointed out.";
 constexpr const char* kMethodHint =
@@ -86,6 +91,8 @@ constexpr int kChoicesColumn = 2580;
 constexpr int kClientWidth = 8085 + kChoicesColumn;
 constexpr int kClientHeight = 5760;
 constexpr int kBrandTop = 4860;
+// The smallest size the zone words take to fit their room, in points.
+constexpr double kSmallestZoneWords = 6;
 
 template <typename Widget, typename... Args>
 Widget* Make(QWidget* parent, const char* name, Args&&... args) {
@@ -107,21 +114,43 @@ std::string Typed(const QLineEdit* box) { return std::string(tavrin::TrimSpaces(
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
+  QWidget& client = BuildWindow();
+  BuildHeading(client);
+  BuildNameDateAndTime(client);
+  BuildPlaceAndZone();
+  BuildLongitudeAndGender();
+  BuildMethodChoices(client);
+  BuildAnalyzeButton(client);
+  PlaceControls();
+  BuildLinks(client);
+  ConnectHandlers();
+  Form_Load();
+  FollowDateAndTimeWithThePlacesZone();
+  tavrin::StartLoadingPlaces();
+  FixClientSize(client);
+}
+
+// The window's caption and font, its client area and the menu bar.
+QWidget& frmMain::BuildWindow() {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(tavrin::kWindowCaption);
   setFont(tavrin::AppFont());
   auto* client = Make<QWidget>(this, "client");
   setCentralWidget(client);
   BuildMenu();
+  return *client;
+}
 
-  lblDescription = Make<QLabel>(client, "lblDescription", kDescription);
+// The description on the left; the title and the open button above the details.
+void frmMain::BuildHeading(QWidget& client) {
+  lblDescription = Make<QLabel>(&client, "lblDescription", kDescription);
   lblDescription->setWordWrap(true);
   lblDescription->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   lblDescription->setFont(tavrin::AppFont(9.75));
   lblDescription->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   lblDescription->setMargin(6);
 
-  lblTitle = Make<QLabel>(client, "lblTitle", tavrin::kApplicationTitle);
+  lblTitle = Make<QLabel>(&client, "lblTitle", tavrin::kApplicationTitle);
   lblTitle->setAlignment(Qt::AlignCenter);
   lblTitle->setFont(tavrin::AppFont(11, true));
   lblTitle->setAutoFillBackground(true);
@@ -130,11 +159,14 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   titleColours.setColor(QPalette::WindowText, Qt::white);
   lblTitle->setPalette(titleColours);
 
-  cmdOpen = Make<QPushButton>(client, "cmdOpen", "&Open Previously Saved Reading");
+  cmdOpen = Make<QPushButton>(&client, "cmdOpen", "&Open Previously Saved Reading");
   // Enter presses the focused button, as Space does; in a dialog Qt does that by itself.
   cmdOpen->setAutoDefault(true);
+}
 
-  fraDetails = Make<QGroupBox>(client, "fraDetails", "Personal Details");
+// The frame of the personal details with its heading and the name, date and time rows.
+void frmMain::BuildNameDateAndTime(QWidget& client) {
+  fraDetails = Make<QGroupBox>(&client, "fraDetails", "Personal Details");
   lblFillUp = Make<QLabel>(fraDetails, "lblFillUp", "Please Fill Up the following details");
   lblFillUp->setFont(tavrin::AppFont(8.25, true));
 
@@ -151,7 +183,10 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   cboMM = Make<QComboBox>(fraDetails, "cboMM");
   cboSS = Make<QComboBox>(fraDetails, "cboSS");
   lblTimeFormat = Make<QLabel>(fraDetails, "lblTimeFormat", "HH:MM:SS");
+}
 
+// The birth place row, the zone row and the zone words under it.
+void frmMain::BuildPlaceAndZone() {
   lblEnterPlace = Make<QLabel>(fraDetails, "lblEnterPlace", "Enter Birth Place");
   txtPlace = Make<tavrin::PlaceBox>(fraDetails, "txtPlace");
   txtPlace->setPlaceholderText(QStringLiteral("City (optional), e.g. Shanghai"));
@@ -174,7 +209,9 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   lblTimeZone->setPalette(linkColours);
   lblZoneInForce = Make<QLabel>(fraDetails, "lblZoneInForce");
   lblZoneInForce->setFont(tavrin::AppFont(8.25, false));
+}
 
+void frmMain::BuildLongitudeAndGender() {
   lblEnterLongitude = Make<QLabel>(fraDetails, "lblEnterLongitude", "Enter Longitude");
   txtLongitude = Make<QLineEdit>(fraDetails, "txtLongitude");
   txtLongitude->setPlaceholderText(QStringLiteral("e.g. 116 E"));
@@ -188,9 +225,12 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   optMale = Make<QRadioButton>(fraDetails, "optMale", "Male");
   optFemale = Make<QRadioButton>(fraDetails, "optFemale", "Female");
   optMale->setChecked(true);
+}
 
+// The casting choices' column at the right.
+void frmMain::BuildMethodChoices(QWidget& client) {
   // Alt+M reaches the method; the frame's mnemonic focuses its first control.
-  fraMethod = Make<QGroupBox>(client, "fraMethod", "Chart &Method");
+  fraMethod = Make<QGroupBox>(&client, "fraMethod", "Chart &Method");
   cboMethod = Make<QComboBox>(fraMethod, "cboMethod");
   cboMethod->addItems({QStringLiteral("Classic"), QStringLiteral("Precise")});
   cboMethod->setToolTip(kMethodTip);
@@ -203,32 +243,36 @@ frmMain::frmMain(QWidget* parent) : tavrin::MainForm(parent) {
   lblMethodHint->setWordWrap(true);
   lblMethodHint->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   ShowOptions({});
+}
 
-  cmdCalculation = Make<QPushButton>(client, "cmdCalculation", "Analyze My Ba Zi");
+void frmMain::BuildAnalyzeButton(QWidget& client) {
+  cmdCalculation = Make<QPushButton>(&client, "cmdCalculation", "Analyze My Ba Zi");
   cmdCalculation->setFont(tavrin::AppFont(8.25, true));
   cmdCalculation->setAutoDefault(true);
+}
 
-  PlaceControls();
-  BuildLinks(*client);
-
+void frmMain::ConnectHandlers() {
   connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
   connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
   connect(lblTimeZone, &tavrin::ClickLabel::clicked, this, &frmMain::lblTimeZone_Click);
   connect(cmdCalculation, &QPushButton::clicked, this, &frmMain::cmdCalculation_Click);
-  connect(cboMethod, &QComboBox::currentIndexChanged, this, [this] { ShowOptions(ChosenOptions()); });
+  connect(cboMethod, &QComboBox::currentIndexChanged, this, &frmMain::cboMethod_Change);
   connect(txtPlace, &tavrin::PlaceBox::placeChosen, this, &frmMain::Place_Chosen);
+}
 
-  Form_Load();
-  // The place's zone follows the date and time.
+// The place's zone follows the date and time.
+void frmMain::FollowDateAndTimeWithThePlacesZone() {
   for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
     connect(list, &QComboBox::currentIndexChanged, this, [this] {
       fold_.reset();
       ShowZoneInForce();
     });
   }
-  tavrin::StartLoadingPlaces();
-  // The client area keeps its size whatever bars the window carries above it.
-  client->setFixedSize(tavrin::TwipSize(kClientWidth, kClientHeight));
+}
+
+// The client area keeps its size whatever bars the window carries above it.
+void frmMain::FixClientSize(QWidget& client) {
+  client.setFixedSize(tavrin::TwipSize(kClientWidth, kClientHeight));
   tavrin::FixAndCentre(*this, sizeHint());
 }
 
@@ -301,7 +345,8 @@ void frmMain::Form_Load() {
     cboMonth->addItem(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
   }
   AddNumbers(cboDate, 1, 31);
-  AddNumbers(cboYear, 1901, 2050);
+  const tavrin::YearSpan years = tavrin::EntryYears(tavrin::Method::classic);
+  AddNumbers(cboYear, years.first, years.last);
   AddNumbers(cboHH, 0, 23);
   AddNumbers(cboMM, 0, 59);
   AddNumbers(cboSS, 0, 59);
@@ -324,10 +369,17 @@ void frmMain::ShowZone(const QString& hours, const QString& minutes) {
   lblZoneMinute->setText(minutes);
   pickedHours_ = hours;
   pickedMinutes_ = minutes;
+  pickedExactly_.reset();
   if (txtPlace->Chosen() != nullptr) {
     pickedOverPlace_ = true;
-    lblZoneInForce->setText(QStringLiteral("Zone picked from the list; the place gives the longitude"));
+    ShowZoneWords(QStringLiteral("Zone picked from the list; the place gives the longitude"));
   }
+}
+
+void frmMain::ShowSavedZone(double hoursEast) {
+  const tavrin::ZoneCaptions captions = tavrin::ZoneCaptionsFor(hoursEast);
+  ShowZone(QString::fromStdString(captions.hours), QString::fromStdString(captions.minutes));
+  pickedExactly_ = hoursEast;
 }
 
 void frmMain::Place_Chosen(const tavrin::place::Place* place) {
@@ -382,22 +434,45 @@ void frmMain::ShowZoneInForce() {
   const QString zoneName = QString::fromUtf8(place->timeZone.data(), static_cast<qsizetype>(place->timeZone.size()));
   const auto zone = tavrin::place::ZoneHistory::Find(place->timeZone);
   if (!zone) {
-    lblZoneInForce->setText(zoneName + QStringLiteral(": not in the system's zone database"));
+    ShowZoneWords(zoneName + QStringLiteral(": not in the system's zone database"));
     return;
   }
   const auto found = zone->OffsetAt(ClockTime(*this), fold_, place->longitude);
   if (const auto* problem = std::get_if<tavrin::place::ZoneTimeProblem>(&found)) {
-    lblZoneInForce->setText(zoneName + (problem->kind == tavrin::place::ZoneTimeProblem::Kind::skipped
-                                            ? QStringLiteral(": this clock time did not exist (clocks went forward)")
-                                            : QStringLiteral(": this clock time happened twice (clocks went back)")));
+    // No offset is in force until the question is answered at the analysis.
+    lblZoneHour->clear();
+    lblZoneMinute->clear();
+    ShowZoneWords(zoneName + (problem->kind == tavrin::place::ZoneTimeProblem::Kind::skipped
+                                  ? QStringLiteral(": this clock time did not exist (clocks went forward)")
+                                  : QStringLiteral(": this clock time happened twice (clocks went back)")));
     return;
   }
   const auto& offset = std::get<tavrin::place::ZoneOffsetInForce>(found);
   const tavrin::ZoneCaptions captions = tavrin::ZoneCaptionsFor(offset.seconds / 3600.0);
   lblZoneHour->setText(QString::fromStdString(captions.hours));
   lblZoneMinute->setText(QString::fromStdString(captions.minutes));
-  lblZoneInForce->setText(zoneName + QStringLiteral(": ") +
-                          QString::fromStdString(tavrin::place::DescribeOffset(offset)));
+  ShowZoneWords(zoneName + QStringLiteral(": ") + QString::fromStdString(tavrin::place::DescribeOffset(offset)));
+}
+
+// The words under the zone captions, in full: on one line at the form's size
+// when they fit, else wrapped over the room down to the longitude row, in the
+// largest size that holds them.
+void frmMain::ShowZoneWords(const QString& words) {
+  using tavrin::TwipRect;
+  lblZoneInForce->setText(words);
+  QFont font = tavrin::AppFont(8.25, false);
+  const bool oneLine = QFontMetrics(font).horizontalAdvance(words) <= lblZoneInForce->contentsRect().width();
+  lblZoneInForce->setWordWrap(!oneLine);
+  lblZoneInForce->setGeometry(TwipRect(120, 2220, 4965, oneLine ? 300 : 330));
+  if (!oneLine) {
+    const QRect room = lblZoneInForce->contentsRect();
+    for (double size = 8.25; size > kSmallestZoneWords; size -= 0.25) {
+      font.setPointSizeF(size);
+      const QRect needed = QFontMetrics(font).boundingRect(room, Qt::TextWordWrap, words);
+      if (needed.width() <= room.width() && needed.height() <= room.height()) break;
+    }
+  }
+  lblZoneInForce->setFont(font);
 }
 
 tavrin::CastOptions frmMain::ChosenOptions() const {
@@ -411,12 +486,52 @@ tavrin::CastOptions frmMain::ChosenOptions() const {
 }
 
 void frmMain::ShowOptions(const tavrin::CastOptions& options) {
-  const bool precise = options.method == tavrin::Method::precise;
-  cboMethod->setCurrentIndex(precise ? 1 : 0);
-  chkTrueSolarTime->setChecked(options.solarTime == tavrin::SolarTime::trueSun);
-  cboDayStarts->setCurrentIndex(options.dayStarts == tavrin::DayStarts::at23 ? 1 : 0);
+  refinements_ = options;
+  {
+    const QSignalBlocker quiet(cboMethod);
+    cboMethod->setCurrentIndex(options.method == tavrin::Method::precise ? 1 : 0);
+  }
+  ShowMethod();
+}
+
+// Leaving Precise keeps its refinements for a return to it while the form is open.
+void frmMain::cboMethod_Change() {
+  if (cboMethod->currentIndex() != 1 && chkTrueSolarTime->isEnabled()) {
+    refinements_.solarTime = chkTrueSolarTime->isChecked() ? tavrin::SolarTime::trueSun : tavrin::SolarTime::mean;
+    refinements_.dayStarts = cboDayStarts->currentIndex() == 1 ? tavrin::DayStarts::at23 : tavrin::DayStarts::midnight;
+  }
+  ShowMethod();
+}
+
+// The refinements of the precise method as last chosen, greyed out at their
+// defaults for Classic; the year list spans the method's years.
+void frmMain::ShowMethod() {
+  const bool precise = cboMethod->currentIndex() == 1;
+  chkTrueSolarTime->setChecked(precise && refinements_.solarTime == tavrin::SolarTime::trueSun);
+  cboDayStarts->setCurrentIndex(precise && refinements_.dayStarts == tavrin::DayStarts::at23 ? 1 : 0);
   chkTrueSolarTime->setEnabled(precise);
   cboDayStarts->setEnabled(precise);
+  ShowYears(precise ? tavrin::Method::precise : tavrin::Method::classic);
+}
+
+// The year list spans the method's years; the chosen year stays when the
+// list holds it, and becomes the nearest year the list holds otherwise.
+void frmMain::ShowYears(tavrin::Method method) {
+  if (cboYear->count() == 0) return;  // Form_Load fills it
+  const tavrin::YearSpan years = tavrin::EntryYears(method);
+  if (cboYear->itemText(0).toInt() == years.first && cboYear->count() == years.last - years.first + 1) return;
+  const int chosen = Whole(cboYear);
+  const int shown = std::clamp(chosen, years.first, years.last);
+  {
+    const QSignalBlocker quiet(cboYear);
+    cboYear->clear();
+    AddNumbers(cboYear, years.first, years.last);
+    cboYear->setCurrentIndex(shown - years.first);
+  }
+  if (shown != chosen) {
+    fold_.reset();
+    ShowZoneInForce();
+  }
 }
 
 void frmMain::lblTimeZone_Click() {
@@ -436,17 +551,37 @@ void frmMain::cmdOpen_Click() {
   // wipe the name and the gender the user sees.
   const std::string file = QFile::encodeName(path).toStdString();
   tavrin::Reading reading;
-  if (!tavrin::HasReadingName(file) || tavrin::LoadReading(file, reading) ||
-      std::holds_alternative<std::string>(tavrin::CastChoicesOf(reading))) {
+  if (!tavrin::HasReadingName(file) || tavrin::LoadReading(file, reading)) {
     ShowCheckMessage("Please Check The File.", true);
     return;
   }
+  if (const auto why = tavrin::WhyNotRestored(reading)) {
+    ShowCheckMessage(QStringLiteral("Please Check The File.\n") + QString::fromStdString(*why), true);
+    return;
+  }
   tavrin::RestoreReading(reading, *this);
-  RestorePlace(tavrin::place::ReadPlaceChoices(reading));
+  const tavrin::place::PlaceChoices place = tavrin::place::ReadPlaceChoices(reading);
+  RestorePlace(place);
+  if (const auto saved = reading.Choice("place"); saved && txtPlace->Chosen() == nullptr) TellPlaceUnknown(*saved);
   cmdCalculation_Click();
 }
 
-void frmMain::ShowCheckMessage(const char* text, bool error) {
+// A saved place the list of places lacks: the chart is still cast, from the
+// zone offset and the longitude saved with it.
+void frmMain::TellPlaceUnknown(std::string_view saved) {
+  constexpr qsizetype kShown = 60;
+  QString named = QString::fromStdString(std::string(saved));
+  if (named.size() > kShown) named = named.left(kShown) + QStringLiteral("...");
+  QMessageBox box(QMessageBox::Information, tavrin::kApplicationTitle,
+                  QStringLiteral("The birth place saved in this reading (place=%1) is not in the list of places.\n"
+                                 "The chart is cast from the zone and the longitude saved with it.")
+                      .arg(named),
+                  QMessageBox::Ok, this);
+  box.setObjectName(QStringLiteral("msgUnknownPlace"));
+  box.exec();
+}
+
+void frmMain::ShowCheckMessage(const QString& text, bool error) {
   QMessageBox box(error ? QMessageBox::Critical : QMessageBox::Information, tavrin::kApplicationTitle, text,
                   QMessageBox::Ok, this);
   box.exec();
@@ -465,9 +600,8 @@ bool frmMain::ValidateBirthDetails() {
   const int month = cboMonth->currentIndex();  // 0 is January
   const int day = cboDate->currentIndex() + 1;
   if (month == 1) {
-    // Within 1901..2050 every fourth year is a leap year.
-    const int lastDay = Whole(cboYear) % 4 == 0 ? 29 : 28;
-    if (day > lastDay) {
+    // Gregorian leap years: within 1901..2050 every fourth year is one.
+    if (day > tavrin::DaysInMonth(Whole(cboYear), 2)) {
       ShowCheckMessage("Please Enter Correct Date Or Month!", false);
       return false;
     }
@@ -533,8 +667,9 @@ bool frmMain::CheckLongitude() {
   return false;
 }
 
-void frmMain::StoreBirthDetails() {
-  tavrin::BirthDetails& birth = modFengShuiFourPillar::BirthDetails;
+tavrin::AnalysedBirth frmMain::AnalysedBirth() const {
+  tavrin::AnalysedBirth analysed;
+  tavrin::BirthDetails& birth = analysed.birth;
   birth.Name = Typed(txtName);
   birth.BirthYear = Whole(cboYear);
   birth.MonthName = cboMonth->currentText().toStdString();
@@ -543,52 +678,38 @@ void frmMain::StoreBirthDetails() {
   birth.BirthHour = Whole(cboHH);
   birth.BirthMinute = Whole(cboMM);
   birth.BirthSecond = Whole(cboSS);
-  // A place's zone gives its offset to the second, which the captions round to the minute.
-  const double zoneHoursEast = placeOffset_ ? *placeOffset_ / 3600.0
-                                            : tavrin::ZoneHoursEast(lblZoneHour->text().toInt(),
-                                                                    lblZoneMinute->text().toInt());
+  // A place's zone, and a saved zone while the captions show it, give the
+  // offset to the second, which the captions round to the minute.
+  double zoneHoursEast = tavrin::ZoneHoursEast(lblZoneHour->text().toInt(), lblZoneMinute->text().toInt());
+  if (placeOffset_) {
+    zoneHoursEast = *placeOffset_ / 3600.0;
+  } else if (pickedExactly_) {
+    const tavrin::ZoneCaptions saved = tavrin::ZoneCaptionsFor(*pickedExactly_);
+    if (QString::fromStdString(saved.hours) == lblZoneHour->text() &&
+        QString::fromStdString(saved.minutes) == lblZoneMinute->text())
+      zoneHoursEast = *pickedExactly_;
+  }
   birth.ZoneOffset = tavrin::ZoneOffsetText(zoneHoursEast);
   // Without a longitude the place sits on its zone's meridian, where local
   // mean time is the clock time.
-  const std::optional<double> longitude = tavrin::ParseLongitude(Typed(txtLongitude));
-  birth.Longitude = longitude ? *longitude : tavrin::ZoneMeridian(zoneHoursEast);
-  modFengShuiFourPillar::TypedLongitude = longitude;
+  analysed.typedLongitude = tavrin::ParseLongitude(Typed(txtLongitude));
+  birth.Longitude = analysed.typedLongitude ? *analysed.typedLongitude : tavrin::ZoneMeridian(zoneHoursEast);
   tavrin::SetGender(optMale->isChecked(), birth);
-  modFengShuiFourPillar::Options = ChosenOptions();
-  modFengShuiFourPillar::BirthPlace = {};
+  analysed.options = ChosenOptions();
   if (const tavrin::place::Place* place = txtPlace->Chosen()) {
-    tavrin::place::PlaceChoices& chosen = modFengShuiFourPillar::BirthPlace;
+    tavrin::place::PlaceChoices& chosen = analysed.place;
     chosen.placeId = place->id;
     chosen.placeName = place->asciiName;
     if (pickedOverPlace_) chosen.timeZone = std::string(tavrin::place::kSavedOffsetStands);
     if (placeOffset_) chosen.fold = fold_;
+    analysed.placeTitle = tavrin::place::PlaceTitle(*place);
   }
+  return analysed;
 }
 
 void frmMain::cmdCalculation_Click() {
   if (!ValidateBirthDetails() || !ResolvePlaceZone()) return;
-  StoreBirthDetails();
-  // The chart window is shown even when the cast stopped early: it then
-  // shows what was written before the stop.
-  const tavrin::CastError error = modFengShuiFourPillar::CastChart();
-  tavrin::FormInstance<frmFengShuiFourPillar>::Get().show();
-  if (error == tavrin::CastError::none) ShowWarnings();
-  CloseForSwap();
-}
-
-// A birth near a boundary is told at once, over the chart window, in a box
-// that leaves the chart as it is laid out.
-void frmMain::ShowWarnings() {
-  const tavrin::Chart& chart = modFengShuiFourPillar::ShownChart;
-  if (!chart.isPrecise || chart.precise.warnings.empty()) return;
-  QString text = QStringLiteral("This birth lies near a boundary of the chart:");
-  for (const std::string& warning : chart.precise.warnings)
-    text += QStringLiteral("\n\n") + QString::fromStdString(warning);
-  auto* box = new QMessageBox(QMessageBox::Information, tavrin::kApplicationTitle, text, QMessageBox::Ok,
-                              &tavrin::FormInstance<frmFengShuiFourPillar>::Get());
-  box->setObjectName(QStringLiteral("msgBoundary"));
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  box->open();
+  tavrin::ShowChartInPlaceOf(*this, AnalysedBirth());
 }
 
 void frmMain::mnuExit_Click() { close(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 #include <QString>
 
@@ -8,6 +9,7 @@
 #include "place/place_choices.h"
 #include "shell/frame_label_draw.h"
 #include "shell/main_form.h"
+#include "shell/session.h"
 
 #include "engine/cast_options.h"
 
@@ -85,6 +87,10 @@ class frmMain : public tavrin::MainForm {
   // and its minutes with the same sign, as plain decimal texts ("-5", "-30").
   // With a birth place chosen, this zone then stands instead of the place's.
   void ShowZone(const QString& hours, const QString& minutes);
+  // Shows a saved zone offset, hours east, in the captions, rounded to the
+  // minute; while they show it the chart is cast with it exactly as saved
+  // (a local mean time keeps its seconds).
+  void ShowSavedZone(double hoursEast);
   // Chooses a saved reading's birth place again, or none; the captions and
   // the longitude field keep what the reading gave them.
   void RestorePlace(const tavrin::place::PlaceChoices& choices);
@@ -94,6 +100,7 @@ class frmMain : public tavrin::MainForm {
   tavrin::CastOptions ChosenOptions() const;
   void ShowOptions(const tavrin::CastOptions& options);
 
+  void cboMethod_Change();
   void lblTimeZone_Click();
   void cmdOpen_Click();
   void cmdCalculation_Click();
@@ -101,7 +108,17 @@ class frmMain : public tavrin::MainForm {
 
  private:
   void Form_Load();
+  QWidget& BuildWindow();
   void BuildMenu();
+  void BuildHeading(QWidget& client);
+  void BuildNameDateAndTime(QWidget& client);
+  void BuildPlaceAndZone();
+  void BuildLongitudeAndGender();
+  void BuildMethodChoices(QWidget& client);
+  void BuildAnalyzeButton(QWidget& client);
+  void ConnectHandlers();
+  void FollowDateAndTimeWithThePlacesZone();
+  void FixClientSize(QWidget& client);
   void BuildLinks(QWidget& client);
   void PlaceControls();
   bool ValidateBirthDetails();
@@ -109,17 +126,23 @@ class frmMain : public tavrin::MainForm {
   bool CheckPlace();
   void Place_Chosen(const tavrin::place::Place* place);
   void ShowZoneInForce();
+  void ShowZoneWords(const QString& words);
+  void ShowMethod();
+  void ShowYears(tavrin::Method method);
   bool ResolvePlaceZone();
-  void ShowCheckMessage(const char* text, bool error);
-  void StoreBirthDetails();
-  void ShowWarnings();
+  void ShowCheckMessage(const QString& text, bool error);
+  void TellPlaceUnknown(std::string_view saved);
+  // What the analysis hands on: the entries, checked, as the birth details and choices.
+  tavrin::AnalysedBirth AnalysedBirth() const;
 
   QString pickedHours_ = QStringLiteral("0");  // the zone last picked from the list
   QString pickedMinutes_ = QStringLiteral("0");
+  std::optional<double> pickedExactly_;  // hours east of a saved zone the picked captions round
   QString placeLongitude_;   // what choosing the place wrote in the longitude field
   bool pickedOverPlace_ = false;  // a zone picked after the place stands instead of the place's
   std::optional<tavrin::place::Fold> fold_;  // for a clock time the place's zone showed twice
   std::optional<int> placeOffset_;  // seconds east in force at the birth, found at the analysis
+  tavrin::CastOptions refinements_;  // the precise method's solar time and day start, kept while Classic is shown
 };
 
 // Start-up shows the entry form with the drawn one of its two frame labels

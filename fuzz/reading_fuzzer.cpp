@@ -16,7 +16,7 @@
 #include "reading/cast_choices.h"
 #include "reading/reading_file.h"
 #include "reading/reading_lines.h"
-#include "shell/text_codec.h"
+#include "text/text_codec.h"
 #include "tests/endless_bytes.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "place/search_fold.h"
 
-#include "shell/text_codec.h"
+#include "text/text_codec.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,7 @@
 #include "reading/reading.h"
 
 #include "engine/number_text.h"
+#include "reading/name_choice.h"
 
 namespace tavrin {
 
@@ -17,6 +18,7 @@ Reading ReadingOf(const BirthDetails& birth, std::optional<double> typedLongitud
                   birth.GenderText,
                   typedLongitude ? DecimalText(*typedLongitude) : std::string()};
   reading.lineCount = typedLongitude ? kReadingLineCount : kReadingLineCount - 1;
+  if (auto name = NameChoiceFor(birth.Name)) reading.SetChoice(kNameKey, *name);
   return reading;
 }
 

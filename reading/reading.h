@@ -44,7 +44,8 @@ struct Reading {
 
 // The reading of the birth details as the desktop program and the caster save
 // them: whole numbers as plain decimals, the ZoneOffset and GenderText as
-// they stand, and the typed longitude, if any, as a tenth line.
+// they stand, the typed longitude, if any, as a tenth line, and a name the
+// code page cannot carry also as a name line (see name_choice.h).
 Reading ReadingOf(const BirthDetails& birth, std::optional<double> typedLongitude);
 
 }  // namespace tavrin

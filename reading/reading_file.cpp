@@ -4,7 +4,8 @@
 #include <string_view>
 #include <utility>
 
-#include "shell/text_codec.h"
+#include "reading/name_choice.h"
+#include "text/text_codec.h"
 
 namespace tavrin {
 namespace {
@@ -61,18 +62,24 @@ Reading ReadReading(std::istream& in) {
     int byte = source.Next();
     if (byte == BudgetedSource::kEnd) break;
     line.clear();
+    bool cut = false;
     while (byte != BudgetedSource::kEnd && byte != '\r' && byte != '\n') {
       if (line.size() < kReadingLineLimit) line += static_cast<char>(byte);
+      else cut = true;
       byte = source.Next();
     }
     if (byte == '\r') source.Skip('\n');
     std::string text = FromAnsi(DecodeText(line));
     if (read < kReadingLineCount) {
       reading.text[reading.lineCount++] = std::move(text);
-    } else if (const auto equals = text.find('='); equals != std::string::npos && equals > 0) {
+    } else if (const auto equals = text.find('='); !cut && equals != std::string::npos && equals > 0) {
       reading.SetChoice(std::string_view(text).substr(0, equals), std::string_view(text).substr(equals + 1));
     }
   }
+  // The name line gives the name in full, where the first line has lost characters.
+  std::string name;
+  if (const auto saved = reading.Choice(kNameKey); saved && !DecodeNameChoice(*saved, name))
+    reading.text[static_cast<std::size_t>(ReadingLine::name)] = std::move(name);
   return reading;
 }
 

@@ -22,7 +22,8 @@ std::string ComposeReading(const Reading& reading);
 
 // Reads the first ten lines of a reading file and decodes them back to UTF-8,
 // then up to kReadingChoiceLimit more lines as choices; of those, a line
-// without "=" or with nothing before it is skipped. A line ends at CR LF, a
+// without "=" or with nothing before it, or one cut at the line limit, is
+// skipped. A name line that decodes gives the name in place of the first line. A line ends at CR LF, a
 // lone LF or a lone CR; a last line without a break counts too. Bytes of a line past kReadingLineLimit are skipped, and reading
 // stops for good once kReadingByteBudget bytes have been taken from the stream.
 Reading ReadReading(std::istream& in);

@@ -13,7 +13,7 @@
 #include <cerrno>
 
 #include "shell/app_text.h"
-#include "shell/text_codec.h"
+#include "text/text_codec.h"
 
 namespace tavrin {
 namespace {

@@ -1,6 +1,7 @@
 #include "tools/reading_access.h"
 
 #include "reading/cast_choices.h"
+#include "reading/name_choice.h"
 #include "reading/reading_store.h"
 #include "tools/reading_fields.h"
 
@@ -12,6 +13,7 @@ std::optional<std::string> OpenReading(std::string_view path, BirthDetails& birt
   if (!HasReadingName(path)) return "not a reading file (its name must end in \"baz\")";
   Reading reading;
   if (auto reason = LoadReading(std::string(path), reading)) return "cannot read it: " + *reason;
+  if (auto problem = NameChoiceProblem(reading)) return problem;
   if (auto error = FillFromReading(reading, birth, typedLongitude)) return DescribeLineError(*error);
   auto choices = CastChoicesOf(reading);
   if (const auto* problem = std::get_if<std::string>(&choices)) return *problem;

@@ -94,6 +94,43 @@ TEST_F(EntryFormTest, TheCastingChoicesAreReachedByKeyboardAndOnlyPreciseOffersI
             (tavrin::CastOptions{tavrin::Method::precise, tavrin::SolarTime::trueSun, tavrin::DayStarts::at23}));
   QTest::keyClick(form().cboMethod, Qt::Key_Up);
   EXPECT_EQ(form().ChosenOptions(), tavrin::CastOptions{});
+  EXPECT_FALSE(form().chkTrueSolarTime->isChecked());
+  // Back to Precise, the refinements chosen before come back.
+  QTest::keyClick(form().cboMethod, Qt::Key_Down);
+  EXPECT_EQ(form().ChosenOptions(),
+            (tavrin::CastOptions{tavrin::Method::precise, tavrin::SolarTime::trueSun, tavrin::DayStarts::at23}));
+}
+
+// Precise lists the years it covers, 1600 to 2199, with the Gregorian leap
+// years; the year chosen stays across a change of method when the list holds
+// it, and becomes the nearest one it holds otherwise.
+TEST_F(EntryFormTest, TheYearListSpansTheYearsOfTheChosenMethod) {
+  const auto years = [this] {
+    const QComboBox* list = form().cboYear;
+    return list->itemText(0) + "-" + list->itemText(list->count() - 1) + ":" + list->currentText();
+  };
+  Fill({.month = "February", .day = 29, .year = 1984});
+  const struct {
+    int method;  // the entry of cboMethod chosen
+    const char* year;  // then chosen, or nullptr
+    const char* shown;
+  } steps[] = {{1, nullptr, "1600-2199:1984"}, {1, "2150", "1600-2199:2150"}, {0, nullptr, "1901-2050:2050"},
+               {1, nullptr, "1600-2199:2050"}, {1, "1600", "1600-2199:1600"}, {0, nullptr, "1901-2050:1901"}};
+  for (const auto& step : steps) {
+    form().cboMethod->setCurrentIndex(step.method);
+    if (step.year) Choose(form().cboYear, step.year);
+    EXPECT_EQ(years(), step.shown);
+  }
+  form().cboMethod->setCurrentIndex(1);
+  for (const char* year : {"1700", "1900", "2100"}) {
+    SCOPED_TRACE(year);
+    Choose(form().cboYear, year);
+    ExpectRefused(kFebruary, Icon::Information);
+  }
+  Choose(form().cboYear, "1600");
+  ASSERT_TRUE(Analyze().empty());
+  EXPECT_EQ(modFengShuiFourPillar::BirthDetails.BirthYear, 1600);
+  EXPECT_EQ(modFengShuiFourPillar::Options.method, tavrin::Method::precise);
 }
 
 // Five minutes before Spring Beginning in Beijing: the chart window opens with
@@ -295,18 +332,19 @@ TEST_F(EntryFormTest, ABirthPlaceGivesTheLongitudeAndTheZoneItsClocksKept) {
     const char* answer;       // the button pressed when asked which moment, or nullptr
     const char* message;      // the start of the one message shown, or nullptr
     const char* zoneOffset;   // stored, when a chart is cast
-    const char* zoneInForce;  // shown under the zone captions before the analysis
+    const char* zoneInForce;  // shown under the zone captions before the analysis, in full
+    const char* hoursShown;   // in the hours caption then: none while no offset is in force
   };
   const Case cases[] = {
       {{.month = "July", .year = 1988, .hour = 12}, nullptr, nullptr, nullptr, "9",
-       "Asia/Shanghai: +9 (CDT, daylight time)"},
+       "Asia/Shanghai: +9 (CDT, daylight time)", "-9"},
       {{.month = "April", .day = 14, .year = 1991, .hour = 2, .minute = 30}, nullptr, nullptr,
        "1991-04-14 02:30:00 in Asia/Shanghai did not exist", nullptr,
-       "Asia/Shanghai: this clock time did not exist (clocks went forward)"},
+       "Asia/Shanghai: this clock time did not exist (clocks went forward)", ""},
       {{.month = "September", .day = 15, .year = 1991, .hour = 1, .minute = 30}, nullptr, "cmdLater", nullptr, "8",
-       "Asia/Shanghai: this clock time happened twice (clocks went back)"},
+       "Asia/Shanghai: this clock time happened twice (clocks went back)", ""},
       {{.month = "July", .year = 1988, .hour = 12}, "-7", nullptr, nullptr, "7",
-       "Zone picked from the list; the place gives the longitude"},
+       "Zone picked from the list; the place gives the longitude", "-7"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.entry.year);
@@ -317,7 +355,15 @@ TEST_F(EntryFormTest, ABirthPlaceGivesTheLongitudeAndTheZoneItsClocksKept) {
     EXPECT_EQ(form().txtPlace->text(), "Shanghai, Shanghai Shi, China");
     EXPECT_EQ(form().txtLongitude->text(), "121.45806 E");
     if (c.picked) form().ShowZone(c.picked, "0");
-    EXPECT_EQ(form().lblZoneInForce->text(), c.zoneInForce);
+    const QLabel* words = form().lblZoneInForce;
+    EXPECT_EQ(words->text(), c.zoneInForce);
+    const QRect room = words->contentsRect();
+    const QRect needed = words->fontMetrics().boundingRect(room, words->wordWrap() ? Qt::TextWordWrap : 0, words->text());
+    EXPECT_LE(needed.width(), room.width());
+    EXPECT_LE(needed.height(), room.height());
+    EXPECT_TRUE(form().fraDetails->contentsRect().contains(words->geometry()));
+    EXPECT_FALSE(words->geometry().intersects(form().txtLongitude->geometry()));
+    EXPECT_EQ(form().lblZoneHour->text(), c.hoursShown);
     modFengShuiFourPillar::BirthDetails = Sentinel();
     std::vector<ShownMessage> shown;
     if (c.answer) {

@@ -87,6 +87,34 @@ TEST_F(OpenFileTest, OnlyAPathEndingInLowerCaseBazIsOpened) {
   }
 }
 
+// A reading the form cannot take as it was saved is refused, and the reason
+// follows on a second line in the caster's words.
+TEST_F(OpenFileTest, AReadingTheFormCannotTakeAsSavedIsRefusedWithTheReason) {
+  const auto with = [](const char* year, const std::string& choice) {
+    return Lines({"Ann", year, "May", "5", "1", "2", "3", "8", "Male", "", choice});
+  };
+  const std::pair<std::string, std::string> cases[] = {
+      {with("1984", "method=banana"), "method=banana: expected classic or precise"},
+      {with("1984", "solarTime=true"), "true solar time needs the precise method"},
+      {with("1984", "name=\\u12"), "name=\\u12: \"\\u12\" is not \\u and four hexadecimal digits"},
+      {with("1500", "method=precise"), "line 2 (year) \"1500\": expected a year from 1600 to 2199 (the precise method)"},
+      {with("1850", "name=\\u5F20"), "line 2 (year) \"1850\": expected a year from 1901 to 2050 (the classic method)"},
+      {with("01984", "method=precise"),
+       "line 2 (year) \"01984\": expected a year from 1600 to 2199 (the precise method)"},
+  };
+  for (const auto& [bytes, reason] : cases) {
+    SCOPED_TRACE(reason);
+    FreshForm();
+    Prefill();
+    modFengShuiFourPillar::BirthDetails = Sentinel();
+    const std::vector<ShownMessage> shown = Open(Write("reading.baz", bytes));
+    ExpectOneMessage(shown, ("Please Check The File.\n" + reason).c_str(), Icon::Critical);
+    ASSERT_NO_FATAL_FAILURE(ExpectFormKept());
+    EXPECT_EQ(State(), kBeforeState);
+    EXPECT_EQ(Fields(modFengShuiFourPillar::BirthDetails), Fields(Sentinel()));
+  }
+}
+
 enum class Unreadable { RemovedOnceChosen, FolderOnceChosen, NamedPipe, ReadFails };
 
 TEST_F(OpenFileTest, AFileThatCannotBeReadIsRefusedAndChangesNothing) {

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/text_codec.h"
+#include "text/text_codec.h"
 #include "tests/entry/entry_form_fixture.h"
 
 namespace entry_test {

@@ -33,8 +33,16 @@ TEST_F(OpenReadingTest, RestoresTheFormAndAnalysesItAsTheButtonDoes) {
        Saved({"Ann Lee", 1984, "February", 2, 10, 10, 0, 0, "8", 0, "Male", 1}),
        {"Ann Lee", 1984, "February", 2, 10, 10, 0, 0, "8", 120, "Male", 1}, std::nullopt},
       {"characters the codec cannot carry, minute 59, half-hour zone, longitude",
-       Saved({"Zo\u00EB M\u00FCller \u674E", 2050, "December", 12, 31, 23, 59, 58, "5.5", 0, "Female", -1}, 116),
-       {"Zo\u00EB Mller ?", 2050, "December", 12, 31, 23, 59, 58, "5.5", 116, "Female", -1}, 116},
+       Saved({"Zo\u00EB M\u00FCller", 2050, "December", 12, 31, 23, 59, 58, "5.5", 0, "Female", -1}, 116),
+       {"Zo\u00EB Mller", 2050, "December", 12, 31, 23, 59, 58, "5.5", 116, "Female", -1}, 116},
+      {"characters the code page cannot carry come back whole from the name line",
+       Saved({"\u5F20\u4F1F Zhang Wei \U0001F600", 1988, "July", 7, 1, 0, 0, 0, "8", 0, "Male", 1}),
+       {"\u5F20\u4F1F Zhang Wei \U0001F600", 1988, "July", 7, 1, 0, 0, 0, "8", 120, "Male", 1}, std::nullopt},
+      {"local mean time to the second", Saved({"Lu", 1988, "July", 7, 1, 12, 0, 0, "8.095277777777778", 0, "Male", 1}, 121.45806),
+       {"Lu", 1988, "July", 7, 1, 12, 0, 0, "8.095277777777778", 121.45806, "Male", 1}, 121.45806},
+      {"a precise reading of a year Classic does not list",
+       Lines({"Old", "1601", "June", "15", "12", "0", "0", "8", "Male", "", "method=precise"}),
+       {"Old", 1601, "June", 6, 15, 12, 0, 0, "8", 120, "Male", 1}, std::nullopt},
       {"zone and longitude west",
        Saved({"Al", 1901, "January", 1, 1, 0, 1, 0, "-3.5", 0, "Male", 1}, -74.5),
        {"Al", 1901, "January", 1, 1, 0, 1, 0, "-3.5", -74.5, "Male", 1}, -74.5},
@@ -97,6 +105,26 @@ TEST_F(OpenReadingTest, AFailedCheckKeepsTheFormWithTheRestoredValuesAndTheSaved
     form().txtName->setText("Ann");
     ASSERT_TRUE(Analyze().empty());
     EXPECT_EQ(modFengShuiFourPillar::BirthDetails.ZoneOffset, c.zoneOffset);
+  }
+}
+
+// A saved place the list of places lacks is told, and the chart cast from
+// the saved zone and longitude.
+TEST_F(OpenReadingTest, ASavedPlaceTheListLacksIsToldAndTheSavedZoneStands) {
+  for (const char* place : {"9999999 Nowhere", "abc"}) {
+    SCOPED_TRACE(place);
+    FreshForm();
+    Prefill();
+    const std::vector<ShownMessage> shown = Open(Write(
+        "reading.baz", Lines({"Ann", "1984", "May", "5", "1", "2", "3", "8", "Male", "116", std::string("place=") + place})));
+    ExpectOneMessage(shown,
+                     (std::string("The birth place saved in this reading (place=") + place +
+                      ") is not in the list of places.\nThe chart is cast from the zone and the longitude saved with it.")
+                         .c_str(),
+                     Icon::Information);
+    EXPECT_EQ(modFengShuiFourPillar::BirthDetails.ZoneOffset, "8");
+    EXPECT_EQ(modFengShuiFourPillar::BirthDetails.Longitude, 116);
+    ExpectChartShown();
   }
 }
 

@@ -10,8 +10,9 @@
 
 #include "birth/gender.h"
 #include "engine/number_text.h"
+#include "reading/name_choice.h"
 #include "reading/reading_lines.h"
-#include "shell/text_codec.h"
+#include "text/text_codec.h"
 #include "tests/endless_bytes.h"
 #include "tests/test_paths.h"
 
@@ -65,10 +66,12 @@ TEST(ReadingFile, ComposesTheLinesByteForByte) {
       {"Ann Lee", -0.0, annWith("Ann Lee", "0")},
       {"Zoë", std::nullopt, annWith("Zo\xEB")},      // 0xEB + 14 still fits a byte
       {"Jörg Ñúñez", std::nullopt, annWith("Jrg \xD1\xF1" "ez")},  // ö and ú pass 255: dropped
-      {"李小龍", std::nullopt, annWith("???")},     // not in Windows-1252
       {"öüÿ", std::nullopt, annWith("")},  // nothing left: the line is just CR LF
   };
   for (const auto& c : cases) EXPECT_EQ(ComposeReading(ReadingOf(Person(c.name), c.longitude)), c.expected) << c.name;
+  // Not in Windows-1252: "?" on the first line, the name in full on a name line.
+  EXPECT_EQ(ComposeReading(ReadingOf(Person("李小龍"), std::nullopt)),
+            File({"???", "1984", "February", "10", "10", "30", "0", "8", "Male", "", "name=\\u674E\\u5C0F\\u9F8D"}));
 
   BirthDetails negative = Person("X", 5, "-3.5", "Female");
   negative.BirthYear = -44;
@@ -86,13 +89,13 @@ TEST(ReadingFile, RoundTripsThroughTheOpeningRules) {
       {Person("O'Brien-Smith, Jr. (\"Bo\") #1"), std::nullopt, "O'Brien-Smith, Jr. (\"Bo\") #1"},
       {Person("Zoë Ånström", 0, "-5", "Female"), 116.397, "Zoë Ånstrm"},
       {Person("€ Œuvre", 59, "5.5"), -180, "€ Œuvre"},
-      {Person("李 Li", 0, "-3.5"), 0.1, "? Li"},
+      {Person("李 Li", 0, "-3.5"), 0.1, "李 Li"},
       {Person("", 7, "0", "Female"), std::nullopt, ""},
   };
   for (const auto& c : cases) {
     const Reading reading = Read(ComposeReading(ReadingOf(c.person, c.longitude)));
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(reading.lineCount, c.longitude ? 10u : 9u);
+    EXPECT_EQ(reading.lineCount, c.longitude || !reading.choices.empty() ? 10u : 9u);
     const std::string expected[] = {c.name, "1984", "February", "10", "10", std::to_string(c.person.BirthMinute),
                                     "0", c.person.ZoneOffset, c.person.GenderText};
     for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(reading.text[i], expected[i]) << i;
@@ -126,6 +129,64 @@ TEST(ReadingFile, KeepsChoicesAfterTheTenthLine) {
   std::vector<std::string> many(kReadingLineCount, "x");
   for (std::size_t i = 0; i < kReadingChoiceLimit + 5; ++i) many.push_back("k" + std::to_string(i) + "=v");
   EXPECT_EQ(Read(File(many)).choices.size(), kReadingChoiceLimit);
+}
+
+// A name the code page cannot carry comes back whole from its name line, in
+// the desktop program and the caster alike; a name line that does not decode
+// leaves the first line's name and says why.
+TEST(ReadingFile, KeepsANameTheCodePageCannotCarryOnANameLine) {
+  struct Case {
+    const char* label;
+    std::string name;                  // saved
+    std::optional<std::string> line;  // the name line written
+  } saved[] = {
+      {"Chinese and ASCII", "张伟 Zhang Wei", "\\u5F20\\u4F1F Zhang Wei"},
+      {"beyond U+FFFF, a backslash and a control", "\xF0\xA0\x80\x80\\\t😀",
+       "\\uD840\\uDC00\\u005C\\u0009\\uD83D\\uDE00"},
+      {"a malformed byte", "A\xFF", "A\\uFFFD"},
+      {"Windows-1252 alone, even where the codec drops it", "Zoë Müller €", std::nullopt},
+  };
+  for (const Case& c : saved) {
+    SCOPED_TRACE(c.label);
+    const Reading reading = Read(ComposeReading(ReadingOf(Person(c.name), std::nullopt)));
+    EXPECT_EQ(reading.Choice("name"), c.line);
+    if (c.line) {
+      EXPECT_EQ(reading[ReadingLine::name], c.name == "A\xFF" ? "A\uFFFD" : c.name);
+      EXPECT_EQ(NameChoiceProblem(reading), std::nullopt);
+    }
+  }
+
+  const std::vector<std::string> ten = {"??", "1984", "February", "10", "10", "30", "0", "8", "Male", ""};
+  const auto withNameLine = [&](const std::string& line) {
+    auto lines = ten;
+    lines.push_back(line);
+    return File(lines);
+  };
+  struct Opened {
+    const char* label;
+    std::string bytes;
+    std::string name;                     // as it comes back
+    std::optional<std::string> problem;  // NameChoiceProblem
+  } opened[] = {
+      {"lower-case digits", withNameLine("name=\\u5f20\\u4f1f"), "张伟", std::nullopt},
+      {"empty", withNameLine("name="), "", std::nullopt},
+      {"three digits", withNameLine("name=\\u5F2"), "??", "name=\\u5F2: \"\\u5F2\" is not \\u and four hexadecimal digits"},
+      {"not a u", withNameLine("name=A\\x41"), "??", "name=A\\x41: \"\\x41\" is not \\u and four hexadecimal digits"},
+      {"a lone first half", withNameLine("name=\\uD83DX"), "??",
+       "name=\\uD83DX: \"\\uD83D\" is the first half of a pair with no second"},
+      {"a lone second half", withNameLine("name=\\uDE00"), "??",
+       "name=\\uDE00: \"\\uDE00\" is the second half of a pair with no first"},
+      {"a long bad line is cut short in the message", withNameLine("name=" + std::string(50, 'a') + "\\"), "??",
+       "name=" + std::string(40, 'a') + "...: \"\\\" is not \\u and four hexadecimal digits"},
+      // Cut at the line limit it would decode to a shorter name: it is not taken.
+      {"longer than a line", withNameLine("name=" + std::string(kReadingLineLimit, 'a')), "??", std::nullopt},
+  };
+  for (const Opened& c : opened) {
+    SCOPED_TRACE(c.label);
+    const Reading reading = Read(c.bytes);
+    EXPECT_EQ(reading[ReadingLine::name], c.name);
+    EXPECT_EQ(NameChoiceProblem(reading), c.problem);
+  }
 }
 
 TEST(ReadingFile, ReadsLinesLeniently) {

@@ -11,7 +11,7 @@
 #include <QFileInfo>
 #include <functional>
 
-#include "shell/text_codec.h"
+#include "text/text_codec.h"
 #include "tests/shell/shell_test_support.h"
 
 namespace tavrin {

@@ -1,4 +1,4 @@
-#include "shell/text_codec.h"
+#include "text/text_codec.h"
 
 #include <gtest/gtest.h>
 
