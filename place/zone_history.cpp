@@ -1,5 +1,7 @@
 #include "place/zone_history.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -20,7 +22,27 @@ constexpr int kSecondsPerDegree = 240;             // the Sun takes four minutes
 // from coordinates rounded elsewhere; any other place keeps its own.
 constexpr int kSameCitySeconds = 60;
 
-ZoneOffsetInForce OffsetOf(const date::sys_info& info, std::optional<double> placeLongitude) {
+// The offset of the standard time nearest `info`, a period of summer time:
+// the installed zone files flag such periods without saying by how much the
+// clocks went forward, so the standard time is read off the periods around.
+int StandardSecondsAround(const date::time_zone& zone, const date::sys_info& info) {
+  constexpr int kPeriodsLooked = 8;
+  date::sys_info period = info;
+  for (int i = 0; i < kPeriodsLooked && period.save.count() != 0 && period.begin > date::sys_days::min(); ++i)
+    period = zone.get_info(period.begin - std::chrono::seconds{1});
+  if (period.save.count() != 0) {
+    period = info;
+    for (int i = 0; i < kPeriodsLooked && period.save.count() != 0 && period.end < date::sys_days::max(); ++i)
+      period = zone.get_info(period.end);
+  }
+  const int seconds = static_cast<int>(info.offset.count());
+  if (period.save.count() != 0) return seconds;
+  // A winter time, behind the standard time (Ireland's in the tz database), is kept.
+  return std::min(seconds, static_cast<int>(period.offset.count()));
+}
+
+ZoneOffsetInForce OffsetOf(const date::time_zone& zone, const date::sys_info& info,
+                           std::optional<double> placeLongitude) {
   ZoneOffsetInForce offset;
   offset.seconds = static_cast<int>(info.offset.count());
   offset.daylight = info.save.count() != 0;
@@ -30,13 +52,8 @@ ZoneOffsetInForce OffsetOf(const date::sys_info& info, std::optional<double> pla
     const int placeSeconds = static_cast<int>(std::lround(*placeLongitude * kSecondsPerDegree));
     if (std::abs(placeSeconds - offset.seconds) > kSameCitySeconds) offset.seconds = placeSeconds;
   }
+  offset.standardSeconds = offset.daylight ? StandardSecondsAround(zone, info) : offset.seconds;
   return offset;
-}
-
-std::string TwoDigits(int n) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d", n);
-  return text;
 }
 
 std::string ClockText(const LocalDateTime& local) {
@@ -77,10 +94,11 @@ std::variant<ZoneOffsetInForce, ZoneTimeProblem> ZoneHistory::OffsetAt(const Loc
   const date::local_seconds moment =
       day + days{local.day - 1} + hours{local.hour} + minutes{local.minute} + seconds{local.second};
   const date::local_info info = zone_->get_info(moment);
-  if (info.result == date::local_info::unique) return OffsetOf(info.first, placeLongitude);
+  if (info.result == date::local_info::unique) return OffsetOf(*zone_, info.first, placeLongitude);
   ZoneTimeProblem problem{info.result == date::local_info::nonexistent ? ZoneTimeProblem::Kind::skipped
                                                                       : ZoneTimeProblem::Kind::twice,
-                          OffsetOf(info.first, placeLongitude), OffsetOf(info.second, placeLongitude), {}};
+                          OffsetOf(*zone_, info.first, placeLongitude), OffsetOf(*zone_, info.second, placeLongitude),
+                          {}};
   if (problem.kind == ZoneTimeProblem::Kind::twice && fold)
     return *fold == Fold::earlier ? problem.before : problem.after;
   problem.message = ProblemMessage(problem.kind, local, Name(), problem.before, problem.after);

@@ -26,6 +26,10 @@ struct ZoneOffsetInForce {
   bool daylight = false;      // summer (daylight saving) time was in force
   std::string abbreviation;   // as the tz database gives it ("CST", "+0630"); "LMT" for local mean time
   bool localMeanTime = false;  // before the zone's first record: the mean solar time of the place
+  // The offset without its summer time: the zone's standard time, whose
+  // meridian a birth with no longitude is cast at. A winter time behind the
+  // standard time (as the tz database gives Ireland's) is kept.
+  int standardSeconds = 0;
 };
 
 // A local time the zone's clocks skipped (they went forward over it) or showed

@@ -67,8 +67,9 @@ std::optional<FieldError> FillZone(std::string_view text, BirthDetails& birth, d
 }
 
 // The offset `zoneName` kept at the birth's clock time, already in `birth`.
+// `meridianHours` is that of the zone's standard time then, so that summer time moves no pillar.
 std::optional<FieldError> FillNamedZone(const BirthFields& fields, const place::ZoneHistory& zone,
-                                        BirthDetails& birth, double& hours, BirthWhere* where) {
+                                        BirthDetails& birth, double& meridianHours, BirthWhere* where) {
   const std::string_view field = fields.zoneField;
   const std::string_view value = fields.zoneFieldValue.empty() ? fields.zone : fields.zoneFieldValue;
   const place::LocalDateTime local{birth.BirthYear,  birth.BirthMonth,  birth.BirthDay,
@@ -78,10 +79,11 @@ std::optional<FieldError> FillNamedZone(const BirthFields& fields, const place::
   auto found = zone.OffsetAt(local, fields.fold, placeLongitude);
   if (const auto* problem = std::get_if<place::ZoneTimeProblem>(&found)) return Fail(field, value, problem->message);
   const auto& offset = std::get<place::ZoneOffsetInForce>(found);
-  hours = offset.seconds / 3600.0;
+  const double hours = offset.seconds / 3600.0;
   if (hours < -kWidestZoneHours || hours > kWidestZoneHours)
     return Fail(field, value, "its offset then, " + OffsetText(offset.seconds) + ", is beyond 14 hours");
   birth.ZoneOffset = ZoneOffsetText(hours);
+  meridianHours = offset.standardSeconds / 3600.0;
   if (where) where->zone = BirthZone{std::string(zone.Name()), offset};
   return std::nullopt;
 }
@@ -117,7 +119,7 @@ std::optional<FieldError> FillBirthDetails(const BirthFields& fields, BirthDetai
   if (auto error = FillName(fields.name, birth)) return error;
   if (auto error = FillDate(TrimSpaces(fields.date), birth)) return error;
   if (auto error = FillTime(TrimSpaces(fields.time), birth)) return error;
-  double zoneHours = 0;
+  double meridianHours = 0;  // of the zone's standard time
   if (where) *where = BirthWhere{fields.place, std::nullopt};
   const std::string_view zoneText =
       TrimSpaces(fields.zone).empty() && fields.place ? fields.place->timeZone : TrimSpaces(fields.zone);
@@ -125,10 +127,10 @@ std::optional<FieldError> FillBirthDetails(const BirthFields& fields, BirthDetai
   std::optional<place::ZoneHistory> namedZone;
   if (!ParseDecimal(zoneText)) namedZone = place::ZoneHistory::Find(zoneText);
   if (namedZone) {
-    if (auto error = FillNamedZone(fields, *namedZone, birth, zoneHours, where)) return error;
+    if (auto error = FillNamedZone(fields, *namedZone, birth, meridianHours, where)) return error;
   } else if (zoneText.find('/') != std::string_view::npos) {
     return Fail("zone", zoneText, "no such time zone in the installed tz database");
-  } else if (auto error = FillZone(zoneText, birth, zoneHours)) {
+  } else if (auto error = FillZone(zoneText, birth, meridianHours)) {
     return error;
   }
   if (fields.longitude) {
@@ -136,9 +138,23 @@ std::optional<FieldError> FillBirthDetails(const BirthFields& fields, BirthDetai
   } else if (fields.place) {
     birth.Longitude = fields.place->longitude;
   } else {
-    birth.Longitude = ZoneMeridian(zoneHours);
+    birth.Longitude = ZoneMeridian(meridianHours);
   }
   return FillGender(TrimSpaces(fields.gender), birth);
+}
+
+void NameSavedZone(std::string_view zoneName, std::optional<place::Fold> fold, bool longitudeTyped,
+                   BirthDetails& birth, BirthWhere& where) {
+  const auto zone = place::ZoneHistory::Find(zoneName);
+  const auto saved = ParseDecimal(TrimSpaces(birth.ZoneOffset));
+  if (!zone || !saved) return;
+  const place::LocalDateTime local{birth.BirthYear,  birth.BirthMonth,  birth.BirthDay,
+                                   birth.BirthHour, birth.BirthMinute, birth.BirthSecond};
+  const auto found = zone->OffsetAt(local, fold, std::nullopt);
+  const auto* offset = std::get_if<place::ZoneOffsetInForce>(&found);
+  if (!offset || ZoneOffsetText(offset->seconds / 3600.0) != ZoneOffsetText(*saved)) return;
+  where.zone = BirthZone{std::string(zone->Name()), *offset};
+  if (!longitudeTyped) birth.Longitude = ZoneMeridian(offset->standardSeconds / 3600.0);
 }
 
 std::string DescribeFieldError(const FieldError& error, std::string_view fieldPrefix) {

@@ -40,6 +40,12 @@ struct FieldError {
 // `where` then receives the place and the zone.
 std::optional<FieldError> FillBirthDetails(const BirthFields& fields, BirthDetails& birth, BirthWhere* where = nullptr);
 
+// The zone a reading names, once more at the saved date and time: when its
+// offset then is the saved one, `where` receives it, and without a typed
+// longitude the birth takes the meridian of its standard time, as it was cast.
+void NameSavedZone(std::string_view zoneName, std::optional<place::Fold> fold, bool longitudeTyped,
+                   BirthDetails& birth, BirthWhere& where);
+
 // "<prefix><field> <value>: <reason>", e.g. "--date 1984-02-30: no such day (...)".
 std::string DescribeFieldError(const FieldError& error, std::string_view fieldPrefix);
 

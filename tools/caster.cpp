@@ -157,6 +157,8 @@ ExitStatus CastReading(const CommandLine& line, const analysis::Today& today, st
     if (const auto* places = std::get_if<place::PlaceCatalogue>(&SystemPlaces()))
       where.place = places->FindById(*placeChoices.placeId);
   }
+  if (placeChoices.timeZone && *placeChoices.timeZone != place::kSavedOffsetStands)
+    NameSavedZone(*placeChoices.timeZone, placeChoices.fold, enteredLongitude.has_value(), birth, where);
   return CastAndShow(line, today, birth, enteredLongitude, options, out, err, where, placeChoices);
 }
 

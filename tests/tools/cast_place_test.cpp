@@ -29,6 +29,10 @@ TEST(CastPlace, ZoneInForceFromThePlaceOrTheZoneName) {
       {{"--place", "Shanghai", "--date", "1900-06-01"}, 0, R"("zoneOffset":"8.095277777777778")"},
       {{"--tz", "Asia/Shanghai", "--date", "1900-06-01"}, 0, R"("zoneOffset":"8.095277777777778")"},
       {{"--tz", "Europe/London", "--date", "1970-06-01"}, 0, R"("zoneOffset":"1","longitude":15,)"},
+      // Summer time moves no pillar: without a longitude, the meridian of the standard time in force.
+      {{"--tz", "Asia/Shanghai", "--date", "1988-07-01", "--time", "13:30"}, 0,
+       R"("zoneOffset":"9","longitude":120,)"},
+      {{"--tz", "Europe/London", "--date", "1988-07-01"}, 0, R"("zoneOffset":"1","longitude":0,)"},
       {{"--tz", "Asia/Kolkata", "--date", "1943-06-01"}, 0, R"("zoneOffset":"6.5")"},
       {{"--place", "Lhasa", "--date", "2000-06-01"}, 0, R"("zoneOffset":"8","longitude":91.1,)"},
       {{"--place", "Lhasa", "--date", "2000-06-01"}, 0, R"("timeZone":"Asia/Shanghai"},"timeZone")"},

@@ -238,6 +238,8 @@ TEST(OpenReading, CastsTheSameChartAsTheBirthThatWasSaved) {
       {"--name", "Zo\xC3\xAB", "--date", "1500-02-29", "--time", "12:59", "--zone", "+09.50", "--gender", "Female"},
       {"--name", "East", "--date", "2040-06-01", "--time", "06:00:01", "--zone", "-9.75", "--longitude", "179.999",
        "--gender", "MALE"},
+      // A zone named and no longitude: its standard meridian, in summer too, and its name again.
+      {"--name", "Summer", "--date", "1988-07-01", "--time", "13:30", "--tz", "Asia/Shanghai", "--gender", "male"},
       // The casting choices are saved with the birth.
       {"--name", "Precise", "--date", "2000-02-04", "--time", "20:35", "--zone", "8", "--gender", "male", "--method",
        "precise", "--solar-time", "true", "--day-starts", "23"},
