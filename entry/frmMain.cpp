@@ -61,7 +61,7 @@ constexpr const char* kMethodTip =
     "Precise: the Sun from the IAU 2006/2000A theory, so the year and month change at the minute of each "
     "solar term; the luck start is counted in time, and a birth near a boundary is pointed out.";
 constexpr const char* kMethodHint =
-    "Classic: the program's own Sun, as every earlier chart was cast.\n\n"
+    "Classic: the Sun from the program's own short solar theory.\n\n"
     "Precise: the real Sun: the year and month change at the minute of each solar term, and the luck "
     "start is counted in time.";
 constexpr const char* kTrueSolarTimeTip =

@@ -12,7 +12,7 @@ class QStringListModel;
 namespace tavrin {
 
 // The system's place catalogue, read once on a thread of its own from the
-// first call on, so that the entry form appears as fast as before. Places()
+// first call on, so that the entry form appears without waiting for it. Places()
 // waits for the reading; it is nullptr when the catalogue cannot be read.
 void StartLoadingPlaces();
 const place::PlaceCatalogue* Places();

@@ -26,7 +26,7 @@ inline constexpr std::size_t kReadingChoiceLimit = 16;
 // `lineCount` of them present, and the choices saved after them. A missing
 // line reads as empty text. A file saved without choices has none, and a
 // file with choices holds all ten lines (the tenth empty when no longitude
-// was typed), so every reader of the ten lines sees them as before.
+// was typed), so a reader of the ten lines alone finds the same birth in them.
 struct Reading {
   std::array<std::string, kReadingLineCount> text;
   std::size_t lineCount = 0;
