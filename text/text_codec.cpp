@@ -96,7 +96,9 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
     point = (point << 6) | (byte(i + k) & 0x3F);
   }
   i += length;
-  return point;
+  // Half of a UTF-16 pair, or beyond the last code point, is no character.
+  const bool surrogate = point >= 0xD800 && point <= 0xDFFF;
+  return surrogate || point > 0x10FFFF ? 0xFFFD : point;
 }
 
 }  // namespace tavrin
