@@ -28,10 +28,10 @@ void ShowWarnings(const Chart& chart, QWidget& chartWindow) {
 }  // namespace
 
 void ShowChartInPlaceOf(MainForm& entryForm, const AnalysedBirth& analysed) {
-  modFengShuiFourPillar::BirthDetails = analysed.birth;
-  modFengShuiFourPillar::TypedLongitude = analysed.typedLongitude;
-  modFengShuiFourPillar::Options = analysed.options;
-  modFengShuiFourPillar::BirthPlace = analysed.place;
+  modFengShuiFourPillar::BirthDetails = DetailsOf(analysed.birth);
+  modFengShuiFourPillar::TypedLongitude = analysed.birth.typedLongitude;
+  modFengShuiFourPillar::Options = analysed.birth.options;
+  modFengShuiFourPillar::BirthPlace = analysed.birth.placeChoices;
   modFengShuiFourPillar::BirthPlaceTitle = analysed.placeTitle;
   const CastError error = modFengShuiFourPillar::CastChart();
   frmFengShuiFourPillar& chartWindow = FormInstance<frmFengShuiFourPillar>::Get();
