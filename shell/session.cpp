@@ -29,9 +29,7 @@ void ShowWarnings(const Chart& chart, QWidget& chartWindow) {
 
 void ShowChartInPlaceOf(MainForm& entryForm, const AnalysedBirth& analysed) {
   modFengShuiFourPillar::BirthDetails = DetailsOf(analysed.birth);
-  modFengShuiFourPillar::TypedLongitude = analysed.birth.typedLongitude;
-  modFengShuiFourPillar::Options = analysed.birth.options;
-  modFengShuiFourPillar::BirthPlace = analysed.birth.placeChoices;
+  modFengShuiFourPillar::Birth = analysed.birth;
   modFengShuiFourPillar::BirthPlaceTitle = analysed.placeTitle;
   const CastError error = modFengShuiFourPillar::CastChart();
   frmFengShuiFourPillar& chartWindow = FormInstance<frmFengShuiFourPillar>::Get();
