@@ -1,5 +1,6 @@
 #include "birth/entered_birth.h"
 
+#include <cmath>
 #include <cstdint>
 
 #include "birth/gender.h"
@@ -10,7 +11,7 @@ namespace tavrin {
 
 double EnteredBirth::Longitude() const {
   if (typedLongitude) return *typedLongitude;
-  return ZoneMeridian((zone ? zone->offset.standardSeconds : zoneSecondsEast) / 3600.0);
+  return ZoneMeridian(zone ? zone->offset.standardSeconds / 3600.0 : zoneHoursEast);
 }
 
 BirthDetails DetailsOf(const EnteredBirth& birth) {
@@ -23,7 +24,7 @@ BirthDetails DetailsOf(const EnteredBirth& birth) {
   details.BirthHour = static_cast<std::int16_t>(birth.hour);
   details.BirthMinute = static_cast<std::int16_t>(birth.minute);
   details.BirthSecond = static_cast<std::int16_t>(birth.second);
-  details.ZoneOffset = ZoneOffsetText(birth.zoneSecondsEast / 3600.0);
+  details.ZoneOffset = ZoneOffsetText(birth.zoneHoursEast);
   details.Longitude = birth.Longitude();
   SetGender(birth.male, details);
   return details;
@@ -37,7 +38,7 @@ Birth BirthOf(const EnteredBirth& birth) {
   cast.hour = birth.hour;
   cast.minute = birth.minute;
   cast.second = birth.second;
-  cast.zoneSecondsEast = birth.zoneSecondsEast;
+  cast.zoneSecondsEast = static_cast<int>(std::lround(birth.zoneHoursEast * 3600));
   cast.longitude = birth.Longitude();
   cast.genderSign = birth.male ? 1 : -1;
   return cast;
@@ -58,24 +59,25 @@ std::variant<EnteredBirth, std::string> BuildBirth(const BirthEntry& entry) {
   birth.place = entry.place;
   birth.typedLongitude = entry.longitude;
   if (!birth.typedLongitude && entry.place && entry.placeGivesLongitude) birth.typedLongitude = entry.place->longitude;
-  birth.zoneSecondsEast = entry.zoneSecondsEast.value_or(0);
+  birth.zoneHoursEast = entry.zoneHoursEast.value_or(0);
   if (!entry.zone) return birth;
   const place::LocalDateTime local{entry.year, entry.month, entry.day, entry.hour, entry.minute, entry.second};
   const std::optional<double> placeLongitude =
       entry.place && entry.placeGivesLongitude ? std::optional(entry.place->longitude) : std::nullopt;
   const auto found = entry.zone->OffsetAt(local, entry.placeChoices.fold, placeLongitude);
-  if (entry.zoneSecondsEast) {
+  if (entry.zoneHoursEast) {
     // A saved offset stands; the zone is named again only when it kept that offset.
     const auto* offset = std::get_if<place::ZoneOffsetInForce>(&found);
-    if (offset && offset->seconds == *entry.zoneSecondsEast)
+    if (offset && offset->seconds / 3600.0 == *entry.zoneHoursEast)
       birth.zone = BirthZone{std::string(entry.zone->Name()), *offset};
     return birth;
   }
   if (const auto* problem = std::get_if<place::ZoneTimeProblem>(&found)) return problem->message;
   const auto& offset = std::get<place::ZoneOffsetInForce>(found);
-  if (offset.seconds < -kWidestZoneHours * 3600 || offset.seconds > kWidestZoneHours * 3600)
+  const double hours = offset.seconds / 3600.0;
+  if (hours < -kWidestZoneHours || hours > kWidestZoneHours)
     return "its offset then, " + OffsetText(offset.seconds) + ", is beyond 14 hours";
-  birth.zoneSecondsEast = offset.seconds;
+  birth.zoneHoursEast = hours;
   birth.zone = BirthZone{std::string(entry.zone->Name()), offset};
   return birth;
 }

@@ -30,7 +30,7 @@ struct EnteredBirth {
   int hour = 0;
   int minute = 0;
   int second = 0;
-  int zoneSecondsEast = 0;               // the offset of the clocks at the birth
+  double zoneHoursEast = 0;              // the offset of the clocks at the birth, east of Greenwich
   std::optional<double> typedLongitude;  // degrees east; nothing when none was given
   bool male = true;
   CastOptions options;
@@ -54,9 +54,9 @@ struct BirthEntry {
   std::string name;  // trimmed, not empty
   int year = 0, month = 0, day = 0;  // a day of the month
   int hour = 0, minute = 0, second = 0;
-  // The offset entered, if any; a zone named with it stands only when it
-  // kept that offset at the birth.
-  std::optional<int> zoneSecondsEast;
+  // The offset entered, hours east, if any; a zone named with it stands only
+  // when it kept that offset at the birth.
+  std::optional<double> zoneHoursEast;
   // A zone named, resolved at the birth's clock time; needed without an offset.
   const place::ZoneHistory* zone = nullptr;
   std::optional<double> longitude;  // degrees east, -180 to 180

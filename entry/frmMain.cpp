@@ -15,7 +15,6 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <string>
 #include <optional>
@@ -689,7 +688,7 @@ tavrin::AnalysedBirth frmMain::AnalysedBirth() const {
         QString::fromStdString(saved.minutes) == lblZoneMinute->text())
       zoneHoursEast = *pickedExactly_;
   }
-  entry.zoneSecondsEast = static_cast<int>(std::lround(zoneHoursEast * 3600));
+  entry.zoneHoursEast = zoneHoursEast;
   // Without a longitude the place sits on its zone's meridian, where local
   // mean time is the clock time; a chosen place has written its own.
   entry.longitude = tavrin::ParseLongitude(Typed(txtLongitude));

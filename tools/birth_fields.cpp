@@ -1,7 +1,5 @@
 #include "tools/birth_fields.h"
 
-#include <cmath>
-
 #include "birth/entered_birth.h"
 #include "birth/longitude.h"
 #include "birth/zone.h"
@@ -58,7 +56,7 @@ std::optional<FieldError> ReadZone(std::string_view text, BirthEntry& entry) {
   if (!value) return Fail("zone", text, "expected hours east of Greenwich as a decimal number (e.g. 8, -5 or 5.5)");
   if (*value < -kWidestZoneHours || *value > kWidestZoneHours)
     return Fail("zone", text, "out of range (-14 to 14 hours east of Greenwich)");
-  entry.zoneSecondsEast = static_cast<int>(std::lround(*value * 3600));
+  entry.zoneHoursEast = *value;
   return std::nullopt;
 }
 

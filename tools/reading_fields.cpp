@@ -1,7 +1,6 @@
 #include "tools/reading_fields.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "birth/gender.h"
 #include "engine/number_text.h"
@@ -68,7 +67,7 @@ std::optional<LineError> FillPlace(const Reading& reading, BirthEntry& entry) {
   const auto zone = ZoneFromLine(reading[Line::zone]);
   if (!zone)
     return Wrong(Line::zone, reading[Line::zone], "expected hours east of Greenwich from -14 to 14 (e.g. 8, -5 or 5.5)");
-  entry.zoneSecondsEast = static_cast<int>(std::lround(*zone * 3600));
+  entry.zoneHoursEast = *zone;
   // A reading saved without a longitude has no tenth line; a blank one is read the same way.
   if (!reading.Has(Line::longitude) || reading[Line::longitude].empty()) return std::nullopt;
   const auto degrees = LongitudeFromLine(reading[Line::longitude]);
