@@ -8,16 +8,14 @@
 namespace modFengShuiFourPillar {
 
 tavrin::BirthDetails BirthDetails;
-std::optional<double> TypedLongitude;
-tavrin::CastOptions Options;
-tavrin::place::PlaceChoices BirthPlace;
+tavrin::EnteredBirth Birth;
 std::string BirthPlaceTitle;
 std::array<std::string, tavrin::kPillarCellCount> PillarCells;
 tavrin::Chart ShownChart;
 
 tavrin::CastError CastChart() {
   tavrin::Chart chart;
-  const tavrin::CastError error = tavrin::ComputeChart(BirthDetails, Options, chart);
+  const tavrin::CastError error = tavrin::ComputeChart(BirthDetails, Birth.options, chart);
   frmFengShuiFourPillar& window = tavrin::FormInstance<frmFengShuiFourPillar>::Get();
   if (error != tavrin::CastError::none) return error;
 

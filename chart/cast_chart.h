@@ -4,11 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "birth/entered_birth.h"
 #include "engine/birth_details.h"
-#include "engine/cast_options.h"
 #include "engine/chart.h"
 #include "engine/chart_texts.h"
-#include "place/place_choices.h"
 
 // The chart engine's window side: casts the chart of the shared birth details
 // and writes it into the chart window.
@@ -16,16 +15,13 @@ namespace modFengShuiFourPillar {
 
 // The person of the last analysis; written by the entry form before CastChart.
 extern tavrin::BirthDetails BirthDetails;
-// The birth-place longitude typed for that person, degrees east, or nothing
-// when it was left blank (BirthDetails.Longitude then holds the zone's
-// meridian). A saved reading keeps it, and only a typed one.
-extern std::optional<double> TypedLongitude;
-// How that person's chart is cast, chosen on the entry form with the details;
-// a saved reading keeps the choices that differ from the defaults.
-extern tavrin::CastOptions Options;
-// The birth place chosen for that person, if any, which a saved reading keeps.
-extern tavrin::place::PlaceChoices BirthPlace;
-// That place by its full name ("Shanghai, Shanghai Shi, China"), or "" when none was chosen.
+// That person as entered, whose birth details BirthDetails holds: the
+// birth-place longitude typed (nothing when it was left blank and
+// BirthDetails.Longitude holds the zone's meridian), how the chart is cast and
+// the birth place chosen, which a saved reading keeps (the longitude only when
+// typed, the casting choices that differ from the defaults).
+extern tavrin::EnteredBirth Birth;
+// The birth place chosen by its full name ("Shanghai, Shanghai Shi, China"), or "" when none was.
 extern std::string BirthPlaceTitle;
 // The twenty pillar cells of the last chart, five per pillar (year, month,
 // day, hour: stem, branch, hidden stems 1 to 3); slot 20 stays empty.

@@ -315,13 +315,13 @@ void frmFengShuiFourPillar::mnuDetails_Click() {
   const QDate today = QDateTime::currentDateTimeUtc().date();
   frmChartDetails& details = tavrin::FormInstance<frmChartDetails>::Get();
   // The chosen birth place by its full name, or by the name the reading kept.
-  const tavrin::place::PlaceChoices& chosen = modFengShuiFourPillar::BirthPlace;
+  const tavrin::place::PlaceChoices& chosen = modFengShuiFourPillar::Birth.placeChoices;
   QString place;
   if (chosen.placeId) {
     place = QString::fromStdString(modFengShuiFourPillar::BirthPlaceTitle.empty() ? chosen.placeName
                                                                                   : modFengShuiFourPillar::BirthPlaceTitle);
   }
-  if (!details.ShowChart(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::TypedLongitude,
+  if (!details.ShowChart(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::Birth.typedLongitude,
                          modFengShuiFourPillar::ShownChart,
                          tavrin::analysis::TodayOn(today.year(), today.month(), today.day()), place)) {
     details.close();  // no chart has been cast into this window

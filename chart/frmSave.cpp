@@ -96,9 +96,9 @@ void frmSave::cmdSave_Click() {
   if (path.isEmpty()) return;
   // The file holds the birth details of the chart, never the report text.
   tavrin::Reading reading =
-      tavrin::ReadingOf(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::TypedLongitude);
-  tavrin::SetCastChoices(reading, modFengShuiFourPillar::Options);
-  tavrin::place::SetPlaceChoices(modFengShuiFourPillar::BirthPlace, reading);
+      tavrin::ReadingOf(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::Birth.typedLongitude);
+  tavrin::SetCastChoices(reading, modFengShuiFourPillar::Birth.options);
+  tavrin::place::SetPlaceChoices(modFengShuiFourPillar::Birth.placeChoices, reading);
   if (const auto failure = tavrin::SaveReading(QFile::encodeName(path).toStdString(), reading)) {
     tavrin::ShowNotSaved(*this, QStringLiteral("The reading was not saved."), QString::fromLocal8Bit(failure->c_str()));
   }

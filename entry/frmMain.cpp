@@ -19,8 +19,9 @@
 #include <string>
 #include <optional>
 #include <utility>
+#include <variant>
 
-#include "birth/gender.h"
+#include "birth/entered_birth.h"
 #include "birth/longitude.h"
 #include "birth/years.h"
 #include "birth/zone.h"
@@ -668,16 +669,14 @@ bool frmMain::CheckLongitude() {
 }
 
 tavrin::AnalysedBirth frmMain::AnalysedBirth() const {
-  tavrin::AnalysedBirth analysed;
-  tavrin::BirthDetails& birth = analysed.birth;
-  birth.Name = Typed(txtName);
-  birth.BirthYear = Whole(cboYear);
-  birth.MonthName = cboMonth->currentText().toStdString();
-  birth.BirthMonth = static_cast<std::int16_t>(cboMonth->currentIndex() + 1);
-  birth.BirthDay = Whole(cboDate);
-  birth.BirthHour = Whole(cboHH);
-  birth.BirthMinute = Whole(cboMM);
-  birth.BirthSecond = Whole(cboSS);
+  tavrin::BirthEntry entry;
+  entry.name = Typed(txtName);
+  entry.year = Whole(cboYear);
+  entry.month = cboMonth->currentIndex() + 1;
+  entry.day = Whole(cboDate);
+  entry.hour = Whole(cboHH);
+  entry.minute = Whole(cboMM);
+  entry.second = Whole(cboSS);
   // A place's zone, and a saved zone while the captions show it, give the
   // offset to the second, which the captions round to the minute.
   double zoneHoursEast = tavrin::ZoneHoursEast(lblZoneHour->text().toInt(), lblZoneMinute->text().toInt());
@@ -689,21 +688,24 @@ tavrin::AnalysedBirth frmMain::AnalysedBirth() const {
         QString::fromStdString(saved.minutes) == lblZoneMinute->text())
       zoneHoursEast = *pickedExactly_;
   }
-  birth.ZoneOffset = tavrin::ZoneOffsetText(zoneHoursEast);
+  entry.zoneHoursEast = zoneHoursEast;
   // Without a longitude the place sits on its zone's meridian, where local
-  // mean time is the clock time.
-  analysed.typedLongitude = tavrin::ParseLongitude(Typed(txtLongitude));
-  birth.Longitude = analysed.typedLongitude ? *analysed.typedLongitude : tavrin::ZoneMeridian(zoneHoursEast);
-  tavrin::SetGender(optMale->isChecked(), birth);
-  analysed.options = ChosenOptions();
+  // mean time is the clock time; a chosen place has written its own.
+  entry.longitude = tavrin::ParseLongitude(Typed(txtLongitude));
+  entry.male = optMale->isChecked();
+  entry.options = ChosenOptions();
+  tavrin::AnalysedBirth analysed;
   if (const tavrin::place::Place* place = txtPlace->Chosen()) {
-    tavrin::place::PlaceChoices& chosen = analysed.place;
+    entry.place = place;
+    tavrin::place::PlaceChoices& chosen = entry.placeChoices;
     chosen.placeId = place->id;
     chosen.placeName = place->asciiName;
     if (pickedOverPlace_) chosen.timeZone = std::string(tavrin::place::kSavedOffsetStands);
     if (placeOffset_) chosen.fold = fold_;
     analysed.placeTitle = tavrin::place::PlaceTitle(*place);
   }
+  // With the offset given and no zone named, the builder finds no fault.
+  analysed.birth = std::get<tavrin::EnteredBirth>(tavrin::BuildBirth(entry));
   return analysed;
 }
 

@@ -28,10 +28,8 @@ void ShowWarnings(const Chart& chart, QWidget& chartWindow) {
 }  // namespace
 
 void ShowChartInPlaceOf(MainForm& entryForm, const AnalysedBirth& analysed) {
-  modFengShuiFourPillar::BirthDetails = analysed.birth;
-  modFengShuiFourPillar::TypedLongitude = analysed.typedLongitude;
-  modFengShuiFourPillar::Options = analysed.options;
-  modFengShuiFourPillar::BirthPlace = analysed.place;
+  modFengShuiFourPillar::BirthDetails = DetailsOf(analysed.birth);
+  modFengShuiFourPillar::Birth = analysed.birth;
   modFengShuiFourPillar::BirthPlaceTitle = analysed.placeTitle;
   const CastError error = modFengShuiFourPillar::CastChart();
   frmFengShuiFourPillar& chartWindow = FormInstance<frmFengShuiFourPillar>::Get();

@@ -1,25 +1,18 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
-#include "engine/birth_details.h"
-#include "engine/cast_options.h"
-#include "place/place_choices.h"
+#include "birth/entered_birth.h"
 
 namespace tavrin {
 
 class MainForm;
 
-// One person as the entry form's analysis leaves them: the birth details,
-// the longitude typed (nothing when the zone's meridian stands), how the
-// chart is cast and the birth place chosen, with its full name for the chart
-// details ("" when none was chosen).
+// One person as the entry form's analysis leaves them: the birth as entered,
+// with the chosen birth place's full name for the chart details ("" when
+// none was chosen).
 struct AnalysedBirth {
-  BirthDetails birth;
-  std::optional<double> typedLongitude;
-  CastOptions options;
-  place::PlaceChoices place;
+  EnteredBirth birth;
   std::string placeTitle;
 };
 

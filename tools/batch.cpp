@@ -89,9 +89,9 @@ void CopyRow(const CsvReader& reader, Chunk& chunk) {
 
 // Casts the row into `birth` and `chart` and analyses it into `chartAnalysis`;
 // on a fault says what is wrong.
-std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, const CastOptions& options, const analysis::Today& today, BirthDetails& birth,
-                                   Chart& chart, analysis::ChartAnalysis& chartAnalysis, BirthWhere& where) {
-  where = {};
+std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, const CastOptions& options,
+                                   const analysis::Today& today, EnteredBirth& birth, Chart& chart,
+                                   analysis::ChartAnalysis& chartAnalysis) {
   if (row.faulty) return std::string(chunk.Field(row.firstField));
   if (row.fieldCount < 5 || row.fieldCount > 7)
     return "expected 5 to 7 fields (name,date,time,zone,gender[,longitude[,place]]), found " +
@@ -118,11 +118,12 @@ std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, co
       fields.zoneFieldValue = field(6);
     }
   }
-  if (auto error = FillBirthDetails(fields, birth, &where)) return DescribeFieldError(*error, "");
-  const auto cast = BirthOf(birth);
-  const CastError error = cast ? ComputeChart(*cast, options, chart) : CastError::zoneOffsetNotANumber;
+  if (auto error = BirthFromFields(fields, birth)) return DescribeFieldError(*error, "");
+  birth.options = options;
+  const Birth cast = BirthOf(birth);
+  const CastError error = ComputeChart(cast, birth.options, chart);
   if (error != CastError::none) return std::string(DescribeCastError(error));
-  analysis::AnalyzeChart(*cast, chart, today, chartAnalysis);
+  analysis::AnalyzeChart(cast, chart, today, chartAnalysis);
   return std::nullopt;
 }
 
@@ -131,38 +132,38 @@ struct Caster {
   const CommandLine& line;
   const analysis::Today& today;
   CastOptions options;
-  BirthDetails birth;
+  EnteredBirth birth;
+  BirthDetails details;
   Chart chart;
   analysis::ChartAnalysis chartAnalysis;
   JsonWriter json;
-  BirthWhere where;
 
   void Cast(Chunk& chunk) {
     chunk.out.clear();
     chunk.errors.clear();
     chunk.anyChart = chunk.anyFailed = false;
     for (const auto& row : chunk.rows) {
-      const std::optional<std::string> fault =
-          CastRow(chunk, row, options, today, birth, chart, chartAnalysis, where);
+      const std::optional<std::string> fault = CastRow(chunk, row, options, today, birth, chart, chartAnalysis);
       if (fault) chunk.anyFailed = true;
+      else details = DetailsOf(birth);
       switch (line.format) {
         case OutputFormat::json:
           json.Clear();
           if (fault) WriteRowErrorJson(json, row.line, *fault);
-          else WriteChartJson(json, birth, chart, chartAnalysis, line.fields, where);
+          else WriteChartJson(json, details, chart, chartAnalysis, line.fields, WhereOf(birth));
           json.LineBreak();
           chunk.out += json.Text();
           break;
         case OutputFormat::csv:
           if (fault) AppendBatchErrorCsv(chunk.out, row.line, *fault, line.fields);
-          else AppendBatchChartCsv(chunk.out, row.line, birth, chart, chartAnalysis, line.fields);
+          else AppendBatchChartCsv(chunk.out, row.line, details, chart, chartAnalysis, line.fields);
           break;
         case OutputFormat::text:
           if (fault) {
             chunk.errors.push_back("line " + std::to_string(row.line) + ": " + *fault);
           } else {
             chunk.out += kRecordSeparator;
-            AppendChartText(chunk.out, birth, chart, chartAnalysis, where);
+            AppendChartText(chunk.out, details, chart, chartAnalysis, WhereOf(birth));
             chunk.anyChart = true;
           }
           break;

@@ -4,8 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/birth_details.h"
-#include "tools/birth_place.h"
+#include "birth/entered_birth.h"
 
 namespace tavrin::cast {
 
@@ -34,17 +33,11 @@ struct FieldError {
 };
 
 // Checks every field and fills `birth` as the entry form would. Without a
-// longitude the zone's standard meridian is used, so the chart follows the
-// clock time as entered. On an error `birth` is partly written.
-// A zone given by name is the offset it kept at the birth's clock time;
-// `where` then receives the place and the zone.
-std::optional<FieldError> FillBirthDetails(const BirthFields& fields, BirthDetails& birth, BirthWhere* where = nullptr);
-
-// The zone a reading names, once more at the saved date and time: when its
-// offset then is the saved one, `where` receives it, and without a typed
-// longitude the birth takes the meridian of its standard time, as it was cast.
-void NameSavedZone(std::string_view zoneName, std::optional<place::Fold> fold, bool longitudeTyped,
-                   BirthDetails& birth, BirthWhere& where);
+// longitude a place gives its own and otherwise the zone's standard meridian
+// is used, so the chart follows the clock time as entered. A zone given by
+// name is the offset it kept at the birth's clock time, and is named in `birth`.
+// The fold is the place choices' fold; no other place choice is filled.
+std::optional<FieldError> BirthFromFields(const BirthFields& fields, EnteredBirth& birth);
 
 // "<prefix><field> <value>: <reason>", e.g. "--date 1984-02-30: no such day (...)".
 std::string DescribeFieldError(const FieldError& error, std::string_view fieldPrefix);

@@ -3,17 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "place/place_catalogue.h"
-#include "place/zone_history.h"
+#include "birth/entered_birth.h"
 
 namespace tavrin::cast {
-
-// The zone a birth was cast in when it was given by name, and the offset it
-// kept at the birth.
-struct BirthZone {
-  std::string name;
-  place::ZoneOffsetInForce offset;
-};
 
 // Where a birth was, beyond its zone offset and longitude: the place chosen,
 // if any, and the named zone, if one was used.
@@ -21,5 +13,7 @@ struct BirthWhere {
   const place::Place* place = nullptr;
   std::optional<BirthZone> zone;
 };
+
+inline BirthWhere WhereOf(const EnteredBirth& birth) { return {birth.place, birth.zone}; }
 
 }  // namespace tavrin::cast

@@ -30,37 +30,38 @@ constexpr std::string_view kPlaceCredits =
 
 // Casts `birth`, saves it when asked and writes the chart; nothing reaches
 // `out` when the cast or the save fails.
-ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, const BirthDetails& birth,
-                       std::optional<double> enteredLongitude, const CastOptions& options, std::ostream& out,
-                       std::ostream& err, const BirthWhere& where = {}, const place::PlaceChoices& choices = {}) {
-  const auto cast = BirthOf(birth);
+ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, const EnteredBirth& birth,
+                       std::ostream& out, std::ostream& err) {
+  const Birth cast = BirthOf(birth);
   Chart chart;
-  const CastError error = cast ? ComputeChart(*cast, options, chart) : CastError::zoneOffsetNotANumber;
+  const CastError error = ComputeChart(cast, birth.options, chart);
   if (error != CastError::none) {
     WriteErrorLine(err, DescribeCastError(error));
     return kBadInput;
   }
   analysis::ChartAnalysis chartAnalysis;
-  analysis::AnalyzeChart(*cast, chart, today, chartAnalysis);
+  analysis::AnalyzeChart(cast, chart, today, chartAnalysis);
   if (line.savePath) {
-    if (auto reason = SaveReading(*line.savePath, birth, enteredLongitude, options, choices)) {
+    if (auto reason = SaveReading(*line.savePath, birth)) {
       WriteErrorLine(err, "--save " + std::string(*line.savePath) + ": " + *reason);
       return kBadInput;
     }
   }
+  const BirthDetails details = DetailsOf(birth);
+  const BirthWhere where = WhereOf(birth);
   if (line.format == OutputFormat::json) {
     JsonWriter json;
-    WriteChartJson(json, birth, chart, chartAnalysis, line.fields, where);
+    WriteChartJson(json, details, chart, chartAnalysis, line.fields, where);
     json.LineBreak();
     out << json.Text();
   } else if (line.format == OutputFormat::csv) {
     std::string csv;
     AppendCsvHeader(csv, line.fields, CsvFrame::oneChart);
-    AppendChartCsv(csv, birth, chart, chartAnalysis, line.fields);
+    AppendChartCsv(csv, details, chart, chartAnalysis, line.fields);
     out << csv;
   } else {
     std::string text;
-    AppendChartText(text, birth, chart, chartAnalysis, where);
+    AppendChartText(text, details, chart, chartAnalysis, where);
     out << text;
   }
   return kDone;
@@ -102,27 +103,24 @@ std::optional<BirthFields> PlaceFields(const CommandLine& line, std::ostream& er
 ExitStatus CastOne(const CommandLine& line, const analysis::Today& today, std::ostream& out, std::ostream& err) {
   const std::optional<BirthFields> fields = PlaceFields(line, err);
   if (!fields) return kBadInput;
-  BirthDetails birth;
-  BirthWhere where;
-  if (auto error = FillBirthDetails(*fields, birth, &where)) {
+  EnteredBirth birth;
+  if (auto error = BirthFromFields(*fields, birth)) {
     std::string message = DescribeFieldError(*error, "--");
     if (error->reason.ends_with(place::kSayWhich)) message += " (--fold earlier or --fold later)";
     WriteErrorLine(err, message);
     return kBadInput;
   }
-  // Like the desktop program, a reading keeps the longitude only when one was
-  // given; a place gives one.
-  const auto enteredLongitude =
-      line.birth.longitude || fields->place ? std::optional(birth.Longitude) : std::nullopt;
-  place::PlaceChoices choices;
+  // What a --save keeps of the place: the zone named instead of the place's,
+  // or the offset given instead of any zone's, and the fold asked for.
+  place::PlaceChoices& choices = birth.placeChoices;
   if (fields->place) {
     choices.placeId = fields->place->id;
     choices.placeName = fields->place->asciiName;
   }
   if (line.timeZone) choices.timeZone = std::string(*line.timeZone);
   if (fields->place && !line.birth.zone.empty()) choices.timeZone = std::string(place::kSavedOffsetStands);
-  if (line.fold) choices.fold = fields->fold;
-  return CastAndShow(line, today, birth, enteredLongitude, line.OptionsOver({}), out, err, where, choices);
+  birth.options = line.OptionsOver({});
+  return CastAndShow(line, today, birth, out, err);
 }
 
 ExitStatus ListPlacesOf(const CommandLine& line, std::ostream& out, std::ostream& err) {
@@ -136,30 +134,17 @@ ExitStatus ListPlacesOf(const CommandLine& line, std::ostream& out, std::ostream
 }
 
 ExitStatus CastReading(const CommandLine& line, const analysis::Today& today, std::ostream& out, std::ostream& err) {
-  BirthDetails birth;
-  std::optional<double> enteredLongitude;
-  CastOptions saved;
-  place::PlaceChoices placeChoices;
-  if (auto reason = OpenReading(line.readingPath, birth, enteredLongitude, saved, placeChoices)) {
+  EnteredBirth birth;
+  if (auto reason = OpenReading(line.readingPath, birth)) {
     WriteErrorLine(err, "--open " + std::string(line.readingPath) + ": " + *reason);
     return kBadInput;
   }
-  const CastOptions options = line.OptionsOver(saved);
-  if (const std::string problem = ProblemWith(options); !problem.empty()) {
+  birth.options = line.OptionsOver(birth.options);
+  if (const std::string problem = ProblemWith(birth.options); !problem.empty()) {
     WriteErrorLine(err, "--open " + std::string(line.readingPath) + " with these options: " + problem);
     return kBadInput;
   }
-  // The zone line keeps the offset the place's zone had at the birth, so the
-  // chart needs no zone history; the place itself is named when the catalogue
-  // still has it, and a --save keeps it.
-  BirthWhere where;
-  if (placeChoices.placeId) {
-    if (const auto* places = std::get_if<place::PlaceCatalogue>(&SystemPlaces()))
-      where.place = places->FindById(*placeChoices.placeId);
-  }
-  if (placeChoices.timeZone && *placeChoices.timeZone != place::kSavedOffsetStands)
-    NameSavedZone(*placeChoices.timeZone, placeChoices.fold, enteredLongitude.has_value(), birth, where);
-  return CastAndShow(line, today, birth, enteredLongitude, options, out, err, where, placeChoices);
+  return CastAndShow(line, today, birth, out, err);
 }
 
 ExitStatus CastBatchFrom(const CommandLine& line, const analysis::Today& today, std::istream& in, std::ostream& out,

@@ -3,32 +3,44 @@
 #include "reading/cast_choices.h"
 #include "reading/name_choice.h"
 #include "reading/reading_store.h"
+#include "tools/place_lookup.h"
 #include "tools/reading_fields.h"
 
 namespace tavrin::cast {
 
-std::optional<std::string> OpenReading(std::string_view path, BirthDetails& birth,
-                                       std::optional<double>& typedLongitude, CastOptions& options,
-                                       place::PlaceChoices& place) {
+std::optional<std::string> OpenReading(std::string_view path, EnteredBirth& birth) {
   if (!HasReadingName(path)) return "not a reading file (its name must end in \"baz\")";
   Reading reading;
   if (auto reason = LoadReading(std::string(path), reading)) return "cannot read it: " + *reason;
   if (auto problem = NameChoiceProblem(reading)) return problem;
-  if (auto error = FillFromReading(reading, birth, typedLongitude)) return DescribeLineError(*error);
+  BirthEntry entry;
+  if (auto error = FillFromReading(reading, entry)) return DescribeLineError(*error);
   auto choices = CastChoicesOf(reading);
   if (const auto* problem = std::get_if<std::string>(&choices)) return *problem;
-  options = std::get<CastOptions>(choices);
-  place = place::ReadPlaceChoices(reading);
+  entry.options = std::get<CastOptions>(choices);
+  entry.placeChoices = place::ReadPlaceChoices(reading);
+  // The zone line keeps the offset the place's zone had at the birth, so the
+  // chart needs no zone history; the place itself is named when the catalogue
+  // still has it.
+  const place::PlaceChoices& chosen = entry.placeChoices;
+  if (chosen.placeId) {
+    if (const auto* places = std::get_if<place::PlaceCatalogue>(&SystemPlaces()))
+      entry.place = places->FindById(*chosen.placeId);
+  }
+  std::optional<place::ZoneHistory> zone;
+  if (chosen.timeZone && *chosen.timeZone != place::kSavedOffsetStands)
+    zone = place::ZoneHistory::Find(*chosen.timeZone);
+  if (zone) entry.zone = &*zone;
+  // With the saved offset given, the builder finds no fault.
+  birth = std::get<EnteredBirth>(BuildBirth(entry));
   return std::nullopt;
 }
 
-std::optional<std::string> SaveReading(std::string_view path, const BirthDetails& birth,
-                                       std::optional<double> typedLongitude, const CastOptions& options,
-                                       const place::PlaceChoices& choices) {
+std::optional<std::string> SaveReading(std::string_view path, const EnteredBirth& birth) {
   if (!HasReadingName(path)) return "not a reading file name (it must end in \"baz\")";
-  Reading reading = ReadingOf(birth, typedLongitude);
-  SetCastChoices(reading, options);
-  place::SetPlaceChoices(choices, reading);
+  Reading reading = ReadingOf(DetailsOf(birth), birth.typedLongitude);
+  SetCastChoices(reading, birth.options);
+  place::SetPlaceChoices(birth.placeChoices, reading);
   if (auto reason = tavrin::SaveReading(std::string(path), reading))
     return "cannot write it: " + *reason;
   return std::nullopt;

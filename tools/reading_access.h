@@ -4,9 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/birth_details.h"
-#include "engine/cast_options.h"
-#include "place/place_choices.h"
+#include "birth/entered_birth.h"
 
 namespace tavrin::cast {
 
@@ -14,17 +12,14 @@ namespace tavrin::cast {
 // program knows them (HasReadingName). Both functions return what went
 // wrong, or nothing when all went well.
 
-// Reads the reading file at `path` into `birth` (see FillFromReading), the
-// choices it was cast with into `options` and its birth place into `place`.
-std::optional<std::string> OpenReading(std::string_view path, BirthDetails& birth,
-                                       std::optional<double>& typedLongitude, CastOptions& options,
-                                       place::PlaceChoices& place);
+// Reads the reading file at `path` into `birth` (see FillFromReading), with
+// the choices it was cast with and its birth place: the place itself when the
+// catalogue has it, and the zone it names when that kept the saved offset.
+std::optional<std::string> OpenReading(std::string_view path, EnteredBirth& birth);
 
 // Saves `birth` at `path` byte for byte as the desktop program's Save writes
-// it, replacing any earlier file whole or not at all.
-// `choices` follow the lines when there are any.
-std::optional<std::string> SaveReading(std::string_view path, const BirthDetails& birth,
-                                       std::optional<double> typedLongitude, const CastOptions& options = {},
-                                       const place::PlaceChoices& choices = {});
+// it, replacing any earlier file whole or not at all. Its casting and place
+// choices follow the lines when there are any.
+std::optional<std::string> SaveReading(std::string_view path, const EnteredBirth& birth);
 
 }  // namespace tavrin::cast

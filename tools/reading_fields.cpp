@@ -1,10 +1,8 @@
 #include "tools/reading_fields.h"
 
 #include <algorithm>
-#include <cstdint>
 
 #include "birth/gender.h"
-#include "birth/zone.h"
 #include "engine/number_text.h"
 #include "engine/vocabulary.h"
 #include "reading/reading_lines.h"
@@ -35,7 +33,7 @@ std::optional<int> NumberUpTo(std::string_view text, int highest) {
   return value;
 }
 
-std::optional<LineError> FillDate(const Reading& reading, BirthDetails& birth) {
+std::optional<LineError> FillDate(const Reading& reading, BirthEntry& entry) {
   const auto year = NumberUpTo(reading[Line::year], kLastYear);
   if (!year || *year < kFirstYear) return Wrong(Line::year, reading[Line::year], "expected a year from 1 to 9999");
   const auto month = std::find(MonthNames.begin(), MonthNames.end(), reading[Line::month]);
@@ -45,61 +43,53 @@ std::optional<LineError> FillDate(const Reading& reading, BirthDetails& birth) {
   const auto day = NumberUpTo(reading[Line::day], 31);
   if (!day) return Wrong(Line::day, reading[Line::day], "expected a day from 1 to 31");
   if (auto problem = NoSuchDay(*year, monthNumber, *day)) return Wrong(Line::day, reading[Line::day], *problem);
-  birth.BirthYear = static_cast<std::int16_t>(*year);
-  birth.BirthMonth = static_cast<std::int16_t>(monthNumber);
-  birth.MonthName.assign(*month);
-  birth.BirthDay = static_cast<std::int16_t>(*day);
+  entry.year = *year;
+  entry.month = monthNumber;
+  entry.day = *day;
   return std::nullopt;
 }
 
-std::optional<LineError> FillTime(const Reading& reading, BirthDetails& birth) {
+std::optional<LineError> FillTime(const Reading& reading, BirthEntry& entry) {
   const auto hour = NumberUpTo(reading[Line::hour], 23);
   if (!hour) return Wrong(Line::hour, reading[Line::hour], "expected an hour from 0 to 23");
   const auto minute = MinuteFromLine(reading[Line::minute]);
   if (!minute) return Wrong(Line::minute, reading[Line::minute], "expected a minute from 0 to 59");
   const auto second = NumberUpTo(reading[Line::second], 59);
   if (!second) return Wrong(Line::second, reading[Line::second], "expected a second from 0 to 59");
-  birth.BirthHour = static_cast<std::int16_t>(*hour);
-  birth.BirthMinute = static_cast<std::int16_t>(*minute);
-  birth.BirthSecond = static_cast<std::int16_t>(*second);
+  entry.hour = *hour;
+  entry.minute = *minute;
+  entry.second = *second;
   return std::nullopt;
 }
 
 // The zone, and the longitude that goes with it.
-std::optional<LineError> FillPlace(const Reading& reading, BirthDetails& birth,
-                                   std::optional<double>& typedLongitude) {
+std::optional<LineError> FillPlace(const Reading& reading, BirthEntry& entry) {
   const auto zone = ZoneFromLine(reading[Line::zone]);
   if (!zone)
     return Wrong(Line::zone, reading[Line::zone], "expected hours east of Greenwich from -14 to 14 (e.g. 8, -5 or 5.5)");
-  birth.ZoneOffset = ZoneOffsetText(*zone);
-  typedLongitude.reset();
+  entry.zoneHoursEast = *zone;
   // A reading saved without a longitude has no tenth line; a blank one is read the same way.
-  if (!reading.Has(Line::longitude) || reading[Line::longitude].empty()) {
-    birth.Longitude = ZoneMeridian(*zone);
-    return std::nullopt;
-  }
+  if (!reading.Has(Line::longitude) || reading[Line::longitude].empty()) return std::nullopt;
   const auto degrees = LongitudeFromLine(reading[Line::longitude]);
   if (!degrees) return Wrong(Line::longitude, reading[Line::longitude], "expected degrees east from -180 to 180");
-  birth.Longitude = *degrees;
-  typedLongitude = *degrees;
+  entry.longitude = *degrees;
   return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<LineError> FillFromReading(const Reading& reading, BirthDetails& birth,
-                                         std::optional<double>& typedLongitude) {
+std::optional<LineError> FillFromReading(const Reading& reading, BirthEntry& entry) {
   if (!reading.Has(Line::zone)) {
     const std::size_t missing = reading.lineCount;
     return LineError{missing + 1, kFieldNames[missing], std::nullopt, LinesInFile(reading.lineCount)};
   }
   const std::string_view name = TrimSpaces(reading[Line::name]);
   if (name.empty()) return Wrong(Line::name, reading[Line::name], "must not be empty");
-  birth.Name.assign(name);
-  if (auto error = FillDate(reading, birth)) return error;
-  if (auto error = FillTime(reading, birth)) return error;
-  if (auto error = FillPlace(reading, birth, typedLongitude)) return error;
-  SetGender(IsMaleText(reading[Line::gender]), birth);
+  entry.name.assign(name);
+  if (auto error = FillDate(reading, entry)) return error;
+  if (auto error = FillTime(reading, entry)) return error;
+  if (auto error = FillPlace(reading, entry)) return error;
+  entry.male = IsMaleText(reading[Line::gender]);
   return std::nullopt;
 }
 

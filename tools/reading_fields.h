@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/birth_details.h"
+#include "birth/entered_birth.h"
 #include "reading/reading.h"
 
 namespace tavrin::cast {
@@ -18,15 +18,13 @@ struct LineError {
   std::string reason;
 };
 
-// Takes a birth from a reading the way the entry form takes it back: the
+// Takes a birth from a reading into `entry` the way the entry form takes it back: the
 // gender is male only for exactly "Male", the zone is the saved one, and the
 // longitude is the tenth line when there is one, else the zone's meridian.
 // Unlike the form, which keeps its earlier choice when a line does not fit, a
 // missing or unusable name, date, time or zone line is an error.
-// `typedLongitude` receives the tenth line's degrees, if any. On an error
-// `birth` is partly written.
-std::optional<LineError> FillFromReading(const Reading& reading, BirthDetails& birth,
-                                         std::optional<double>& typedLongitude);
+// On an error `entry` is partly written.
+std::optional<LineError> FillFromReading(const Reading& reading, BirthEntry& entry);
 
 // "line 4 (day) \"30\": no such day (February 1984 has 29 days)" or
 // "line 5 (hour) is missing: the file has only 4 lines".

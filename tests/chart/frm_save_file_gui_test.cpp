@@ -101,7 +101,7 @@ TEST_F(SaveTest, SavesTheBirthDetailsByteForByteAndAsksBeforeReplacing) {
       ASSERT_TRUE(file.open(QIODevice::WriteOnly));
       file.write(c.earlier->data(), static_cast<qint64>(c.earlier->size()));
     }
-    modFengShuiFourPillar::TypedLongitude = c.enteredLongitude;
+    modFengShuiFourPillar::Birth.typedLongitude = c.enteredLongitude;
     const auto messages = Save(MeiLin(), folder.path(), c.typed);
 
     EXPECT_EQ(FilesIn(folder.path()), QStringList{c.written});

@@ -31,11 +31,11 @@ class ReportTest : public ChartWindowTest {
   void SetUp() override {
     ChartWindowTest::SetUp();
     DeleteReport();
-    modFengShuiFourPillar::TypedLongitude.reset();
+    modFengShuiFourPillar::Birth.typedLongitude.reset();
   }
   void TearDown() override {
     DeleteReport();
-    modFengShuiFourPillar::TypedLongitude.reset();
+    modFengShuiFourPillar::Birth.typedLongitude.reset();
     ChartWindowTest::TearDown();
   }
   static void DeleteReport() {

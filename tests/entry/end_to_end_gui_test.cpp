@@ -147,7 +147,7 @@ TEST_F(EndToEndTest, ASavedReadingReopensFromAFreshFormToTheSameChartZoneInclude
     ASSERT_TRUE(Open(path).empty());
     ExpectChartShown();
     EXPECT_EQ(Fields(modFengShuiFourPillar::BirthDetails), Fields(saved));
-    EXPECT_EQ(modFengShuiFourPillar::Options, c.options);
+    EXPECT_EQ(modFengShuiFourPillar::Birth.options, c.options);
     EXPECT_EQ(Shown(*FormInstance<frmFengShuiFourPillar>::Existing()), before);
   }
 }

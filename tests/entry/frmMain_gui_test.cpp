@@ -130,7 +130,7 @@ TEST_F(EntryFormTest, TheYearListSpansTheYearsOfTheChosenMethod) {
   Choose(form().cboYear, "1600");
   ASSERT_TRUE(Analyze().empty());
   EXPECT_EQ(modFengShuiFourPillar::BirthDetails.BirthYear, 1600);
-  EXPECT_EQ(modFengShuiFourPillar::Options.method, tavrin::Method::precise);
+  EXPECT_EQ(modFengShuiFourPillar::Birth.options.method, tavrin::Method::precise);
 }
 
 // Five minutes before Spring Beginning in Beijing: the chart window opens with
@@ -393,8 +393,8 @@ TEST_F(EntryFormTest, ABirthPlaceGivesTheLongitudeAndTheZoneItsClocksKept) {
     EXPECT_EQ(onDetails.seen(), 1);
     EXPECT_TRUE(header.contains(QStringLiteral("Shanghai, Shanghai Shi, China"))) << header.join('|').toStdString();
     tavrin::Reading reading =
-        tavrin::ReadingOf(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::TypedLongitude);
-    tavrin::place::SetPlaceChoices(modFengShuiFourPillar::BirthPlace, reading);
+        tavrin::ReadingOf(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::Birth.typedLongitude);
+    tavrin::place::SetPlaceChoices(modFengShuiFourPillar::Birth.placeChoices, reading);
     EXPECT_EQ(reading.Choice("place"), "1796236 Shanghai");
 
     // Opened again on a fresh form, as "Open Previously Saved Reading" does.

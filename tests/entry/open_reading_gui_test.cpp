@@ -65,10 +65,10 @@ TEST_F(OpenReadingTest, RestoresTheFormAndAnalysesItAsTheButtonDoes) {
     FreshForm();
     Prefill();
     modFengShuiFourPillar::BirthDetails = Sentinel();
-    modFengShuiFourPillar::TypedLongitude = 999;
+    modFengShuiFourPillar::Birth.typedLongitude = 999;
     EXPECT_TRUE(Open(Write("reading.baz", c.bytes)).empty());
     EXPECT_EQ(Fields(modFengShuiFourPillar::BirthDetails), Fields(c.stored));
-    EXPECT_EQ(modFengShuiFourPillar::TypedLongitude, c.entered);
+    EXPECT_EQ(modFengShuiFourPillar::Birth.typedLongitude, c.entered);
     ExpectChartShown();
   }
 }

@@ -104,6 +104,9 @@ TEST(CastOne, JsonHoldsWhatTheEngineComputesForTheBirthTheFormWouldGive) {
       // Ages of 8.13 + 10 and on, which binary fractions hold only nearly.
       {{"--name", "Ages", "--date", "1984-02-10", "--time", "13:00", "--zone", "8", "--gender", "male"},
        {"Ages", 1984, "February", 2, 10, 13, 0, 0, "8", 120, "Male", 1}},
+      // An offset finer than a second, kept as given.
+      {{"--name", "Fine", "--date", "2000-01-01", "--time", "12:00", "--zone", "8.0001", "--gender", "male"},
+       {"Fine", 2000, "January", 1, 1, 12, 0, 0, "8.0001", 120.0015, "Male", 1}},
   };
   std::string allLines;
   for (const auto& c : cases) {
