@@ -155,7 +155,7 @@ struct Caster {
           break;
         case OutputFormat::csv:
           if (fault) AppendBatchErrorCsv(chunk.out, row.line, *fault, line.fields);
-          else AppendBatchChartCsv(chunk.out, row.line, birth, chart, chartAnalysis, line.fields);
+          else AppendBatchChartCsv(chunk.out, row.line, birth, chart, chartAnalysis, line.fields, where);
           break;
         case OutputFormat::text:
           if (fault) {
