@@ -120,6 +120,16 @@ TEST(Batch, FieldsNarrowJsonAndCsvOutput) {
   }
 }
 
+// A name picks one member or column: no format lists a name twice.
+TEST(Batch, EachFieldNameIsListedOnce) {
+  for (const auto format : {cast::FieldFormat::json, cast::FieldFormat::csv}) {
+    const auto listed = cast::FieldNames(format);
+    std::vector<std::string_view> names(listed.begin(), listed.end());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end()) << cast::JoinedNames(listed);
+  }
+}
+
 // CSV cells are quoted as RFC 4180 asks and are UTF-8 whatever the row held.
 TEST(Batch, CsvCellsAreQuotedWhereNeeded) {
   const std::pair<std::string, std::string> nameAndRow[] = {
