@@ -71,7 +71,6 @@ void ElementCounts(JsonWriter& json, std::string_view key, const std::array<int,
 }  // namespace
 
 void WriteAnalysisJson(JsonWriter& json, const analysis::ChartAnalysis& chartAnalysis) {
-  json.Key("analysis");
   json.BeginObject();
   json.Key("pillars");
   json.BeginArray();

@@ -5,9 +5,9 @@
 
 namespace tavrin::cast {
 
-// Writes the member "analysis": the four pillars read against the day stem,
-// the element counts, the luck periods' years, the annual pillars and what
-// is current.
+// Writes the value of the member "analysis": the four pillars read against
+// the day stem, the element counts, the luck periods' years, the annual
+// pillars and what is current.
 void WriteAnalysisJson(JsonWriter& json, const analysis::ChartAnalysis& chartAnalysis);
 
 }  // namespace tavrin::cast

@@ -156,7 +156,7 @@ struct Caster {
           break;
         case OutputFormat::csv:
           if (fault) AppendBatchErrorCsv(chunk.out, row.line, *fault, line.fields);
-          else AppendBatchChartCsv(chunk.out, row.line, details, chart, chartAnalysis, line.fields);
+          else AppendBatchChartCsv(chunk.out, row.line, details, chart, chartAnalysis, line.fields, WhereOf(birth));
           break;
         case OutputFormat::text:
           if (fault) {

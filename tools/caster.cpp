@@ -57,7 +57,7 @@ ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, co
   } else if (line.format == OutputFormat::csv) {
     std::string csv;
     AppendCsvHeader(csv, line.fields, CsvFrame::oneChart);
-    AppendChartCsv(csv, details, chart, chartAnalysis, line.fields);
+    AppendChartCsv(csv, details, chart, chartAnalysis, line.fields, where);
     out << csv;
   } else {
     std::string text;

@@ -2,8 +2,6 @@
 
 #include <charconv>
 
-#include "engine/chart_texts.h"
-#include "engine/number_text.h"
 #include "tools/utf8_sequence.h"
 
 namespace tavrin::cast {
@@ -20,9 +18,27 @@ bool NeedsQuotes(std::string_view cell) {
   return false;
 }
 
+void AppendChartCells(std::string& out, const FieldSources& sources, const FieldSelection& fields, bool first) {
+  const std::span<const ChartField> table = ChartFields();
+  const ChartParts parts(sources);
+  for (const std::size_t row : FieldRows(FieldFormat::csv)) {
+    if (!fields.Has(row)) continue;
+    const ChartField& field = table[row];
+    if (!first) out += ',';
+    first = false;
+    if (parts.Has(field.group)) field.csv(out, sources, field.item);
+  }
+}
+
+void AppendLine(std::string& out, long long line) {
+  char digits[24];
+  out.append(digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, line).ptr - digits));
+}
+
+}  // namespace
+
 // Copies plain runs whole; only a quote (doubled) and bytes from 0x80 (checked as UTF-8) are looked at one by one.
-void AppendCell(std::string& out, std::string_view cell, bool first) {
-  if (!first) out += ',';
+void AppendCsvCell(std::string& out, std::string_view cell) {
   const bool quoted = NeedsQuotes(cell);
   if (quoted) out += '"';
   std::size_t run = 0;  // start of the bytes not written yet
@@ -44,115 +60,45 @@ void AppendCell(std::string& out, std::string_view cell, bool first) {
   if (quoted) out += '"';
 }
 
-// Number texts live here while a row is written: the shortest text that reads back as the same double.
-struct NumberText {
-  char digits[32];
-  std::size_t length = 0;
-  std::string_view View() const { return {digits, length}; }
-};
-
-NumberText Shortest(double value) {
-  NumberText text;
-  text.length = static_cast<std::size_t>(std::to_chars(text.digits, text.digits + sizeof text.digits, value).ptr -
-                                         text.digits);
-  return text;
-}
-
-// Three numbers of at least `widths` digits, zero-padded, with `separator` between them.
-NumberText Padded(std::array<int, 3> numbers, std::array<int, 3> widths, char separator) {
-  NumberText text;
-  for (int i = 0; i < 3; ++i) {
-    if (i > 0) text.digits[text.length++] = separator;
-    char digits[12];
-    const auto length = static_cast<int>(std::to_chars(digits, digits + sizeof digits, numbers[i]).ptr - digits);
-    for (int pad = length; pad < widths[i]; ++pad) text.digits[text.length++] = '0';
-    for (int d = 0; d < length; ++d) text.digits[text.length++] = digits[d];
-  }
-  return text;
-}
-
-void AppendChartCells(std::string& out, const BirthDetails& birth, const Chart& chart,
-                      const analysis::ChartAnalysis& chartAnalysis, const FieldSelection& fields, bool first) {
-  const NumberText date = Padded({birth.BirthYear, birth.BirthMonth, birth.BirthDay}, {4, 2, 2}, '-');
-  const NumberText time = Padded({birth.BirthHour, birth.BirthMinute, birth.BirthSecond}, {2, 2, 2}, ':');
-  const NumberText longitude = Shortest(birth.Longitude);
-  const NumberText direction = Shortest(chart.luckDirection);
-  std::string startAge;  // a few digits: held in the string itself
-  AppendGeneralNumber(startAge, chart.luckStartAge, ".");
-  const PillarCells pillarCells = PillarCellsOf(chart);
-
-  std::array<std::string_view, kChartCsvColumns.size()> cells;
-  std::size_t column = 0;
-  for (const std::string_view birthCell :
-       {std::string_view(birth.Name), date.View(), time.View(), std::string_view(birth.ZoneOffset),
-        std::string_view(birth.GenderText), longitude.View()})
-    cells[column++] = birthCell;
-  for (int slot = 0; slot < 20; ++slot) cells[column++] = pillarCells[slot];
-  cells[column++] = direction.View();
-  cells[column++] = startAge;
-  for (const auto& period : chart.luckPeriods) {
-    cells[column++] = StemLabel(period.pillar.stem);
-    cells[column++] = BranchLabel(period.pillar.branch);
-  }
-  for (const analysis::PillarAnalysis& pillar : chartAnalysis.pillars) {
-    cells[column++] = pillar.stem.tenGod.hanzi;
-    cells[column++] = pillar.naYin.hanzi;
-    cells[column++] = pillar.lifeStage.hanzi;
-  }
-  std::array<NumberText, 2 * analysis::kElementCount> counts;
-  for (int element = 0; element < analysis::kElementCount; ++element) {
-    counts[element] = Shortest(chartAnalysis.elements.eightCharacters[element]);
-    counts[analysis::kElementCount + element] = Shortest(chartAnalysis.elements.withHiddenStems[element]);
-  }
-  for (const NumberText& count : counts) cells[column++] = count.View();
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    if (!fields.Has(i)) continue;
-    AppendCell(out, cells[i], first);
-    first = false;
-  }
-}
-
-void AppendLine(std::string& out, long long line) {
-  char digits[24];
-  out.append(digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, line).ptr - digits));
-}
-
-}  // namespace
-
 void AppendCsvHeader(std::string& out, const FieldSelection& fields, CsvFrame frame) {
   bool first = true;
   if (frame == CsvFrame::batchRow) {
     out += "line";
     first = false;
   }
-  for (std::size_t i = 0; i < kChartCsvColumns.size(); ++i) {
-    if (!fields.Has(i)) continue;
-    AppendCell(out, kChartCsvColumns[i], first);
+  const std::span<const ChartField> table = ChartFields();
+  for (const std::size_t row : FieldRows(FieldFormat::csv)) {
+    if (!fields.Has(row)) continue;
+    if (!first) out += ',';
     first = false;
+    AppendCsvCell(out, table[row].name);
   }
   if (frame == CsvFrame::batchRow) out += ",error";
   out += kRowEnd;
 }
 
 void AppendChartCsv(std::string& out, const BirthDetails& birth, const Chart& chart,
-                    const analysis::ChartAnalysis& chartAnalysis, const FieldSelection& fields) {
-  AppendChartCells(out, birth, chart, chartAnalysis, fields, true);
+                    const analysis::ChartAnalysis& chartAnalysis, const FieldSelection& fields,
+                    const BirthWhere& where) {
+  AppendChartCells(out, {birth, chart, chartAnalysis, where}, fields, true);
   out += kRowEnd;
 }
 
 void AppendBatchChartCsv(std::string& out, long long line, const BirthDetails& birth, const Chart& chart,
-                         const analysis::ChartAnalysis& chartAnalysis, const FieldSelection& fields) {
+                         const analysis::ChartAnalysis& chartAnalysis, const FieldSelection& fields,
+                         const BirthWhere& where) {
   AppendLine(out, line);
-  AppendChartCells(out, birth, chart, chartAnalysis, fields, false);
+  AppendChartCells(out, {birth, chart, chartAnalysis, where}, fields, false);
   out += ',';
   out += kRowEnd;
 }
 
 void AppendBatchErrorCsv(std::string& out, long long line, std::string_view error, const FieldSelection& fields) {
   AppendLine(out, line);
-  for (std::size_t i = 0; i < kChartCsvColumns.size(); ++i)
-    if (fields.Has(i)) out += ',';
-  AppendCell(out, error, false);
+  for (const std::size_t row : FieldRows(FieldFormat::csv))
+    if (fields.Has(row)) out += ',';
+  out += ',';
+  AppendCsvCell(out, error);
   out += kRowEnd;
 }
 

@@ -5,9 +5,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "tools/chart_csv.h"
 #include "reading/cast_choices.h"
-#include "tools/chart_json.h"
 
 namespace tavrin::cast {
 namespace {
@@ -201,8 +199,8 @@ std::optional<UsageError> ReadLaterValues(const LaterValues& later, const std::b
   }
   if (IsGiven("--fields", given)) {
     if (line.format == OutputFormat::text) return Usage("--fields needs --format json or --format csv");
-    auto parsed = line.format == OutputFormat::json ? FieldSelection::Parse(later.fields, kChartJsonKeys)
-                                                    : FieldSelection::Parse(later.fields, kChartCsvColumns);
+    auto parsed = FieldSelection::Parse(later.fields,
+                                        line.format == OutputFormat::json ? FieldFormat::json : FieldFormat::csv);
     if (auto* error = std::get_if<std::string>(&parsed)) return Usage(*error);
     line.fields = std::get<FieldSelection>(parsed);
   }
@@ -317,8 +315,8 @@ std::string HelpText() {
       "JSON adds the members from method on. --open takes a reading's saved choices\n"
       "unless these options are given.\n"
       "\n"
-      "JSON members for --fields:\n" + WrappedNames(kChartJsonKeys) +
-      "CSV columns for --fields:\n" + WrappedNames(kChartCsvColumns) +
+      "JSON members for --fields:\n" + WrappedNames(FieldNames(FieldFormat::json)) +
+      "CSV columns for --fields:\n" + WrappedNames(FieldNames(FieldFormat::csv)) +
       "\n"
       "A reading file (.baz) holds one birth, byte for byte as Tavrin's Save writes\n"
       "it; its name must end in .baz. With --save the chart is still written out.\n"

@@ -20,7 +20,7 @@ struct CommandLine {
   Action action = Action::castOne;
   BirthFields birth;
   OutputFormat format = OutputFormat::text;
-  FieldSelection fields;  // of the format's keys: kChartJsonKeys or kChartCsvColumns
+  FieldSelection fields;  // of the format's fields
   unsigned jobs = 0;      // threads casting a batch; 0 for one per core
   std::string_view batchPath;  // "-" reads standard input
   std::string_view readingPath;

@@ -10,19 +10,20 @@ std::string JoinedNames(std::span<const std::string_view> names) {
   return joined;
 }
 
-std::variant<FieldSelection, std::string> FieldSelection::Parse(std::string_view list,
-                                                                std::span<const std::string_view> names) {
+std::variant<FieldSelection, std::string> FieldSelection::Parse(std::string_view list, FieldFormat format) {
+  const std::span<const ChartField> fields = ChartFields();
   FieldSelection selection;
   selection.chosen_.reset();
   for (std::size_t start = 0;;) {
     const std::size_t comma = std::min(list.find(',', start), list.size());
     const std::string_view name = list.substr(start, comma - start);
-    const auto found = std::find(names.begin(), names.end(), name);
-    if (found == names.end()) {
+    const auto found = std::find_if(fields.begin(), fields.end(),
+                                    [&](const ChartField& field) { return field.name == name && field.In(format); });
+    if (found == fields.end()) {
       return (name.empty() ? std::string("empty name") : "unknown name " + std::string(name)) +
-             " in --fields; accepted: " + JoinedNames(names);
+             " in --fields; accepted: " + JoinedNames(FieldNames(format));
     }
-    selection.chosen_.set(static_cast<std::size_t>(found - names.begin()));
+    selection.chosen_.set(static_cast<std::size_t>(found - fields.begin()));
     if (comma == list.size()) return selection;
     start = comma + 1;
   }

@@ -6,25 +6,25 @@
 #include <string_view>
 #include <variant>
 
+#include "tools/chart_fields.h"
+
 namespace tavrin::cast {
 
-// Which of an output's named keys (JSON members or CSV columns) are written;
-// all of them unless --fields narrowed the list. They are always written in
-// the output's own order.
+// Which fields of ChartFields() an output writes: all of them unless
+// --fields narrowed the list. They are always written in the table's order.
 class FieldSelection {
  public:
-  static constexpr std::size_t kMostNames = 128;
+  static constexpr std::size_t kMostFields = 128;
 
   FieldSelection() { chosen_.set(); }
 
-  // Reads a comma-separated list of `names`; an unknown or empty name is an error.
-  static std::variant<FieldSelection, std::string> Parse(std::string_view list,
-                                                          std::span<const std::string_view> names);
+  // Reads a comma-separated list of the names of `format`'s fields; an unknown or empty name is an error.
+  static std::variant<FieldSelection, std::string> Parse(std::string_view list, FieldFormat format);
 
-  bool Has(std::size_t index) const { return chosen_[index]; }
+  bool Has(std::size_t field) const { return chosen_[field]; }  // a row of ChartFields()
 
  private:
-  std::bitset<kMostNames> chosen_;
+  std::bitset<kMostFields> chosen_;
 };
 
 // "a,b,c": the names as --help and the errors list them.

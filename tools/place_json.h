@@ -5,9 +5,9 @@
 
 namespace tavrin::cast {
 
-// The members "place" (when a place was chosen) and "timeZone" (when a zone
-// was given by name) of a chart object, each only when `withPlace` and
-// `withTimeZone` ask for it.
-void WritePlaceJson(JsonWriter& json, const BirthWhere& where, bool withPlace, bool withTimeZone);
+// The values of a chart's members "place" (the place chosen) and "timeZone"
+// (the zone given by name, with its offset at the birth).
+void WritePlaceJson(JsonWriter& json, const place::Place& place);
+void WriteTimeZoneJson(JsonWriter& json, const BirthZone& zone);
 
 }  // namespace tavrin::cast

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "tests/tools/caster_process.h"
-#include "tools/chart_csv.h"
 #include "tools/field_selection.h"
 
 namespace tavrin {
@@ -79,8 +78,8 @@ TEST(Batch, CsvRowsInInputOrderWithTheBadRowInItsPlace) {
   EXPECT_EQ(run.err, "");
   const auto lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 5u) << run.out;
-  EXPECT_EQ(lines[0], "line," + cast::JoinedNames(cast::kChartCsvColumns) + ",error\r");
-  EXPECT_EQ(lines[2], "4" + std::string(cast::kChartCsvColumns.size(), ',') +
+  EXPECT_EQ(lines[0], "line," + cast::JoinedNames(cast::FieldNames(cast::FieldFormat::csv)) + ",error\r");
+  EXPECT_EQ(lines[2], "4" + std::string(cast::FieldNames(cast::FieldFormat::csv).size(), ',') +
                           ",date 1984-02-30: no such day (February 1984 has 29 days)\r");
   const std::pair<std::string, int> chartLines[] = {{"2,", 1}, {"5,", 3}, {"6,", 4}};
   for (int i = 0; i < 3; ++i) {
@@ -88,7 +87,7 @@ TEST(Batch, CsvRowsInInputOrderWithTheBadRowInItsPlace) {
     args.insert(args.end(), {"--format", "csv"});
     const auto one = Lines(Cast(args).out);
     ASSERT_EQ(one.size(), 2u);
-    EXPECT_EQ(one[0], cast::JoinedNames(cast::kChartCsvColumns) + "\r");
+    EXPECT_EQ(one[0], cast::JoinedNames(cast::FieldNames(cast::FieldFormat::csv)) + "\r");
     EXPECT_EQ(lines[chartLines[i].second], chartLines[i].first + one[1].substr(0, one[1].size() - 1) + ",\r") << i;
   }
   EXPECT_TRUE(lines[1].starts_with("2,\"Smith, \"\"Jo\"\"\",1984-02-10,10:30:00,8,Male,116,+Wood [Jia],Rat [Zi],"))
@@ -118,6 +117,16 @@ TEST(Batch, FieldsNarrowJsonAndCsvOutput) {
     const auto run = Cast(args, rows);
     EXPECT_EQ(run.out, expected);
     EXPECT_EQ(run.status, 1);
+  }
+}
+
+// A name picks one member or column: no format lists a name twice.
+TEST(Batch, EachFieldNameIsListedOnce) {
+  for (const auto format : {cast::FieldFormat::json, cast::FieldFormat::csv}) {
+    const auto listed = cast::FieldNames(format);
+    std::vector<std::string_view> names(listed.begin(), listed.end());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end()) << cast::JoinedNames(listed);
   }
 }
 

@@ -207,6 +207,8 @@ TEST(CastOne, ThePreciseMethodAddsItsMembersAndLinesAndTheClassicNone) {
     EXPECT_NE(text.out.find(want + "\n"), std::string::npos) << want << "\n" << text.out;
   // The classic method writes none of them, even when asked.
   EXPECT_EQ(Cast(SampleArgs({"--json", "--fields", precise})).out, "{}\n");
+  // Nor does mean solar time write the equation of time.
+  EXPECT_EQ(Cast(SampleArgs({"--json", "--method", "precise", "--fields", "equationOfTimeMinutes"})).out, "{}\n");
 }
 
 TEST(CastOne, WithoutALongitudeThePillarsFollowTheClockTimeInTheZone) {

@@ -8,8 +8,7 @@
 
 #include "tests/test_paths.h"
 #include "tests/tools/caster_run.h"
-#include "tools/chart_csv.h"
-#include "tools/chart_json.h"
+#include "tools/field_selection.h"
 
 namespace tavrin {
 namespace {
@@ -118,9 +117,9 @@ TEST(BadCommandLine, ExplainsTheMistakeWithAUsageHint) {
       {SampleArgs({"--json", "--format", "json"}), "--json cannot be combined with --format (it is --format json)"},
       {SampleArgs({"--fields", "name"}), "--fields needs --format json or --format csv"},
       {SampleArgs({"--fields", "name,,date", "--format", "csv"}),
-       "empty name in --fields; accepted: " + cast::JoinedNames(cast::kChartCsvColumns)},
+       "empty name in --fields; accepted: " + cast::JoinedNames(cast::FieldNames(cast::FieldFormat::csv))},
       {SampleArgs({"--json", "--fields", "yearStem"}),
-       "unknown name yearStem in --fields; accepted: " + cast::JoinedNames(cast::kChartJsonKeys)},
+       "unknown name yearStem in --fields; accepted: " + cast::JoinedNames(cast::FieldNames(cast::FieldFormat::json))},
       {SampleArgs({"--method", "exact"}), "--method exact: expected classic or precise"},
       {SampleArgs({"--method", "precise", "--day-starts", "noon"}), "--day-starts noon: expected midnight or 23"},
       {SampleArgs({"--solar-time", "true"}), "--solar-time true needs --method precise"},
