@@ -328,10 +328,24 @@ void ElementBars::paintEvent(QPaintEvent*) {
 }  // namespace tavrin
 
 frmChartDetails::frmChartDetails(QWidget* parent) : QDialog(parent) {
+  SetUpWindow();
+  QVBoxLayout& sheet = BuildSheet();
+  BuildTitle(sheet);
+  BuildHeader(sheet);
+  BuildPillarsAndElements(sheet);
+  BuildLuckPeriods(sheet);
+  BuildAnnualPillars(sheet);
+  BuildSheetView();
+  BuildButtons();
+}
+
+void frmChartDetails::SetUpWindow() {
   setObjectName(QStringLiteral("frmChartDetails"));
   setWindowTitle(QStringLiteral("Chart Details - ") + QString::fromLatin1(tavrin::kWindowCaption));
   setFont(tavrin::HanziFont(kTextSize));
+}
 
+QVBoxLayout& frmChartDetails::BuildSheet() {
   fraSheet = new QWidget(this);
   fraSheet->setObjectName(QStringLiteral("fraSheet"));
   fraSheet->setAutoFillBackground(true);
@@ -341,19 +355,28 @@ frmChartDetails::frmChartDetails(QWidget* parent) : QDialog(parent) {
   auto* sheet = new QVBoxLayout(fraSheet);
   sheet->setContentsMargins(kSheetMargin, kSheetMargin, kSheetMargin, kSheetMargin);
   sheet->setSpacing(6);
+  // The sheet keeps the size its content needs, whatever the window's.
+  sheet->setSizeConstraint(QLayout::SetFixedSize);
+  return *sheet;
+}
 
+void frmChartDetails::BuildTitle(QVBoxLayout& sheet) {
   lblTitle = MakeLabel(*fraSheet, QStringLiteral("lblTitle"), tavrin::HanziFont(12, true), Qt::AlignLeft);
   lblTitle->setText(QStringLiteral("八字 Chart Details"));
-  sheet->addWidget(lblTitle);
+  sheet.addWidget(lblTitle);
+}
 
+void frmChartDetails::BuildHeader(QVBoxLayout& sheet) {
   fraHeader = new QWidget(fraSheet);
   fraHeader->setObjectName(QStringLiteral("fraHeader"));
   headerGrid_ = new QGridLayout(fraHeader);
   headerGrid_->setContentsMargins(0, 0, 0, 0);
   headerGrid_->setHorizontalSpacing(10);
   headerGrid_->setVerticalSpacing(2);
-  sheet->addWidget(fraHeader);
+  sheet.addWidget(fraHeader);
+}
 
+void frmChartDetails::BuildPillarsAndElements(QVBoxLayout& sheet) {
   auto* middle = new QHBoxLayout;
   auto* pillars = new QGridLayout;
   pillars->setHorizontalSpacing(6);
@@ -369,11 +392,13 @@ frmChartDetails::frmChartDetails(QWidget* parent) : QDialog(parent) {
   elements->addWidget(picElements);
   elements->addStretch();
   middle->addLayout(elements);
-  sheet->addLayout(middle);
+  sheet.addLayout(middle);
+}
 
+void frmChartDetails::BuildLuckPeriods(QVBoxLayout& sheet) {
   lblLuckPeriods = MakeCaption(*fraSheet, QStringLiteral("lblLuckPeriods"), QStringLiteral("大运"),
                                QStringLiteral("Luck periods (choose one for its years)"));
-  sheet->addWidget(lblLuckPeriods);
+  sheet.addWidget(lblLuckPeriods);
   auto* luck = new QHBoxLayout;
   luckGroup_ = new QButtonGroup(this);
   luckGroup_->setExclusive(true);
@@ -391,10 +416,12 @@ frmChartDetails::frmChartDetails(QWidget* parent) : QDialog(parent) {
       if (isVisible()) fraSheetView->ensureWidgetVisible(column);
     });
   }
-  sheet->addLayout(luck);
+  sheet.addLayout(luck);
+}
 
+void frmChartDetails::BuildAnnualPillars(QVBoxLayout& sheet) {
   lblAnnualPillars = MakeCaption(*fraSheet, QStringLiteral("lblAnnualPillars"), QStringLiteral("流年"), QString());
-  sheet->addWidget(lblAnnualPillars);
+  sheet.addWidget(lblAnnualPillars);
   auto* annual = new QHBoxLayout;
   for (int i = 9; i >= 0; --i) {
     auto* cell = new tavrin::PairColumn(fraSheet);
@@ -403,20 +430,19 @@ frmChartDetails::frmChartDetails(QWidget* parent) : QDialog(parent) {
     picAnnualPillar[i] = cell;
     annual->addWidget(cell);
   }
-  sheet->addLayout(annual);
+  sheet.addLayout(annual);
+}
 
-  // The sheet keeps the size its content needs, whatever the window's.
-  sheet->setSizeConstraint(QLayout::SetFixedSize);
+void frmChartDetails::BuildSheetView() {
   fraSheetView = new SheetView(*this);
   fraSheetView->setObjectName(QStringLiteral("fraSheetView"));
   fraSheetView->setFrameShape(QFrame::NoFrame);
-  fraSheetView->setPalette(sheetPalette);
+  fraSheetView->setPalette(fraSheet->palette());
   fraSheetView->viewport()->setAutoFillBackground(true);
   fraSheetView->setWidget(fraSheet);
   auto* window = new QVBoxLayout(this);
   window->setContentsMargins(0, 0, 0, 8);
   window->addWidget(fraSheetView, 1);
-  BuildButtons();
 }
 
 void frmChartDetails::BuildPillars(QGridLayout& grid) {

@@ -15,6 +15,7 @@ class QGridLayout;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class QVBoxLayout;
 
 namespace tavrin {
 
@@ -127,7 +128,16 @@ class frmChartDetails : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The constructor's steps, in the order the window is built.
+  void SetUpWindow();
+  QVBoxLayout& BuildSheet();
+  void BuildTitle(QVBoxLayout& sheet);
+  void BuildHeader(QVBoxLayout& sheet);
+  void BuildPillarsAndElements(QVBoxLayout& sheet);
   void BuildPillars(QGridLayout& grid);
+  void BuildLuckPeriods(QVBoxLayout& sheet);
+  void BuildAnnualPillars(QVBoxLayout& sheet);
+  void BuildSheetView();
   void BuildButtons();
   void FitToScreen();
   void ShowHeader(const std::vector<tavrin::HeaderRow>& rows);
