@@ -5,9 +5,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QTextDocumentFragment>
-#include <QTextEdit>
+#include <QWidget>
 
 namespace tavrin {
 namespace {
@@ -20,16 +19,8 @@ bool IsCopyKey(QEvent* event) { return static_cast<QKeyEvent*>(event)->matches(Q
 
 }  // namespace
 
-ClipboardGuard::ClipboardGuard(QPlainTextEdit& box) : ClipboardGuard(box, *box.viewport(), &box, nullptr) {
-  connect(&box, &QPlainTextEdit::textChanged, this, &ClipboardGuard::Change);
-}
-
-ClipboardGuard::ClipboardGuard(QTextEdit& box) : ClipboardGuard(box, *box.viewport(), nullptr, &box) {
-  connect(&box, &QTextEdit::textChanged, this, &ClipboardGuard::Change);
-}
-
-ClipboardGuard::ClipboardGuard(QWidget& box, QWidget& viewport, QPlainTextEdit* plain, QTextEdit* rich)
-    : QObject(&box), box_(box), viewport_(viewport), plain_(plain), rich_(rich) {
+ClipboardGuard::ClipboardGuard(QWidget& box, QWidget& viewport, std::function<QTextCursor()> cursor, bool rich)
+    : QObject(&box), box_(box), viewport_(viewport), cursor_(std::move(cursor)), rich_(rich) {
   // Pointer moves over the box count even with no button held.
   viewport_.setMouseTracking(true);
   viewport_.installEventFilter(this);
@@ -39,7 +30,7 @@ ClipboardGuard::ClipboardGuard(QWidget& box, QWidget& viewport, QPlainTextEdit* 
   // box puts it there after its own events have run, so the guard empties
   // it when it arrives.
   connect(QGuiApplication::clipboard(), &QClipboard::selectionChanged, this, [this] {
-    if (Cursor().hasSelection()) EmptySelectionIfOwn();
+    if (cursor_().hasSelection()) EmptySelectionIfOwn();
   }, Qt::QueuedConnection);
 }
 
@@ -93,10 +84,8 @@ bool ClipboardGuard::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-QTextCursor ClipboardGuard::Cursor() const { return plain_ ? plain_->textCursor() : rich_->textCursor(); }
-
 void ClipboardGuard::CopySelection() {
-  const QTextDocumentFragment selection = Cursor().selection();
+  const QTextDocumentFragment selection = cursor_().selection();
   if (selection.isEmpty()) return;
   auto* data = new QMimeData;
   data->setText(selection.toPlainText());

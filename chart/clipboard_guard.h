@@ -1,10 +1,12 @@
 #pragma once
 
+#include <functional>
+#include <type_traits>
+
 #include <QObject>
+#include <QTextCursor>
 
 class QEvent;
-class QPlainTextEdit;
-class QTextCursor;
 class QTextEdit;
 class QWidget;
 
@@ -21,8 +23,12 @@ namespace tavrin {
 class ClipboardGuard : public QObject {
   Q_OBJECT
  public:
-  explicit ClipboardGuard(QPlainTextEdit& box);
-  explicit ClipboardGuard(QTextEdit& box);
+  // For a QPlainTextEdit or a QTextEdit; a rich one's copies keep their formatting.
+  template <typename Box>
+  explicit ClipboardGuard(Box& box)
+      : ClipboardGuard(box, *box.viewport(), [&box] { return box.textCursor(); }, std::is_base_of_v<QTextEdit, Box>) {
+    connect(&box, &Box::textChanged, this, &ClipboardGuard::Change);
+  }
 
   // The box's events; each empties the clipboard if it holds our data.
   void Change();
@@ -38,16 +44,15 @@ class ClipboardGuard : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  ClipboardGuard(QWidget& box, QWidget& viewport, QPlainTextEdit* plain, QTextEdit* rich);
-  QTextCursor Cursor() const;
+  ClipboardGuard(QWidget& box, QWidget& viewport, std::function<QTextCursor()> cursor, bool rich);
   void CopySelection();
   static void EmptyIfOwn();
   static void EmptySelectionIfOwn();
 
   QWidget& box_;
   QWidget& viewport_;
-  QPlainTextEdit* plain_;
-  QTextEdit* rich_;
+  std::function<QTextCursor()> cursor_;  // the box's, with its selection
+  bool rich_;
 };
 
 }  // namespace tavrin

@@ -14,6 +14,12 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShowEvent>
+#include <QStyle>
+#include <QTextLayout>
+#include <QWindow>
 
 #include "analysis/symbols.h"
 #include "birth/longitude.h"
@@ -108,6 +114,56 @@ QPushButton* MakeButton(QWidget& parent, const char* name, const char* caption) 
   button->setAutoDefault(false);
   return button;
 }
+
+// A plain text in lines of a fixed width, broken between words or, where a
+// word is longer than a line, inside it, so that all of it is shown.
+class WrappedText : public QLabel {
+ public:
+  WrappedText(QWidget& parent, int width) : QLabel(&parent) {
+    setTextFormat(Qt::PlainText);
+    setFixedWidth(width);
+  }
+  QSize sizeHint() const override { return {width(), LayOut(nullptr)}; }
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    LayOut(&painter);
+  }
+
+ private:
+  // The height of the text's lines; draws them when given a painter.
+  int LayOut(QPainter* painter) const {
+    QTextLayout lines(text(), font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    lines.setTextOption(option);
+    const int leading = fontMetrics().leading();
+    qreal height = 0;
+    lines.beginLayout();
+    for (QTextLine line = lines.createLine(); line.isValid(); line = lines.createLine()) {
+      line.setLineWidth(width());
+      if (height > 0) height += leading;
+      line.setPosition({0, height});
+      height += line.height();
+    }
+    lines.endLayout();
+    if (painter != nullptr) lines.draw(painter, {0, 0});
+    return std::max(fontMetrics().height(), static_cast<int>(std::ceil(height)));
+  }
+};
+
+// Scrolls the sheet, and asks for room for all of it with no scroll bar.
+class SheetView : public QScrollArea {
+ public:
+  explicit SheetView(QWidget& parent) : QScrollArea(&parent) {}
+  QSize sizeHint() const override {
+    const int frame = 2 * frameWidth();
+    return widget() ? widget()->size() + QSize(frame, frame) : QScrollArea::sizeHint();
+  }
+};
 
 // "Age 8.46": the start age as the engine gives it, at most two decimals.
 QString AgeText(double age) { return QStringLiteral("Age %1").arg(QLocale().toString(age, 'g', 4)); }
@@ -273,10 +329,24 @@ void ElementBars::paintEvent(QPaintEvent*) {
 }  // namespace tavrin
 
 frmChartDetails::frmChartDetails(QWidget* parent) : QDialog(parent) {
+  SetUpWindow();
+  QVBoxLayout& sheet = BuildSheet();
+  BuildTitle(sheet);
+  BuildHeader(sheet);
+  BuildPillarsAndElements(sheet);
+  BuildLuckPeriods(sheet);
+  BuildAnnualPillars(sheet);
+  BuildSheetView();
+  BuildButtons();
+}
+
+void frmChartDetails::SetUpWindow() {
   setObjectName(QStringLiteral("frmChartDetails"));
   setWindowTitle(QStringLiteral("Chart Details - ") + QString::fromLatin1(tavrin::kWindowCaption));
   setFont(tavrin::HanziFont(kTextSize));
+}
 
+QVBoxLayout& frmChartDetails::BuildSheet() {
   fraSheet = new QWidget(this);
   fraSheet->setObjectName(QStringLiteral("fraSheet"));
   fraSheet->setAutoFillBackground(true);
@@ -286,19 +356,28 @@ frmChartDetails::frmChartDetails(QWidget* parent) : QDialog(parent) {
   auto* sheet = new QVBoxLayout(fraSheet);
   sheet->setContentsMargins(kSheetMargin, kSheetMargin, kSheetMargin, kSheetMargin);
   sheet->setSpacing(6);
+  // The sheet keeps the size its content needs, whatever the window's.
+  sheet->setSizeConstraint(QLayout::SetFixedSize);
+  return *sheet;
+}
 
+void frmChartDetails::BuildTitle(QVBoxLayout& sheet) {
   lblTitle = MakeLabel(*fraSheet, QStringLiteral("lblTitle"), tavrin::HanziFont(12, true), Qt::AlignLeft);
   lblTitle->setText(QStringLiteral("八字 Chart Details"));
-  sheet->addWidget(lblTitle);
+  sheet.addWidget(lblTitle);
+}
 
+void frmChartDetails::BuildHeader(QVBoxLayout& sheet) {
   fraHeader = new QWidget(fraSheet);
   fraHeader->setObjectName(QStringLiteral("fraHeader"));
   headerGrid_ = new QGridLayout(fraHeader);
   headerGrid_->setContentsMargins(0, 0, 0, 0);
   headerGrid_->setHorizontalSpacing(10);
   headerGrid_->setVerticalSpacing(2);
-  sheet->addWidget(fraHeader);
+  sheet.addWidget(fraHeader);
+}
 
+void frmChartDetails::BuildPillarsAndElements(QVBoxLayout& sheet) {
   auto* middle = new QHBoxLayout;
   auto* pillars = new QGridLayout;
   pillars->setHorizontalSpacing(6);
@@ -314,11 +393,13 @@ frmChartDetails::frmChartDetails(QWidget* parent) : QDialog(parent) {
   elements->addWidget(picElements);
   elements->addStretch();
   middle->addLayout(elements);
-  sheet->addLayout(middle);
+  sheet.addLayout(middle);
+}
 
+void frmChartDetails::BuildLuckPeriods(QVBoxLayout& sheet) {
   lblLuckPeriods = MakeCaption(*fraSheet, QStringLiteral("lblLuckPeriods"), QStringLiteral("大运"),
                                QStringLiteral("Luck periods (choose one for its years)"));
-  sheet->addWidget(lblLuckPeriods);
+  sheet.addWidget(lblLuckPeriods);
   auto* luck = new QHBoxLayout;
   luckGroup_ = new QButtonGroup(this);
   luckGroup_->setExclusive(true);
@@ -330,14 +411,18 @@ frmChartDetails::frmChartDetails(QWidget* parent) : QDialog(parent) {
     luckGroup_->addButton(column, period);
     cmdLuckPeriod[period - 1] = column;
     luck->addWidget(column);
-    connect(column, &QAbstractButton::toggled, this, [this, period](bool on) {
-      if (on) cmdLuckPeriod_Click(period);
+    connect(column, &QAbstractButton::toggled, this, [this, period, column](bool on) {
+      if (!on) return;
+      cmdLuckPeriod_Click(period);
+      if (isVisible()) fraSheetView->ensureWidgetVisible(column);
     });
   }
-  sheet->addLayout(luck);
+  sheet.addLayout(luck);
+}
 
+void frmChartDetails::BuildAnnualPillars(QVBoxLayout& sheet) {
   lblAnnualPillars = MakeCaption(*fraSheet, QStringLiteral("lblAnnualPillars"), QStringLiteral("流年"), QString());
-  sheet->addWidget(lblAnnualPillars);
+  sheet.addWidget(lblAnnualPillars);
   auto* annual = new QHBoxLayout;
   for (int i = 9; i >= 0; --i) {
     auto* cell = new tavrin::PairColumn(fraSheet);
@@ -346,13 +431,19 @@ frmChartDetails::frmChartDetails(QWidget* parent) : QDialog(parent) {
     picAnnualPillar[i] = cell;
     annual->addWidget(cell);
   }
-  sheet->addLayout(annual);
+  sheet.addLayout(annual);
+}
 
+void frmChartDetails::BuildSheetView() {
+  fraSheetView = new SheetView(*this);
+  fraSheetView->setObjectName(QStringLiteral("fraSheetView"));
+  fraSheetView->setFrameShape(QFrame::NoFrame);
+  fraSheetView->setPalette(fraSheet->palette());
+  fraSheetView->viewport()->setAutoFillBackground(true);
+  fraSheetView->setWidget(fraSheet);
   auto* window = new QVBoxLayout(this);
   window->setContentsMargins(0, 0, 0, 8);
-  window->setSizeConstraint(QLayout::SetFixedSize);
-  window->addWidget(fraSheet);
-  BuildButtons();
+  window->addWidget(fraSheetView, 1);
 }
 
 void frmChartDetails::BuildPillars(QGridLayout& grid) {
@@ -438,14 +529,13 @@ void frmChartDetails::ShowHeader(const std::vector<tavrin::HeaderRow>& rows) {
     const int line = static_cast<int>(i) / kHeaderPairsPerLine;
     const int pair = static_cast<int>(i) % kHeaderPairsPerLine;
     QLabel* caption = MakeLabel(*fraHeader, IndexedName("lblHeaderCaption", static_cast<int>(i)),
-                                tavrin::HanziFont(kTextSize, true), Qt::AlignLeft | Qt::AlignVCenter);
+                                tavrin::HanziFont(kTextSize, true), Qt::AlignLeft | Qt::AlignTop);
     caption->setText(rows[i].caption);
-    QLabel* value = MakeLabel(*fraHeader, IndexedName("lblHeaderValue", static_cast<int>(i)),
-                              tavrin::HanziFont(kTextSize), Qt::AlignLeft | Qt::AlignVCenter);
-    value->setTextFormat(Qt::PlainText);
-    // A long name is cut short rather than widening the sheet past its page.
-    value->setFixedWidth(kHeaderValueWidth);
-    value->setText(value->fontMetrics().elidedText(rows[i].value, Qt::ElideRight, kHeaderValueWidth));
+    // A long name takes more lines rather than widening the sheet past its page.
+    auto* value = new WrappedText(*fraHeader, kHeaderValueWidth);
+    value->setObjectName(IndexedName("lblHeaderValue", static_cast<int>(i)));
+    value->setFont(tavrin::HanziFont(kTextSize));
+    value->setText(rows[i].value);
     value->setToolTip(rows[i].value);
     headerGrid_->addWidget(caption, line, 2 * pair);
     headerGrid_->addWidget(value, line, 2 * pair + 1);
@@ -500,12 +590,45 @@ tavrin::PdfPages frmChartDetails::SheetPages() const {
     pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     QPainter painter(&pdf);
     fraSheet->ensurePolished();
-    layout()->activate();
+    fraSheet->layout()->activate();
     const double scale = std::min(pdf.width() / static_cast<double>(fraSheet->width()),
                                   pdf.height() / static_cast<double>(fraSheet->height()));
     painter.scale(scale, scale);
     fraSheet->render(&painter);
   };
+}
+
+void frmChartDetails::showEvent(QShowEvent* event) {
+  // Sized once its widgets are shown, when the sheet's lines of text have
+  // their heights, and before it is placed over the screen.
+  if (!event->spontaneous() && !fitted_) {
+    fitted_ = true;
+    FitToScreen();
+  }
+  QDialog::showEvent(event);
+}
+
+void frmChartDetails::FitToScreen() {
+  fraSheet->layout()->activate();
+  fraSheetView->updateGeometry();  // the view asks for the sheet's size as it is now
+  // The window's frame is known once the window is shown; before that, room
+  // is kept for a title bar and borders.
+  QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+  if (frame.isNull()) {
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    frame = QMargins(border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + border, border, border);
+  }
+  const QSize room = screen()->availableGeometry().size().shrunkBy(frame);
+  QSize size = sizeHint();
+  bool wide = size.width() > room.width();
+  bool tall = size.height() > room.height();
+  // The scroll bar along one side takes room from the other.
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, fraSheetView);
+  if (wide && !tall) tall = size.height() + bar > room.height();
+  if (tall && !wide) wide = size.width() + bar > room.width();
+  if (tall) size.rwidth() += bar;
+  if (wide) size.rheight() += bar;
+  resize(size.boundedTo(room));
 }
 
 void frmChartDetails::cmdSavePdf_Click() {

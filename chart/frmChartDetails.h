@@ -14,6 +14,8 @@ class QButtonGroup;
 class QGridLayout;
 class QLabel;
 class QPushButton;
+class QScrollArea;
+class QVBoxLayout;
 
 namespace tavrin {
 
@@ -78,7 +80,8 @@ class ElementBars : public QWidget {
 // The chart details: the chart on screen as a practitioner reads it, with its
 // characters, ten gods, na yin, life stages, element counts, luck periods
 // and the annual pillars of one luck period; saved as a PDF or printed on
-// one A4 page.
+// one A4 page. The sheet keeps its own size and scrolls in a window that
+// opens no larger than the screen; the buttons stay below it.
 class frmChartDetails : public QDialog {
   Q_OBJECT
  public:
@@ -86,6 +89,8 @@ class frmChartDetails : public QDialog {
 
   // The sheet that Save as PDF and Print draw: everything but the buttons.
   QWidget* fraSheet;
+  // Scrolls the sheet where the window is smaller than it.
+  QScrollArea* fraSheetView;
   QLabel* lblTitle;
   QWidget* fraHeader;
   // Captions of the pillar rows: ten god, stem, branch, hidden stems, na yin, life stage.
@@ -118,13 +123,28 @@ class frmChartDetails : public QDialog {
   void cmdPrint_Click();
   void cmdClose_Click();
 
+ protected:
+  // Opens at the size of the sheet and its buttons, bounded by the screen.
+  void showEvent(QShowEvent* event) override;
+
  private:
+  // The constructor's steps, in the order the window is built.
+  void SetUpWindow();
+  QVBoxLayout& BuildSheet();
+  void BuildTitle(QVBoxLayout& sheet);
+  void BuildHeader(QVBoxLayout& sheet);
+  void BuildPillarsAndElements(QVBoxLayout& sheet);
   void BuildPillars(QGridLayout& grid);
+  void BuildLuckPeriods(QVBoxLayout& sheet);
+  void BuildAnnualPillars(QVBoxLayout& sheet);
+  void BuildSheetView();
   void BuildButtons();
+  void FitToScreen();
   void ShowHeader(const std::vector<tavrin::HeaderRow>& rows);
   void ShowPillar(int block);
 
   QButtonGroup* luckGroup_;
   QGridLayout* headerGrid_;
+  bool fitted_ = false;
   tavrin::analysis::ChartAnalysis analysis_;
 };

@@ -85,140 +85,166 @@ bool ReadNumber(std::string_view text, Number& value) {
   return error == std::errc() && end == text.data() + text.size();
 }
 
-}  // namespace
+// The catalogue's own copies of the country, region and zone names.
+using Texts = std::set<std::string, std::less<>>;
+std::string_view Keep(Texts& texts, std::string text) { return *texts.insert(std::move(text)).first; }
 
-std::variant<PlaceCatalogue, std::string> PlaceCatalogue::Load(const std::filesystem::path& folder) {
-  using Result = std::variant<PlaceCatalogue, std::string>;
-  PlaceCatalogue catalogue;
-  auto keep = [&](std::string text) -> std::string_view { return *catalogue.texts_.insert(std::move(text)).first; };
+// Countries by ISO code: the English name, folded and not, and the three-letter code.
+struct Country {
+  std::string_view name, folded, iso3;
+};
+using Countries = std::unordered_map<std::string, Country>;
 
-  struct Country {
-    std::string_view name, folded, iso3;
-  };
-  std::unordered_map<std::string, Country> countries;
-  std::string countryFile, regionFile;
-  if (auto error = ReadWhole(folder / "countryInfo.txt", countryFile)) return Result(std::in_place_index<1>, *error);
-  ForEachRow(countryFile, 5, [&](const std::vector<std::string_view>& f) {
-    countries[std::string(f[0])] = {keep(std::string(f[4])), keep(FoldForSearch(f[4])), keep(std::string(f[1]))};
+// Regions by country and region code ("US.TX"): the name, folded and not.
+struct Region {
+  std::string_view name, folded;
+};
+using Regions = std::unordered_map<std::string, Region>;
+
+std::optional<std::string> ReadCountries(const std::filesystem::path& folder, Texts& texts, Countries& countries) {
+  std::string file;
+  if (auto error = ReadWhole(folder / "countryInfo.txt", file)) return error;
+  ForEachRow(file, 5, [&](const std::vector<std::string_view>& f) {
+    countries[std::string(f[0])] = {Keep(texts, std::string(f[4])), Keep(texts, FoldForSearch(f[4])),
+                                    Keep(texts, std::string(f[1]))};
   });
+  return std::nullopt;
+}
 
-  struct Region {
-    std::string_view name, folded;
-  };
-  std::unordered_map<std::string, Region> regions;
-  if (auto error = ReadWhole(folder / "admin1Codes.txt", regionFile)) return Result(std::in_place_index<1>, *error);
-  ForEachRow(regionFile, 3, [&](const std::vector<std::string_view>& f) {
-    regions[std::string(f[0])] = {keep(std::string(f[2])), keep(FoldForSearch(f[2]))};
+std::optional<std::string> ReadRegions(const std::filesystem::path& folder, Texts& texts, Regions& regions) {
+  std::string file;
+  if (auto error = ReadWhole(folder / "admin1Codes.txt", file)) return error;
+  ForEachRow(file, 3, [&](const std::vector<std::string_view>& f) {
+    regions[std::string(f[0])] = {Keep(texts, std::string(f[2])), Keep(texts, FoldForSearch(f[2]))};
   });
+  return std::nullopt;
+}
 
-  if (auto error = ReadWhole(folder / "cities15000.txt", catalogue.cities_))
-    return Result(std::in_place_index<1>, *error);
-
-  // The cities are read in two halves at once, each into a part of its own:
-  // its places, and its folded names sorted. The parts are then joined.
-  struct Part {
-    std::vector<Place> places;
-    std::vector<Qualifiers> qualifiers;
-    std::string folded;
-    std::vector<PendingName> pending;
-  };
-  const auto byText = [](std::string_view folded) {
-    // By text, then place, then main names first, so that a place's repeats
-    // of one name follow its first, which is kept.
-    return [folded](const PendingName& a, const PendingName& b) {
-      if (a.head != b.head) return a.head < b.head;
-      if (a.next != b.next) return a.next < b.next;
-      if (a.length > kHeadBytes || b.length > kHeadBytes) {
-        const int order = folded.substr(a.offset, a.length).compare(folded.substr(b.offset, b.length));
-        if (order != 0) return order < 0;
-      } else if (a.length != b.length) {
-        return a.length < b.length;
-      }
-      if (a.place != b.place) return a.place < b.place;
-      return a.main > b.main;
-    };
-  };
-  const auto readPart = [&](std::string_view text, Part& part) {
-    part.pending.reserve(text.size() / 20);
-    part.folded.reserve(text.size() / 2);
-    std::string regionKey;
-    ForEachRow(text, kCityColumns, [&](const std::vector<std::string_view>& f) {
-      Place place;
-      if (!ReadNumber(f[kId], place.id) || !ReadNumber(f[kLatitude], place.latitude) ||
-          !ReadNumber(f[kLongitude], place.longitude) || f[kTimeZone].empty())
-        return;
-      if (!f[kPopulation].empty() && !ReadNumber(f[kPopulation], place.population)) return;
-      place.name = f[kName];
-      place.asciiName = f[kAsciiName];
-      place.countryCode = f[kCountryCode];
-      Qualifiers qualifiers;
-      if (const auto country = countries.find(std::string(f[kCountryCode])); country != countries.end()) {
-        place.country = country->second.name;
-        qualifiers.country = country->second.folded;
-        qualifiers.iso3 = country->second.iso3;
-      }
-      qualifiers.iso2 = place.countryCode;
-      regionKey.assign(f[kCountryCode]).append(".").append(f[kRegionCode]);
-      if (const auto region = regions.find(regionKey); region != regions.end()) {
-        place.region = region->second.name;
-        qualifiers.region = region->second.folded;
-      }
-      place.timeZone = f[kTimeZone];
-      if (const ZoneCorrection* correction =
-              FindZoneCorrection(place.id, f[kCountryCode], f[kRegionCode], f[kTimeZone])) {
-        place.listedZone = place.timeZone;
-        place.timeZone = correction->zone;
-      }
-      const auto index = static_cast<std::uint32_t>(part.places.size());
-      auto addName = [&](std::string_view name, bool main) {
-        const std::size_t start = part.folded.size();
-        AppendFolded(name, part.folded);
-        const std::string_view folded = std::string_view(part.folded).substr(start);
-        if (folded.empty()) return;
-        part.pending.push_back({EightBytes(folded, 0), EightBytes(folded, 8), static_cast<std::uint32_t>(start),
-                                static_cast<std::uint32_t>(folded.size()), index, main});
-      };
-      addName(place.name, true);
-      addName(place.asciiName, true);
-      for (std::string_view rest = f[kAlternateNames]; !rest.empty();) {
-        const std::size_t comma = std::min(rest.find(','), rest.size());
-        addName(rest.substr(0, comma), false);
-        rest.remove_prefix(std::min(comma + 1, rest.size()));
-      }
-      part.places.push_back(place);
-      part.qualifiers.push_back(qualifiers);
-    });
-    std::sort(part.pending.begin(), part.pending.end(), byText(part.folded));
-  };
-  const std::string_view cities = catalogue.cities_;
-  const std::size_t half = std::min(cities.find('\n', cities.size() / 2), cities.size());
-  Part first, second;
-  {
-    std::jthread secondHalf([&] { readPart(cities.substr(half), second); });
-    readPart(cities.substr(0, half), first);
+// Orders the names by text, then place, then main names first, so that a
+// place's repeats of one name follow its first, which is kept.
+struct ByText {
+  std::string_view folded;  // the text the names' offsets point into
+  bool operator()(const PendingName& a, const PendingName& b) const {
+    if (a.head != b.head) return a.head < b.head;
+    if (a.next != b.next) return a.next < b.next;
+    if (a.length > kHeadBytes || b.length > kHeadBytes) {
+      const int order = folded.substr(a.offset, a.length).compare(folded.substr(b.offset, b.length));
+      if (order != 0) return order < 0;
+    } else if (a.length != b.length) {
+      return a.length < b.length;
+    }
+    if (a.place != b.place) return a.place < b.place;
+    return a.main > b.main;
   }
-  if (first.places.empty() && second.places.empty())
-    return Result(std::in_place_index<1>, (folder / "cities15000.txt").string() + ": no city could be read");
+};
 
+// A part of the cities file as read: its places, and its folded names sorted.
+struct Part {
+  std::vector<Place> places;
+  std::vector<PlaceCatalogue::Qualifiers> qualifiers;
+  std::string folded;
+  std::vector<PendingName> pending;
+};
+
+// The place of one row of the cities file and its qualifiers; false for a
+// row that cannot be read.
+bool ReadCity(const std::vector<std::string_view>& f, const Countries& countries, const Regions& regions,
+              std::string& regionKey, Place& place, PlaceCatalogue::Qualifiers& qualifiers) {
+  if (!ReadNumber(f[kId], place.id) || !ReadNumber(f[kLatitude], place.latitude) ||
+      !ReadNumber(f[kLongitude], place.longitude) || f[kTimeZone].empty())
+    return false;
+  if (!f[kPopulation].empty() && !ReadNumber(f[kPopulation], place.population)) return false;
+  place.name = f[kName];
+  place.asciiName = f[kAsciiName];
+  place.countryCode = f[kCountryCode];
+  if (const auto country = countries.find(std::string(f[kCountryCode])); country != countries.end()) {
+    place.country = country->second.name;
+    qualifiers.country = country->second.folded;
+    qualifiers.iso3 = country->second.iso3;
+  }
+  qualifiers.iso2 = place.countryCode;
+  regionKey.assign(f[kCountryCode]).append(".").append(f[kRegionCode]);
+  if (const auto region = regions.find(regionKey); region != regions.end()) {
+    place.region = region->second.name;
+    qualifiers.region = region->second.folded;
+  }
+  place.timeZone = f[kTimeZone];
+  if (const ZoneCorrection* correction = FindZoneCorrection(place.id, f[kCountryCode], f[kRegionCode], f[kTimeZone])) {
+    place.listedZone = place.timeZone;
+    place.timeZone = correction->zone;
+  }
+  return true;
+}
+
+// Folds the place's own names and its alternate names into the part, each
+// a pending name of the place at `index`.
+void AddNames(const std::vector<std::string_view>& f, const Place& place, std::uint32_t index, Part& part) {
+  auto addName = [&](std::string_view name, bool main) {
+    const std::size_t start = part.folded.size();
+    AppendFolded(name, part.folded);
+    const std::string_view folded = std::string_view(part.folded).substr(start);
+    if (folded.empty()) return;
+    part.pending.push_back({EightBytes(folded, 0), EightBytes(folded, 8), static_cast<std::uint32_t>(start),
+                            static_cast<std::uint32_t>(folded.size()), index, main});
+  };
+  addName(place.name, true);
+  addName(place.asciiName, true);
+  for (std::string_view rest = f[kAlternateNames]; !rest.empty();) {
+    const std::size_t comma = std::min(rest.find(','), rest.size());
+    addName(rest.substr(0, comma), false);
+    rest.remove_prefix(std::min(comma + 1, rest.size()));
+  }
+}
+
+void ReadPart(std::string_view text, const Countries& countries, const Regions& regions, Part& part) {
+  part.pending.reserve(text.size() / 20);
+  part.folded.reserve(text.size() / 2);
+  std::string regionKey;
+  ForEachRow(text, kCityColumns, [&](const std::vector<std::string_view>& f) {
+    Place place;
+    PlaceCatalogue::Qualifiers qualifiers;
+    if (!ReadCity(f, countries, regions, regionKey, place, qualifiers)) return;
+    AddNames(f, place, static_cast<std::uint32_t>(part.places.size()), part);
+    part.places.push_back(place);
+    part.qualifiers.push_back(qualifiers);
+  });
+  std::sort(part.pending.begin(), part.pending.end(), ByText{part.folded});
+}
+
+// The cities read in two halves at once, each into a part of its own.
+void ReadHalves(std::string_view cities, const Countries& countries, const Regions& regions, Part& first,
+                Part& second) {
+  const std::size_t half = std::min(cities.find('\n', cities.size() / 2), cities.size());
+  std::jthread secondHalf([&] { ReadPart(cities.substr(half), countries, regions, second); });
+  ReadPart(cities.substr(0, half), countries, regions, first);
+}
+
+// The second part's places and folded names after the first's; its pending
+// names renumbered to match.
+void JoinParts(Part& first, Part& second, std::vector<Place>& places,
+               std::vector<PlaceCatalogue::Qualifiers>& qualifiers, std::string& folded) {
   const auto firstPlaces = static_cast<std::uint32_t>(first.places.size());
   const auto firstFolded = static_cast<std::uint32_t>(first.folded.size());
   for (PendingName& name : second.pending) {
     name.place += firstPlaces;
     name.offset += firstFolded;
   }
-  catalogue.places_ = std::move(first.places);
-  catalogue.places_.insert(catalogue.places_.end(), second.places.begin(), second.places.end());
-  catalogue.qualifiers_ = std::move(first.qualifiers);
-  catalogue.qualifiers_.insert(catalogue.qualifiers_.end(), second.qualifiers.begin(), second.qualifiers.end());
-  catalogue.folded_ = std::move(first.folded);
-  catalogue.folded_ += second.folded;
-  catalogue.folded_.shrink_to_fit();  // before the index points into it
-  // The two sorted halves merged straight into the index, each place's
-  // repeats of a name left out.
-  const std::string_view folded = catalogue.folded_;
+  places = std::move(first.places);
+  places.insert(places.end(), second.places.begin(), second.places.end());
+  qualifiers = std::move(first.qualifiers);
+  qualifiers.insert(qualifiers.end(), second.qualifiers.begin(), second.qualifiers.end());
+  folded = std::move(first.folded);
+  folded += second.folded;
+  folded.shrink_to_fit();  // before the index points into it
+}
+
+// The two sorted parts' names merged straight into the index, each place's
+// repeats of a name left out.
+void MergeNames(const Part& first, const Part& second, std::string_view folded,
+                std::vector<PlaceCatalogue::Name>& names) {
   const auto text = [&](const PendingName& name) { return folded.substr(name.offset, name.length); };
-  const auto before = byText(folded);
-  catalogue.names_.reserve(first.pending.size() + second.pending.size());
+  const ByText before{folded};
+  names.reserve(first.pending.size() + second.pending.size());
   const PendingName* last = nullptr;
   for (auto a = first.pending.cbegin(), b = second.pending.cbegin();
        a != first.pending.cend() || b != second.pending.cend();) {
@@ -227,9 +253,28 @@ std::variant<PlaceCatalogue, std::string> PlaceCatalogue::Load(const std::filesy
     const bool repeat = last && last->place == name.place && last->head == name.head && last->next == name.next &&
                         last->length == name.length && text(*last) == text(name);
     last = &name;
-    if (!repeat) catalogue.names_.push_back({text(name), name.place, name.main});
+    if (!repeat) names.push_back({text(name), name.place, name.main});
   }
-  catalogue.names_.shrink_to_fit();
+  names.shrink_to_fit();
+}
+
+}  // namespace
+
+std::variant<PlaceCatalogue, std::string> PlaceCatalogue::Load(const std::filesystem::path& folder) {
+  using Result = std::variant<PlaceCatalogue, std::string>;
+  const auto failed = [](std::string why) { return Result(std::in_place_index<1>, std::move(why)); };
+  PlaceCatalogue catalogue;
+  Countries countries;
+  Regions regions;
+  if (auto error = ReadCountries(folder, catalogue.texts_, countries)) return failed(*error);
+  if (auto error = ReadRegions(folder, catalogue.texts_, regions)) return failed(*error);
+  if (auto error = ReadWhole(folder / "cities15000.txt", catalogue.cities_)) return failed(*error);
+  Part first, second;
+  ReadHalves(catalogue.cities_, countries, regions, first, second);
+  if (first.places.empty() && second.places.empty())
+    return failed((folder / "cities15000.txt").string() + ": no city could be read");
+  JoinParts(first, second, catalogue.places_, catalogue.qualifiers_, catalogue.folded_);
+  MergeNames(first, second, catalogue.folded_, catalogue.names_);
   return Result(std::in_place_index<0>, std::move(catalogue));
 }
 

@@ -1,3 +1,6 @@
+#include <cstdio>
+#include <cstdlib>
+
 #include <QApplication>
 
 #include "entry/frmMain.h"
@@ -12,6 +15,11 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);  // window swaps must not end the program
   tavrin::InstanceLock lock;
-  if (!tavrin::StartUp(lock, ShowEntryForm)) return 0;
-  return QApplication::exec();
+  const int status = tavrin::StartUp(lock, ShowEntryForm) ? QApplication::exec() : 0;
+  // The program ends at once, whatever is still pending: the places still
+  // being read are not waited for, and no thread of Qt's is joined. The
+  // process's end closes the windows, the lock file and the display
+  // connection; nothing is saved on ending, so nothing is lost.
+  std::fflush(nullptr);
+  std::_Exit(status);
 }

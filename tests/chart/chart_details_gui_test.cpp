@@ -8,11 +8,14 @@
 #include <QDir>
 #include <QLabel>
 #include <QRawFont>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocumentFragment>
 
 #include "analysis/symbols.h"
+#include "chart/reading_printer.h"
 #include "shell/app_font.h"
 #include "tests/chart/pdf_tools.h"
 #include "tests/chart/report_fixture.h"
@@ -195,6 +198,67 @@ TEST_F(ChartDetails, EveryCharacterShownIsInTheProgramsFonts) {
       missing += c;
   }
   EXPECT_TRUE(missing.isEmpty()) << missing.toStdString();
+}
+
+// The window opens within the screen's free area, whatever the screen (the
+// offscreen one is 800 by 800): what does not fit is scrolled to, and the
+// buttons stay in sight.
+TEST_F(ChartDetails, OpensWithinTheScreenAndScrollsToWhatDoesNotFit) {
+  frmChartDetails& details = ShowSample(2026, 12, 9);
+  const QRect room = details.screen()->availableGeometry();
+  EXPECT_TRUE(room.contains(details.frameGeometry())) << details.frameGeometry().width() << " wide on "
+                                                      << room.width();
+  // As large as the sheet and its buttons, where the screen has room, less a title bar.
+  const QSize whole = details.sizeHint();
+  EXPECT_GE(details.width(), std::min(whole.width(), room.width() - 50));
+  EXPECT_GE(details.height(), std::min(whole.height(), room.height() - 50));
+  for (const QWidget* button : {details.cmdSavePdf, details.cmdPrint, details.cmdClose})
+    EXPECT_TRUE(room.contains(QRect(button->mapToGlobal(QPoint()), button->size()))) << button->objectName().toStdString();
+  QWidget& view = *details.fraSheetView->viewport();
+  for (QWidget* far : std::initializer_list<QWidget*>{details.picElements, details.cmdLuckPeriod[0],
+                                                       details.picAnnualPillar[0], details.lblRowCaption[5]}) {
+    details.fraSheetView->ensureWidgetVisible(far, 0, 0);
+    EXPECT_TRUE(view.rect().contains(QRect(far->mapTo(&view, QPoint()), far->size()))) << far->objectName().toStdString();
+  }
+}
+
+// A long name is shown whole in as many lines as it needs, broken between
+// words or inside a word too long for a line, on screen and in the PDF.
+TEST_F(ChartDetails, ALongNameIsShownWholeOnScreenAndInThePdf) {
+  const char* names[] = {
+      "Maximilian Alexander Bartholomew Ferdinand von Hohenzollern-Sigmaringen the Third",
+      "Wolfeschlegelsteinhausenbergerdorffwelchevoralternwarengewissenhaftschafers",
+      "爱新觉罗玄烨爱新觉罗玄烨爱新觉罗玄烨爱新觉罗玄烨爱新觉罗玄烨",
+  };
+  QTemporaryDir folder;
+  for (const char* name : names) {
+    SCOPED_TRACE(name);
+    Cast(SampleBirth());
+    BirthDetails birth = modFengShuiFourPillar::BirthDetails;
+    birth.Name = name;
+    auto& details = FormInstance<frmChartDetails>::Get();
+    ASSERT_TRUE(details.ShowChart(birth, std::nullopt, modFengShuiFourPillar::ShownChart, analysis::TodayOn(2026, 12, 9)));
+    details.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&details));
+    const auto* value = details.findChild<QLabel*>(QStringLiteral("lblHeaderValue(0)"));
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->text(), QString::fromUtf8(name));
+    const QRect lines = value->fontMetrics().boundingRect(QRect(0, 0, value->width(), 10000), Qt::TextWrapAnywhere,
+                                                          value->text());
+    EXPECT_GE(value->height(), lines.height());
+    const QRect shown(value->mapTo(details.fraSheet, QPoint()), value->size());
+    EXPECT_TRUE(details.fraSheet->rect().contains(shown));
+    EXPECT_LE(shown.bottom(), details.lblPillarHeading[0]->mapTo(details.fraSheet, QPoint()).y());
+
+    if (testing::HavePdfToText()) {
+      const QString pdf = folder.filePath(QStringLiteral("details.pdf"));
+      ASSERT_TRUE(SaveAsPdf(details.SheetPages(), pdf).isEmpty());
+      // Read as a person reads it: the lines joined again, a ligature as its letters.
+      const QString text = testing::PdfText(pdf).normalized(QString::NormalizationForm_KC).remove(QLatin1Char(' '));
+      EXPECT_TRUE(text.contains(QString::fromUtf8(name).remove(QLatin1Char(' ')))) << text.left(200).toStdString();
+    }
+    DeleteDetails();
+  }
 }
 
 TEST_F(ChartDetails, SaveAsPdfWritesTheWholeSheetOnOneA4PageWithTheChineseFontInIt) {

@@ -53,6 +53,7 @@ TEST(ClipboardGuard, EveryBoxEventEmptiesACopyMadeFromTheBox) {
     ClipboardGuard guard(box);
     CopyAll(box);
     ASSERT_EQ(Clipboard().text(), "Interpretation text") << trigger.name;
+    EXPECT_FALSE(Clipboard().mimeData()->hasHtml()) << "a plain box copies plain text";
     ASSERT_TRUE(ClipboardGuard::HoldsOwnData());
     trigger.fire(box);
     EXPECT_TRUE(Clipboard().text().isEmpty()) << trigger.name;
