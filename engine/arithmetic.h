@@ -21,11 +21,26 @@ constexpr int FloorDivide(int value, int divisor) {
   return value % divisor < 0 ? quotient - 1 : quotient;
 }
 
-// An angle in degrees brought into [0, 360).
+// An angle in degrees brought into [0, 360): less the whole turns it holds.
+// The turns are found by a product and made exact by the remainder they
+// leave, which costs less than a division and gives the same turns.
 inline double ReduceDegrees(double degrees) {
-  degrees -= 360 * std::floor(degrees / 360);
-  return degrees >= 360 ? degrees - 360 : degrees;  // floor rounding can leave exactly 360
+  double turns = std::floor(degrees * (1.0 / 360));
+  if (degrees - 360 * turns >= 360) ++turns;
+  if (degrees - 360 * turns < 0) --turns;
+  degrees -= 360 * turns;
+  return degrees >= 360 ? degrees - 360 : degrees;  // rounding can leave exactly 360
 }
+
+// n / d for the whole numbers 0 <= n < Count, each as the division rounds it,
+// worked out once: a look-up costs less than a division.
+template <int Count>
+struct Quotients {
+  double of[Count];
+  constexpr explicit Quotients(double divisor) : of{} {
+    for (int n = 0; n < Count; ++n) of[n] = n / divisor;
+  }
+};
 
 // The Earth turns 15 degrees an hour: a zone's meridian, a longitude's time.
 inline constexpr double kDegreesPerHour = 15;

@@ -6,7 +6,8 @@
 namespace tavrin {
 
 double LocalHours(int hour, int minute, double zoneHoursEast, double longitudeEast) {
-  double h = hour + minute / 60.0;
+  static constexpr Quotients<60> kMinuteHours(60);
+  double h = hour + (minute >= 0 && minute < 60 ? kMinuteHours.of[minute] : minute / 60.0);
   if (longitudeEast > -181 && longitudeEast < 181) h += longitudeEast / kDegreesPerHour - zoneHoursEast;
   return h;
 }

@@ -49,7 +49,9 @@ inline double LuckStartAge(const MonthSector& sector, double solarLongitude, int
     if (age > 11) age -= 120;
     if (age < 0) age += 120;
   }
-  return Int(100 * age) / 100;
+  static constexpr Quotients<1201> kHundredths(100);  // ages up to 12 years
+  const double hundredths = Int(100 * age);
+  return hundredths >= 0 && hundredths <= 1200 ? kHundredths.of[static_cast<int>(hundredths)] : hundredths / 100;
 }
 
 // Day number of the local civil day holding the day moment.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "engine/number_text.h"
 
@@ -101,6 +102,26 @@ TEST(ParseDecimal, ReadsDecimalTextAndRejectsAnythingElse) {
   for (const char* bad : {"", " ", "abc", "1e3", "5,5", "--5", "+-5", "-+5", ".", "-", "nan", "inf", "8h", "0x10",
                           "1.2.3", "5 5"})
     EXPECT_FALSE(ParseDecimal(TrimSpaces(bad)).has_value()) << bad;
+}
+
+// Whole turns found by a product give the turns a division gives, and an
+// angle at or just off a whole turn lands in [0, 360).
+TEST(ReduceDegrees, TakesOffTheTurnsADivisionFinds) {
+  std::vector<double> angles = {0, 360, -360, 720, 36000, -0.0, 359.99999999999994, 360.00000000000006,
+                                -1e-300, 1e-300, 180, -180, 280.46645 + 36000.76983};
+  for (int turn = -120; turn <= 120; ++turn)
+    for (const double off : {-1e-9, 0.0, 1e-9}) angles.push_back(360.0 * turn + off);
+  for (int i = 0; i < 100000; ++i) angles.push_back(-40000 + 0.8000001 * i);
+  for (const double angle : angles) {
+    const double reduced = ReduceDegrees(angle);
+    ASSERT_GE(reduced, 0) << angle;
+    ASSERT_LT(reduced, 360) << angle;
+    double byDivision = angle - 360 * std::floor(angle / 360);
+    if (byDivision >= 360) byDivision -= 360;
+    if (byDivision >= 0) {
+      ASSERT_EQ(reduced, byDivision) << angle;
+    }
+  }
 }
 
 }  // namespace
