@@ -11,7 +11,7 @@ namespace tavrin {
 
 double EnteredBirth::Longitude() const {
   if (typedLongitude) return *typedLongitude;
-  return ZoneMeridian(zone ? zone->offset.standardSeconds / 3600.0 : zoneHoursEast);
+  return ZoneMeridian(zone ? HoursOfOffset(zone->offset.standardSeconds) : zoneHoursEast);
 }
 
 BirthDetails DetailsOf(const EnteredBirth& birth) {
@@ -38,7 +38,7 @@ Birth BirthOf(const EnteredBirth& birth) {
   cast.hour = birth.hour;
   cast.minute = birth.minute;
   cast.second = birth.second;
-  cast.zoneSecondsEast = static_cast<int>(std::lround(birth.zoneHoursEast * 3600));
+  cast.zoneSecondsEast = SecondsOfOffset(birth.zoneHoursEast);
   cast.longitude = birth.Longitude();
   cast.genderSign = birth.male ? 1 : -1;
   return cast;
@@ -68,13 +68,13 @@ std::variant<EnteredBirth, std::string> BuildBirth(const BirthEntry& entry) {
   if (entry.zoneHoursEast) {
     // A saved offset stands; the zone is named again only when it kept that offset.
     const auto* offset = std::get_if<place::ZoneOffsetInForce>(&found);
-    if (offset && offset->seconds / 3600.0 == *entry.zoneHoursEast)
+    if (offset && HoursOfOffset(offset->seconds) == *entry.zoneHoursEast)
       birth.zone = BirthZone{std::string(entry.zone->Name()), *offset};
     return birth;
   }
   if (const auto* problem = std::get_if<place::ZoneTimeProblem>(&found)) return problem->message;
   const auto& offset = std::get<place::ZoneOffsetInForce>(found);
-  const double hours = offset.seconds / 3600.0;
+  const double hours = HoursOfOffset(offset.seconds);
   if (hours < -kWidestZoneHours || hours > kWidestZoneHours)
     return "its offset then, " + OffsetText(offset.seconds) + ", is beyond 14 hours";
   birth.zoneHoursEast = hours;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <string>
 
 namespace tavrin {
@@ -14,6 +15,11 @@ double ZoneHoursEast(int hoursWest, int minutesWest);
 // ZoneOffset as the birth details keep it: the shortest decimal text of the
 // hours east ("10.5", "-3.5", "8", "0"; zero never carries a sign).
 std::string ZoneOffsetText(double hoursEast);
+
+// An offset of the clocks in seconds east as hours east, and hours east to
+// the nearest second.
+inline double HoursOfOffset(int secondsEast) { return secondsEast / 3600.0; }
+inline int SecondsOfOffset(double hoursEast) { return static_cast<int>(std::lround(hoursEast * 3600)); }
 
 // An offset as people write it: "+8", "-3:30", "+8:05:43", "0".
 std::string OffsetText(int secondsEast);

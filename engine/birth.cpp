@@ -18,7 +18,7 @@ std::optional<Birth> BirthOf(const BirthDetails& details) {
   birth.hour = details.BirthHour;
   birth.minute = details.BirthMinute;
   birth.second = details.BirthSecond;
-  birth.zoneSecondsEast = static_cast<int>(std::lround(*hours * 3600));
+  birth.zoneSecondsEast = SecondsOfOffset(*hours);
   birth.longitude = details.Longitude;
   birth.genderSign = details.GenderSign;
   return birth;

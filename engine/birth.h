@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "birth/zone.h"
 #include "engine/birth_details.h"
 
 namespace tavrin {
@@ -19,7 +20,7 @@ struct Birth {
   double longitude = 0;     // degrees east; outside (-181, 181) the clock time is taken as it is
   int genderSign = 0;       // +1 male, -1 female
 
-  double ZoneHoursEast() const { return zoneSecondsEast / 3600.0; }
+  double ZoneHoursEast() const { return HoursOfOffset(zoneSecondsEast); }
 };
 
 // The birth the record describes, its zone offset text read as hours east

@@ -449,7 +449,7 @@ void frmMain::ShowZoneInForce() {
     return;
   }
   const auto& offset = std::get<tavrin::place::ZoneOffsetInForce>(found);
-  const tavrin::ZoneCaptions captions = tavrin::ZoneCaptionsFor(offset.seconds / 3600.0);
+  const tavrin::ZoneCaptions captions = tavrin::ZoneCaptionsFor(tavrin::HoursOfOffset(offset.seconds));
   lblZoneHour->setText(QString::fromStdString(captions.hours));
   lblZoneMinute->setText(QString::fromStdString(captions.minutes));
   ShowZoneWords(zoneName + QStringLiteral(": ") + QString::fromStdString(tavrin::place::DescribeOffset(offset)));
@@ -681,7 +681,7 @@ tavrin::AnalysedBirth frmMain::AnalysedBirth() const {
   // offset to the second, which the captions round to the minute.
   double zoneHoursEast = tavrin::ZoneHoursEast(lblZoneHour->text().toInt(), lblZoneMinute->text().toInt());
   if (placeOffset_) {
-    zoneHoursEast = *placeOffset_ / 3600.0;
+    zoneHoursEast = tavrin::HoursOfOffset(*placeOffset_);
   } else if (pickedExactly_) {
     const tavrin::ZoneCaptions saved = tavrin::ZoneCaptionsFor(*pickedExactly_);
     if (QString::fromStdString(saved.hours) == lblZoneHour->text() &&

@@ -1,5 +1,7 @@
 #include "tools/place_json.h"
 
+#include "birth/zone.h"
+
 namespace tavrin::cast {
 
 void WritePlaceJson(JsonWriter& json, const place::Place& place) {
@@ -18,7 +20,7 @@ void WriteTimeZoneJson(JsonWriter& json, const BirthZone& zone) {
   const place::ZoneOffsetInForce& offset = zone.offset;
   json.BeginObject();
   json.StringMember("name", zone.name);
-  json.NumberMember("offsetHours", offset.seconds / 3600.0);
+  json.NumberMember("offsetHours", HoursOfOffset(offset.seconds));
   json.BooleanMember("daylightTime", offset.daylight);
   json.StringMember("abbreviation", offset.abbreviation);
   json.BooleanMember("localMeanTime", offset.localMeanTime);
