@@ -32,7 +32,7 @@ CastError ComputeChart(const Birth& birth, const CastOptions& options, Chart& ou
   } else if (const CastError error = CastPrecise(birth, options, out); error != CastError::none) {
     return error;
   }
-  out.luckPeriods = MakeLuckPeriods(out.pillars[1], out.luckDirection, out.luckStartAge);
+  WriteLuckPeriods(out.pillars[1], out.luckDirection, out.luckStartAge, out.luckPeriods);
   return CastError::none;
 }
 

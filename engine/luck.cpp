@@ -7,8 +7,6 @@
 
 namespace tavrin {
 
-int LuckDirection(int genderSign, int yearStem) { return genderSign * (StemSymbols[yearStem].yang ? 1 : -1); }
-
 LuckStart LuckStartAfter(const Birth& birth, int lifeDays) {
   LuckStart start;
   start.years = lifeDays / 360;
@@ -38,21 +36,5 @@ LuckStart LuckStartAfter(const Birth& birth, int lifeDays) {
 }
 
 int LifeDaysOfAge(double years) { return static_cast<int>(std::lround(years * 100)) * 360 / 100; }
-
-LuckPeriods MakeLuckPeriods(const Pillar& month, int direction, double startAge) {
-  LuckPeriods periods{};
-  Pillar pillar = month;
-  for (int i = 0; i < 8; ++i) {
-    // One place on or back in the cycle, as CycleStep(pillar, direction) steps.
-    pillar.stem += direction;
-    pillar.branch += direction;
-    if (pillar.stem < 0) pillar.stem += kStemCount;
-    if (pillar.stem >= kStemCount) pillar.stem -= kStemCount;
-    if (pillar.branch < 0) pillar.branch += kBranchCount;
-    if (pillar.branch >= kBranchCount) pillar.branch -= kBranchCount;
-    periods[i] = {startAge + 10 * i, pillar};
-  }
-  return periods;
-}
 
 }  // namespace tavrin

@@ -4,6 +4,7 @@
 
 #include "engine/birth.h"
 #include "engine/cycle.h"
+#include "engine/vocabulary.h"
 
 namespace tavrin {
 
@@ -28,9 +29,23 @@ LuckStart LuckStartAfter(const Birth& birth, int lifeDays);
 int LifeDaysOfAge(double years);
 
 // +1 (forward) for a man born in a Yang year or a woman born in a Yin year, else -1.
-int LuckDirection(int genderSign, int yearStem);
+inline int LuckDirection(int genderSign, int yearStem) { return genderSign * (StemSymbols[yearStem].yang ? 1 : -1); }
 
-// The eight periods, first first, stepping through the sixty-pair cycle from the month pillar.
-LuckPeriods MakeLuckPeriods(const Pillar& month, int direction, double startAge);
+// The eight periods, first first, stepping through the sixty-pair cycle from
+// the month pillar (as CycleStep steps), written into `periods`.
+inline void WriteLuckPeriods(const Pillar& month, int direction, double startAge, LuckPeriods& periods) {
+  // Three cycles in a row: the number k places from n, for |k| <= cycle, is run[cycle + n + k].
+  static constexpr auto kRun = [](int cycle) {
+    std::array<int, 3 * kBranchCount> run{};
+    for (int k = 0; k < 3 * cycle; ++k) run[k] = k % cycle;
+    return run;
+  };
+  static constexpr auto kStemRun = kRun(kStemCount), kBranchRun = kRun(kBranchCount);
+  for (int i = 0; i < 8; ++i) {
+    const int steps = direction * (i + 1);
+    periods[i] = {startAge + 10 * i,
+                  {kStemRun[kStemCount + month.stem + steps], kBranchRun[kBranchCount + month.branch + steps]}};
+  }
+}
 
 }  // namespace tavrin

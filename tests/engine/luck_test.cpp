@@ -79,11 +79,26 @@ TEST(LuckStartAge, AtAJieAndInTheWrappingSector) {
 }
 
 TEST(LuckPeriods, StepThroughTheCycleWrappingAtBothEnds) {
-  const auto forward = MakeLuckPeriods({9, 11}, 1, 0);  // from Gui Pig
-  EXPECT_EQ(forward[0].pillar, (Pillar{0, 0}));           // Jia Rat
-  const auto backward = MakeLuckPeriods({0, 0}, -1, 0);  // from Jia Rat
-  EXPECT_EQ(backward[0].pillar, (Pillar{9, 11}));          // Gui Pig
-  EXPECT_EQ(backward[1].pillar, (Pillar{8, 10}));          // Ren Dog
+  LuckPeriods forward, backward;
+  WriteLuckPeriods({9, 11}, 1, 0, forward);  // from Gui Pig
+  EXPECT_EQ(forward[0].pillar, (Pillar{0, 0}));  // Jia Rat
+  WriteLuckPeriods({0, 0}, -1, 0, backward);  // from Jia Rat
+  EXPECT_EQ(backward[0].pillar, (Pillar{9, 11}));  // Gui Pig
+  EXPECT_EQ(backward[1].pillar, (Pillar{8, 10}));  // Ren Dog
+}
+
+TEST(LuckPeriods, AreTheCycleStepsAndTenYearsApartFromEveryMonthPillar) {
+  for (int position = 0; position < 60; ++position) {
+    const Pillar month = CycleStep({0, 0}, position);
+    for (const int direction : {1, -1}) {
+      LuckPeriods periods;
+      WriteLuckPeriods(month, direction, 3.25, periods);
+      for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(periods[i].pillar, CycleStep(month, direction * (i + 1))) << position << " " << direction << " " << i;
+        EXPECT_DOUBLE_EQ(periods[i].age, 3.25 + 10 * i);
+      }
+    }
+  }
 }
 
 // The luck start date: whole years and thirty-day months after the birth
