@@ -6,6 +6,7 @@
 #include "birth/gender.h"
 #include "birth/zone.h"
 #include "engine/vocabulary.h"
+#include "reading/cast_choices.h"
 
 namespace tavrin {
 
@@ -42,6 +43,13 @@ Birth BirthOf(const EnteredBirth& birth) {
   cast.longitude = birth.Longitude();
   cast.genderSign = birth.male ? 1 : -1;
   return cast;
+}
+
+Reading ReadingOf(const BirthDetails& details, const EnteredBirth& birth) {
+  Reading reading = ReadingOf(details, birth.typedLongitude);
+  SetCastChoices(reading, birth.options);
+  place::SetPlaceChoices(birth.placeChoices, reading);
+  return reading;
 }
 
 std::variant<EnteredBirth, std::string> BuildBirth(const BirthEntry& entry) {

@@ -10,6 +10,7 @@
 #include "place/place_catalogue.h"
 #include "place/place_choices.h"
 #include "place/zone_history.h"
+#include "reading/reading.h"
 
 namespace tavrin {
 
@@ -48,6 +49,9 @@ struct EnteredBirth {
 BirthDetails DetailsOf(const EnteredBirth& birth);
 // The birth as the engine casts it.
 Birth BirthOf(const EnteredBirth& birth);
+// The reading file's record of `details` (those of `birth`), with the typed
+// longitude and the casting and place choices of `birth`.
+Reading ReadingOf(const BirthDetails& details, const EnteredBirth& birth);
 
 // What a source gives once it has read its own syntax, every field checked.
 struct BirthEntry {

@@ -9,7 +9,7 @@
 #include "chart/cast_chart.h"
 #include "chart/clipboard_guard.h"
 #include "chart/reading_printer.h"
-#include "reading/cast_choices.h"
+#include "birth/entered_birth.h"
 #include "reading/reading_store.h"
 #include "shell/app_font.h"
 #include "shell/app_text.h"
@@ -95,10 +95,7 @@ void frmSave::cmdSave_Click() {
               QStringLiteral("Rich Text Format (*.baz)"), QStringLiteral("baz")});
   if (path.isEmpty()) return;
   // The file holds the birth details of the chart, never the report text.
-  tavrin::Reading reading =
-      tavrin::ReadingOf(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::Birth.typedLongitude);
-  tavrin::SetCastChoices(reading, modFengShuiFourPillar::Birth.options);
-  tavrin::place::SetPlaceChoices(modFengShuiFourPillar::Birth.placeChoices, reading);
+  const tavrin::Reading reading = tavrin::ReadingOf(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::Birth);
   if (const auto failure = tavrin::SaveReading(QFile::encodeName(path).toStdString(), reading)) {
     tavrin::ShowNotSaved(*this, QStringLiteral("The reading was not saved."), QString::fromLocal8Bit(failure->c_str()));
   }

@@ -38,10 +38,7 @@ std::optional<std::string> OpenReading(std::string_view path, EnteredBirth& birt
 
 std::optional<std::string> SaveReading(std::string_view path, const EnteredBirth& birth) {
   if (!HasReadingName(path)) return "not a reading file name (it must end in \"baz\")";
-  Reading reading = ReadingOf(DetailsOf(birth), birth.typedLongitude);
-  SetCastChoices(reading, birth.options);
-  place::SetPlaceChoices(birth.placeChoices, reading);
-  if (auto reason = tavrin::SaveReading(std::string(path), reading))
+  if (auto reason = tavrin::SaveReading(std::string(path), ReadingOf(DetailsOf(birth), birth)))
     return "cannot write it: " + *reason;
   return std::nullopt;
 }

@@ -392,9 +392,8 @@ TEST_F(EntryFormTest, ABirthPlaceGivesTheLongitudeAndTheZoneItsClocksKept) {
     FormInstance<frmFengShuiFourPillar>::Get().mnuDetails->trigger();
     EXPECT_EQ(onDetails.seen(), 1);
     EXPECT_TRUE(header.contains(QStringLiteral("Shanghai, Shanghai Shi, China"))) << header.join('|').toStdString();
-    tavrin::Reading reading =
-        tavrin::ReadingOf(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::Birth.typedLongitude);
-    tavrin::place::SetPlaceChoices(modFengShuiFourPillar::Birth.placeChoices, reading);
+    const tavrin::Reading reading =
+        tavrin::ReadingOf(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::Birth);
     EXPECT_EQ(reading.Choice("place"), "1796236 Shanghai");
 
     // Opened again on a fresh form, as "Open Previously Saved Reading" does.
