@@ -112,13 +112,12 @@ std::optional<LunarDate> LunarDateOf(long long dayNumber) {
   int place = 0;
   while (dayNumber >= s.starts[place + 1]) ++place;
   const LunarMonth month = MonthAt(s, place);
-  // The last day of 2199 is the calendar's last.
-  if (dayNumber > static_cast<long long>(JulianDay0(kLastLunarYear, 12, 31) + 0.5)) return std::nullopt;
+  if (LunarYearOf(sui, month) > kLastLunarYear) return std::nullopt;
   return LunarDate{LunarYearOf(sui, month), month.number, month.leap, static_cast<int>(dayNumber - month.firstDay) + 1};
 }
 
 std::optional<LunarDate> LunarDateOf(int year, int month, int day) {
-  if (year < kFirstSui || year > kLastSui || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+  if (year < kFirstSui || year > kLastSui + 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
     return std::nullopt;
   return LunarDateOf(static_cast<long long>(JulianDay0(year, month, day) + 0.5));
 }
@@ -180,6 +179,12 @@ std::string LunarDateHanzi(const LunarDate& date) {
   const Pillar year = YearPillar(date.year);
   return std::string(StemSymbols[year.stem].hanzi) + std::string(BranchSymbols[year.branch].hanzi) + "年 " +
          MonthHanzi(date.month, date.leap) + " " + DayHanzi(date.day);
+}
+
+std::string LunarDateWords(const LunarDate& date) {
+  const std::string_view branch = BranchSymbols[YearPillar(date.year).branch].label;
+  return std::string(branch.substr(0, branch.find(' '))) + " " + std::to_string(date.year) + (date.leap ? ", leap month " : ", month ") +
+         std::to_string(date.month) + ", day " + std::to_string(date.day);
 }
 
 }  // namespace tavrin::calendar

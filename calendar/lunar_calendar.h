@@ -42,7 +42,8 @@ std::vector<LunarMonth> MonthsOf(int lunarYear);
 std::optional<int> LeapMonthOf(int lunarYear);
 
 // The lunar date of a civil day (a Julian day number), from the eleventh
-// month of 1599 to the last day of 2199; none outside.
+// month of 1599 to the last day of the lunar year 2199 (early in 2200); none
+// outside.
 std::optional<LunarDate> LunarDateOf(long long dayNumber);
 std::optional<LunarDate> LunarDateOf(int year, int month, int day);
 
@@ -62,6 +63,9 @@ std::string ProblemText(const LunarDate& date, LunarProblem problem);
 // "戊辰年 五月 十七", "甲申年 闰二月 初一": the year's stem and branch, the
 // month (正月 to 腊月, with 闰 for a leap month) and the day (初一 to 三十).
 std::string LunarDateHanzi(const LunarDate& date);
+// "Dragon 1988, month 5, day 17", "Ox 2033, leap month 11, day 1": the
+// year's animal and number, the month's number and the day's.
+std::string LunarDateWords(const LunarDate& date);
 // "the fifth month", "the leap fifth month".
 std::string MonthWords(int number, bool leap);
 // "五月", "闰五月", "正月", "腊月"; "初一" to "三十".

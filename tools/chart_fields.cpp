@@ -6,6 +6,7 @@
 
 #include "analysis/chart_analysis.h"
 #include "astro/civil_time.h"
+#include "calendar/lunar_calendar.h"
 #include "engine/chart_texts.h"
 #include "engine/number_text.h"
 #include "tools/analysis_json.h"
@@ -44,6 +45,21 @@ void BirthJson(JsonWriter& json, const Sources& sources) {
   json.NumberMember("longitude", birth.Longitude);
   json.StringMember("gender", birth.GenderText);
   json.IntegerMember("genderSign", birth.GenderSign);
+  json.EndObject();
+}
+
+std::optional<calendar::LunarDate> LunarDateOfBirth(const BirthDetails& birth) {
+  return calendar::LunarDateOf(birth.BirthYear, birth.BirthMonth, birth.BirthDay);
+}
+
+void LunarDateJson(JsonWriter& json, const Sources& sources) {
+  const calendar::LunarDate date = *LunarDateOfBirth(sources.birth);
+  json.BeginObject();
+  json.IntegerMember("year", date.year);
+  json.IntegerMember("month", date.month);
+  json.BooleanMember("leap", date.leap);
+  json.IntegerMember("day", date.day);
+  json.StringMember("hanzi", calendar::LunarDateHanzi(date));
   json.EndObject();
 }
 
@@ -123,6 +139,7 @@ constexpr ChartField kFields[] = {
     {"name", Group::birth, [](JsonWriter& json, const Sources& s) { json.String(s.birth.Name); },
      [](std::string& out, const Sources& s, int) { AppendCsvCell(out, s.birth.Name); }},
     {"birth", Group::birth, BirthJson, nullptr},
+    {"lunarDate", Group::lunar, LunarDateJson, nullptr},
     {"date", Group::birth, nullptr,
      [](std::string& out, const Sources& s, int) {
        AppendPadded(out, {s.birth.BirthYear, s.birth.BirthMonth, s.birth.BirthDay}, {4, 2, 2}, '-');
@@ -285,6 +302,7 @@ ChartParts::ChartParts(const FieldSources& sources) {
   add(Group::trueSolarTime, chart.isPrecise && chart.precise.options.solarTime == SolarTime::trueSun);
   add(Group::place, sources.where.place != nullptr);
   add(Group::zone, sources.where.zone.has_value());
+  add(Group::lunar, LunarDateOfBirth(sources.birth).has_value());
 }
 
 std::span<const ChartField> ChartFields() { return kFields; }

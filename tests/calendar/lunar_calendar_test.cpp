@@ -65,6 +65,7 @@ TEST(LunarCalendarTest, NewYearsAndLeapMonthsOf1900To2100AreThePublishedOnes) {
 // the month that follows it (a leap month follows the month of its number).
 TEST(LunarCalendarTest, EveryDayOf1600To2199GoesToItsLunarDateAndBack) {
   const long long first = DayNumber(1600, 1, 1), last = DayNumber(2199, 12, 31);
+  ASSERT_LT(last, MonthsOf(kLastLunarYear).back().firstDay);
   std::optional<LunarDate> previous;
   int lastDayOfMonth = 0;
   for (long long day = first; day <= last; ++day) {
@@ -89,7 +90,10 @@ TEST(LunarCalendarTest, EveryDayOf1600To2199GoesToItsLunarDateAndBack) {
     lastDayOfMonth = date->day;
     previous = date;
   }
-  EXPECT_FALSE(LunarDateOf(last + 1));
+  const std::vector<LunarMonth> lastYear = MonthsOf(kLastLunarYear);
+  const long long end = lastYear.back().firstDay + lastYear.back().days;
+  EXPECT_EQ(LunarDateOf(end - 1), (LunarDate{kLastLunarYear, 12, false, lastYear.back().days}));
+  EXPECT_FALSE(LunarDateOf(end));
   EXPECT_FALSE(LunarDateOf(DayNumber(1599, 10, 1)));
 }
 

@@ -49,6 +49,7 @@ TEST(CastOne, SampleChartAsText) {
                            "Branch        Rat [Zi]        Tiger [Yin]     Dog [Xu]        Snake [Si]",
                            "Hidden stems  -Water [Gui]    +Wood [Jia]     +Earth [Wu]     +Fire [Bing]",
                            "Luck periods, forward", "The Year Pillar", "The Hour Pillar",
+                           "Lunar date 甲子年 正月 初九 (Rat 1984, month 1, day 9)",
                            "Yang fire is a forest fire which is hot and burns non-stop."})
     EXPECT_NE(std::find(lines.begin(), lines.end(), want), lines.end()) << want << "\n" << run.out;
   const auto table = std::find(lines.begin(), lines.end(), "  From age  Stem            Branch");
@@ -166,9 +167,36 @@ TEST(CastOne, SampleChartAsJson) {
         "\"current\":{\"luckPeriod\":4,\"year\":2026}}}\n",
         "\"pillarCells\":[\"+Wood [Jia]\",\"Rat [Zi]\",\"-Water [Gui]\",\"\",\"\",\"+Fire [Bing]\",\"Tiger [Yin]\",",
         "\"-Earth [Ji]\",\"Snake [Si]\",",
+        "\"genderSign\":1},\"lunarDate\":{\"year\":1984,\"month\":1,\"leap\":false,\"day\":9,"
+        "\"hanzi\":\"甲子年 正月 初九\"},\"localHours\"",
         "\"luckDirection\":1,\"luckStartAge\":8.17,\"luckPeriods\":[{\"age\":8.17,\"stem\":\"-Fire [Ding]\","
         "\"branch\":\"Rabbit [Mao]\"}"})
     EXPECT_NE(run.out.find(want), std::string::npos) << want;
+}
+
+// The lunar date is the birth's civil date as entered, in its own zone; a
+// day the lunar calendar does not cover has none.
+TEST(CastOne, TheLunarDateIsTheCivilDayOfTheBirthWhereTheCalendarCoversIt) {
+  const struct {
+    std::string date, zone, json;
+  } kCases[] = {
+      {"2034-01-05", "8", "\"lunarDate\":{\"year\":2033,\"month\":11,\"leap\":true,\"day\":15,"},
+      {"2034-01-05", "-10", "\"lunarDate\":{\"year\":2033,\"month\":11,\"leap\":true,\"day\":15,"},
+      {"1600-01-01", "0", "\"lunarDate\":{\"year\":1599,"},
+      {"1599-12-31", "0", ""},
+      {"2200-01-01", "0", "\"lunarDate\":{\"year\":2199,\"month\":11,"},
+      {"2200-06-01", "0", ""},
+  };
+  for (const auto& c : kCases) {
+    const auto run = Cast({"--name", "A", "--date", c.date, "--time", "23:30", "--zone", c.zone, "--gender", "male",
+                           "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    if (c.json.empty()) {
+      EXPECT_EQ(run.out.find("lunarDate"), std::string::npos) << c.date;
+    } else {
+      EXPECT_NE(run.out.find(c.json), std::string::npos) << c.date << "\n" << run.out.substr(0, 300);
+    }
+  }
 }
 
 // Five minutes before Spring Beginning in Beijing, 4 February 2000.
