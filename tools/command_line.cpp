@@ -23,6 +23,7 @@ struct LaterValues {
   std::string_view method;
   std::string_view solarTime;
   std::string_view dayStarts;
+  std::string_view calendar;
 };
 
 struct OptionSpec {
@@ -33,7 +34,7 @@ struct OptionSpec {
   void (*apply)(CommandLine&, LaterValues&, std::string_view value);
 };
 
-constexpr std::array<OptionSpec, 23> kOptions = {{
+constexpr std::array<OptionSpec, 25> kOptions = {{
     {"--name", "NAME", Group::requiredBirth, "the person's name",
      [](CommandLine& c, LaterValues&, std::string_view v) { c.birth.name = v; }},
     {"--date", "YYYY-MM-DD", Group::requiredBirth,
@@ -49,6 +50,12 @@ constexpr std::array<OptionSpec, 23> kOptions = {{
     {"--longitude", "DEGREES_EAST", Group::optionalBirth,
      "birth-place longitude, -180 to 180; the zone's meridian when left out",
      [](CommandLine& c, LaterValues&, std::string_view v) { c.birth.longitude = v; }},
+    {"--calendar", "gregorian|lunar", Group::optionalBirth,
+     "the calendar of --date: gregorian (default) or the Chinese lunar calendar,\n"
+     "      lunar years 1600 to 2199 (YYYY-MM-DD is the lunar year, month and day)",
+     [](CommandLine&, LaterValues& later, std::string_view v) { later.calendar = v; }},
+    {"--leap-month", "", Group::optionalBirth, "the lunar date is in the leap month of that number",
+     [](CommandLine& c, LaterValues&, std::string_view) { c.birth.calendar = "lunar-leap"; }},
     {"--save", "FILE.baz", Group::oneChart,
      "also save the birth as a reading file; a failed save leaves no part of it",
      [](CommandLine& c, LaterValues&, std::string_view v) { c.savePath = v; }},
@@ -212,6 +219,12 @@ std::optional<UsageError> ReadLaterValues(const LaterValues& later, const std::b
       !problem.empty() && line.action != Action::openReading)
     return Usage(problem.starts_with("true") ? "--solar-time true needs --method precise"
                                              : "--day-starts 23 needs --method precise");
+  if (IsGiven("--calendar", given)) {
+    if (later.calendar != "gregorian" && later.calendar != "lunar")
+      return Usage("--calendar " + std::string(later.calendar) + ": expected gregorian or lunar");
+    if (!IsGiven("--leap-month", given)) line.birth.calendar = later.calendar;
+  }
+  if (IsGiven("--leap-month", given) && later.calendar != "lunar") return Usage("--leap-month needs --calendar lunar");
   if (IsGiven("--jobs", given)) {
     unsigned jobs = 0;
     const auto [end, error] = std::from_chars(later.jobs.data(), later.jobs.data() + later.jobs.size(), jobs);
@@ -289,10 +302,11 @@ std::string HelpText() {
   }
   text +=
       "\n"
-      "Batch rows: name,date,time,zone,gender[,longitude[,place]]. Fields may be\n"
-      "quoted (\"Smith, Jo\", with \"\" for a quote); a first row starting with name,\n"
-      "is a header. The zone may be an IANA name (Asia/Shanghai); a place gives the\n"
-      "longitude and, when the zone is left empty, the zone.\n"
+      "Batch rows: name,date,time,zone,gender[,longitude[,place[,calendar]]]. Fields\n"
+      "may be quoted (\"Smith, Jo\", with \"\" for a quote); a first row starting with\n"
+      "name, is a header. The zone may be an IANA name (Asia/Shanghai); a place gives\n"
+      "the longitude and, when the zone is left empty, the zone. The calendar is\n"
+      "gregorian (or empty), lunar, or lunar-leap for a date in a leap month.\n"
       "\n"
       "Places are the GeoNames cities of 15,000 people and more (CC-BY 4.0), from\n"
       "Debian's libtimezonemap-data; zone histories are the IANA tz database of\n"
