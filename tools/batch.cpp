@@ -11,6 +11,7 @@
 
 #include "engine/chart.h"
 #include "tools/birth_fields.h"
+#include "tools/cast_needs.h"
 #include "tools/chart_csv.h"
 #include "tools/chart_json.h"
 #include "tools/chart_text.h"
@@ -87,11 +88,11 @@ void CopyRow(const CsvReader& reader, Chunk& chunk) {
   chunk.rows.push_back({reader.Line(), first, reader.size(), false});
 }
 
-// Casts the row into `birth` and `chart` and analyses it into `chartAnalysis`;
-// on a fault says what is wrong.
+// Casts the row into `birth` and `chart`, as far as `needs` asks, and
+// analyses it into `chartAnalysis` when asked; on a fault says what is wrong.
 std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, const CastOptions& options,
-                                   const analysis::Today& today, EnteredBirth& birth, Chart& chart,
-                                   analysis::ChartAnalysis& chartAnalysis) {
+                                   const CastNeeds& needs, const analysis::Today& today, EnteredBirth& birth,
+                                   Chart& chart, analysis::ChartAnalysis& chartAnalysis) {
   if (row.faulty) return std::string(chunk.Field(row.firstField));
   if (row.fieldCount < 5 || row.fieldCount > 7)
     return "expected 5 to 7 fields (name,date,time,zone,gender[,longitude[,place]]), found " +
@@ -120,10 +121,8 @@ std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, co
   }
   if (auto error = BirthFromFields(fields, birth)) return DescribeFieldError(*error, "");
   birth.options = options;
-  const Birth cast = BirthOf(birth);
-  const CastError error = ComputeChart(cast, birth.options, chart);
+  const CastError error = CastAsNeeded(BirthOf(birth), birth.options, needs, today, chart, chartAnalysis);
   if (error != CastError::none) return std::string(DescribeCastError(error));
-  analysis::AnalyzeChart(cast, chart, today, chartAnalysis);
   return std::nullopt;
 }
 
@@ -132,6 +131,7 @@ struct Caster {
   const CommandLine& line;
   const analysis::Today& today;
   CastOptions options;
+  CastNeeds needs;
   EnteredBirth birth;
   BirthDetails details;
   Chart chart;
@@ -143,9 +143,9 @@ struct Caster {
     chunk.errors.clear();
     chunk.anyChart = chunk.anyFailed = false;
     for (const auto& row : chunk.rows) {
-      const std::optional<std::string> fault = CastRow(chunk, row, options, today, birth, chart, chartAnalysis);
+      const std::optional<std::string> fault = CastRow(chunk, row, options, needs, today, birth, chart, chartAnalysis);
       if (fault) chunk.anyFailed = true;
-      else details = DetailsOf(birth);
+      else if (needs.birthDetails) details = DetailsOf(birth);
       switch (line.format) {
         case OutputFormat::json:
           json.Clear();
@@ -181,7 +181,7 @@ class CastingCrew {
       : start_(static_cast<std::ptrdiff_t>(jobs) + 1), done_(static_cast<std::ptrdiff_t>(jobs) + 1) {
     casters_.reserve(jobs);
     for (unsigned i = 0; i < jobs; ++i)
-      casters_.push_back(Caster{line, today, line.OptionsOver({}), {}, {}, {}, {}, {}});
+      casters_.push_back(Caster{line, today, line.OptionsOver({}), NeedsOf(line), {}, {}, {}, {}, {}});
     if (jobs == 1) return;
     for (unsigned i = 0; i < jobs; ++i) threads_.emplace_back([this, i] { Work(i); });
   }

@@ -120,6 +120,37 @@ TEST(Batch, FieldsNarrowJsonAndCsvOutput) {
   }
 }
 
+// A field asked alone is what the whole output holds for it: a cast left
+// out of what no asked field reads must leave nothing out that one does.
+TEST(Batch, EachFieldAloneIsWrittenAsInTheWholeOutput) {
+  const std::vector<std::string> precise = {"--method", "precise", "--solar-time", "true", "--today", "2026-12-09"};
+  const auto with = [&](std::vector<std::string> extra) {
+    extra.insert(extra.end(), precise.begin(), precise.end());
+    return Cast(testing::SampleArgs(extra)).out;
+  };
+  const std::string json = with({"--json", "--fields", "all"});
+  for (const std::string_view name : cast::FieldNames(cast::FieldFormat::json)) {
+    const std::string alone = with({"--json", "--fields", std::string(name)});
+    ASSERT_TRUE(alone.starts_with("{") && alone.ends_with("}\n")) << alone;
+    if (alone == "{}\n") continue;  // a place or a zone, which this chart has not
+    EXPECT_NE(json.find(alone.substr(1, alone.size() - 3)), std::string::npos) << name;
+  }
+  const auto cells = [](const std::string& csv, int row) {
+    std::vector<std::string> split;
+    std::string text = Lines(csv)[row];
+    if (text.ends_with('\r')) text.pop_back();
+    std::istringstream line(text + ",");
+    for (std::string cell; std::getline(line, cell, ',');) split.push_back(cell);
+    return split;
+  };
+  const std::string csv = with({"--format", "csv"});
+  const std::vector<std::string> header = cells(csv, 0), values = cells(csv, 1);
+  ASSERT_EQ(header.size(), values.size());
+  for (std::size_t column = 0; column < header.size(); ++column)
+    EXPECT_EQ(cells(with({"--format", "csv", "--fields", header[column]}), 1), std::vector{values[column]})
+        << header[column];
+}
+
 // A name picks one member or column: no format lists a name twice.
 TEST(Batch, EachFieldNameIsListedOnce) {
   for (const auto format : {cast::FieldFormat::json, cast::FieldFormat::csv}) {
