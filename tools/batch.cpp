@@ -52,8 +52,8 @@ struct Chunk {
     std::size_t fieldCount;
     bool faulty;  // its one field is the reader's fault
   };
-  std::string bytes;  // every field of every row, one after another
-  std::vector<std::size_t> fieldEnds;
+  std::string bytes;  // the rows' texts, or their fields one after another
+  std::vector<std::pair<std::size_t, std::size_t>> fieldSpans;  // where each field starts and ends in `bytes`
   std::vector<Row> rows;
 
   std::string out;
@@ -63,28 +63,38 @@ struct Chunk {
 
   void Clear() {
     bytes.clear();
-    fieldEnds.clear();
+    fieldSpans.clear();
     rows.clear();
   }
   bool Full(std::size_t rowLimit) const { return rows.size() >= rowLimit || bytes.size() >= kChunkBytes; }
   void AddField(std::string_view field) {
+    fieldSpans.emplace_back(bytes.size(), bytes.size() + field.size());
     bytes += field;
-    fieldEnds.push_back(bytes.size());
   }
   std::string_view Field(std::size_t index) const {
-    const std::size_t start = index == 0 ? 0 : fieldEnds[index - 1];
-    return std::string_view(bytes).substr(start, fieldEnds[index] - start);
+    const auto [start, end] = fieldSpans[index];
+    return std::string_view(bytes).substr(start, end - start);
   }
 };
 
+// A row without quotes is copied whole, its fields found in it; another field by field.
 void CopyRow(const CsvReader& reader, Chunk& chunk) {
-  const std::size_t first = chunk.fieldEnds.size();
+  const std::size_t first = chunk.fieldSpans.size();
   if (auto fault = reader.Fault()) {
     chunk.AddField(*fault);
     chunk.rows.push_back({reader.Line(), first, 1, true});
     return;
   }
-  for (std::size_t i = 0; i < reader.size(); ++i) chunk.AddField(reader[i]);
+  if (const auto text = reader.Text()) {
+    const std::size_t base = chunk.bytes.size();
+    chunk.bytes += *text;
+    for (std::size_t i = 0; i < reader.size(); ++i) {
+      const std::size_t start = base + static_cast<std::size_t>(reader[i].data() - text->data());
+      chunk.fieldSpans.emplace_back(start, start + reader[i].size());
+    }
+  } else {
+    for (std::size_t i = 0; i < reader.size(); ++i) chunk.AddField(reader[i]);
+  }
   chunk.rows.push_back({reader.Line(), first, reader.size(), false});
 }
 
