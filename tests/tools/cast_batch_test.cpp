@@ -325,7 +325,11 @@ class OneByteAtATime : public std::streambuf {
 
 // The reader takes what the stream holds in pieces; where a piece ends changes nothing.
 TEST(Batch, InputThatComesAByteAtATimeGivesTheSameOutput) {
-  const std::string input = kRows + "\"Lee\r\nAnn\",1984-02-10,10:30,8,male\r\n\"Jo\"x,1\r\n";
+  // Read whole, a row without quotes is cut at its commas where it lies; a
+  // byte at a time, every row is read byte by byte.
+  const std::string input = kRows + "\"Lee\r\nAnn\",1984-02-10,10:30,8,male\r\n\"Jo\"x,1\r\n" +
+                            " \t \n,,,,\r\n Ann ,1984-02-10,10:30,8,male\r\r\nB\rC,1984-02-10,10:30,8,male\n\t\n" +
+                            "Al,1984-02-10,10:30, 8,male,\r\nLast,1984-02-10,10:30,8,female";
   for (const bool json : {true, false}) {
     std::vector<std::string> args = {"--batch", "-"};
     if (json) args.push_back("--json");
