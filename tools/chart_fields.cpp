@@ -31,6 +31,13 @@ void StringArray(JsonWriter& json, const auto& texts) {
   json.EndArray();
 }
 
+// Texts of the program's own tables: nothing in them to escape.
+void PlainStringArray(JsonWriter& json, const auto& texts) {
+  json.BeginArray();
+  for (const auto& text : texts) json.PlainString(text);
+  json.EndArray();
+}
+
 void BirthJson(JsonWriter& json, const Sources& sources) {
   const BirthDetails& birth = sources.birth;
   json.BeginObject();
@@ -75,11 +82,31 @@ void LuckPeriodsJson(JsonWriter& json, const Sources& sources) {
   json.EndArray();
 }
 
+// The interpretation of a pillar in a box, as a JSON string: each of the
+// texts there can be, escaped once.
+std::string_view InterpretationJsonOf(const Pillar& pillar, PillarBlock block) {
+  static const auto kTexts = [] {
+    std::array<std::array<std::array<std::string, 2>, kBranchCount>, kStemCount> texts;
+    JsonWriter json;
+    for (int stem = 0; stem < kStemCount; ++stem)
+      for (int branch = 0; branch < kBranchCount; ++branch)
+        for (const PillarBlock kind : {PillarBlock::year, PillarBlock::hour}) {
+          json.Clear();
+          json.String(InterpretationOf({stem, branch}, kind));
+          texts[stem][branch][kind == PillarBlock::hour] = json.Text();
+        }
+    return texts;
+  }();
+  return kTexts[pillar.stem][pillar.branch][block == PillarBlock::hour];
+}
+
 void InterpretationJson(JsonWriter& json, const Sources& sources) {
   static constexpr std::string_view kKeys[4] = {"year", "month", "day", "hour"};
   json.BeginObject();
-  for (int block = 0; block < 4; ++block)
-    json.StringMember(kKeys[block], InterpretationOf(sources.chart.pillars[block], static_cast<PillarBlock>(block)));
+  for (int block = 0; block < 4; ++block) {
+    json.Key(kKeys[block]);
+    json.Verbatim(InterpretationJsonOf(sources.chart.pillars[block], static_cast<PillarBlock>(block)));
+  }
   json.EndObject();
 }
 
@@ -165,7 +192,7 @@ constexpr ChartField kFields[] = {
      [](JsonWriter& json, const Sources& s) { json.Number(s.chart.solarLongitude); }, nullptr},
 
     {"pillarCells", Group::pillars,
-     [](JsonWriter& json, const Sources& s) { StringArray(json, PillarCellsOf(s.chart)); }, nullptr},
+     [](JsonWriter& json, const Sources& s) { PlainStringArray(json, PillarCellsOf(s.chart)); }, nullptr},
     {"yearStem", Group::pillars, nullptr, PillarCell, 0},
     {"yearBranch", Group::pillars, nullptr, PillarCell, 1},
     {"yearHidden1", Group::pillars, nullptr, PillarCell, 2},
@@ -210,11 +237,14 @@ constexpr ChartField kFields[] = {
     {"luck8Branch", Group::luck, nullptr, LuckBranch, 7},
 
     {"luckCaptions", Group::texts,
-     [](JsonWriter& json, const Sources& s) { StringArray(json, LuckCaptionsOf(s.chart)); }, nullptr},
+     [](JsonWriter& json, const Sources& s) { PlainStringArray(json, LuckCaptionsOf(s.chart)); }, nullptr},
     {"interpretation", Group::texts, InterpretationJson, nullptr},
 
     {"analysis", Group::analysis, [](JsonWriter& json, const Sources& s) { WriteAnalysisJson(json, s.analysis); },
      nullptr},
+    {"annualPillars", Group::analysis,
+     [](JsonWriter& json, const Sources& s) { WriteAnnualPillarsJson(json, s.analysis); }, nullptr, 0,
+     Written::whenAsked},
     {"yearTenGod", Group::analysis, nullptr, TenGod, 0},
     {"yearNaYin", Group::analysis, nullptr, NaYin, 0},
     {"yearLifeStage", Group::analysis, nullptr, LifeStage, 0},

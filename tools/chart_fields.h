@@ -44,6 +44,10 @@ class ChartParts {
 
 enum class FieldFormat { json, csv };
 
+// Whether an output writes a field unless --fields leaves it out, or only
+// when --fields names it (or says "all").
+enum class Written { byDefault, whenAsked };
+
 // One output field: a member of the chart's JSON object, a CSV column, or
 // both under one name. Each reads a part of the chart; the CSV columns are
 // the JSON values flattened (yearStem is the year pillar's stem, luck1Stem
@@ -56,6 +60,7 @@ struct ChartField {
   // Appends the cell's text, quoted where CSV needs it; null for a field that is no CSV column.
   void (*csv)(std::string& out, const FieldSources& sources, int item);
   int item = 0;  // which pillar cell, luck period, pillar or element a column reads
+  Written written = Written::byDefault;
 
   bool In(FieldFormat format) const { return format == FieldFormat::json ? json != nullptr : csv != nullptr; }
 };

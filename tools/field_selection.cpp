@@ -10,6 +10,18 @@ std::string JoinedNames(std::span<const std::string_view> names) {
   return joined;
 }
 
+FieldSelection::FieldSelection() {
+  const std::span<const ChartField> fields = ChartFields();
+  for (std::size_t row = 0; row < fields.size(); ++row) chosen_[row] = fields[row].written == Written::byDefault;
+}
+
+bool FieldSelection::Asks(FieldGroup group, FieldFormat format) const {
+  const std::span<const ChartField> fields = ChartFields();
+  for (const std::size_t row : FieldRows(format))
+    if (chosen_[row] && fields[row].group == group) return true;
+  return false;
+}
+
 std::variant<FieldSelection, std::string> FieldSelection::Parse(std::string_view list, FieldFormat format) {
   const std::span<const ChartField> fields = ChartFields();
   FieldSelection selection;
@@ -19,11 +31,14 @@ std::variant<FieldSelection, std::string> FieldSelection::Parse(std::string_view
     const std::string_view name = list.substr(start, comma - start);
     const auto found = std::find_if(fields.begin(), fields.end(),
                                     [&](const ChartField& field) { return field.name == name && field.In(format); });
-    if (found == fields.end()) {
+    if (name == "all") {
+      selection.chosen_.set();
+    } else if (found != fields.end()) {
+      selection.chosen_.set(static_cast<std::size_t>(found - fields.begin()));
+    } else {
       return (name.empty() ? std::string("empty name") : "unknown name " + std::string(name)) +
              " in --fields; accepted: " + JoinedNames(FieldNames(format));
     }
-    selection.chosen_.set(static_cast<std::size_t>(found - fields.begin()));
     if (comma == list.size()) return selection;
     start = comma + 1;
   }

@@ -10,18 +10,21 @@
 
 namespace tavrin::cast {
 
-// Which fields of ChartFields() an output writes: all of them unless
-// --fields narrowed the list. They are always written in the table's order.
+// Which fields of ChartFields() an output writes: those written by default
+// unless --fields named others. They are always written in the table's order.
 class FieldSelection {
  public:
   static constexpr std::size_t kMostFields = 128;
 
-  FieldSelection() { chosen_.set(); }
+  FieldSelection();
 
-  // Reads a comma-separated list of the names of `format`'s fields; an unknown or empty name is an error.
+  // Reads a comma-separated list of the names of `format`'s fields, where
+  // "all" stands for every one; an unknown or empty name is an error.
   static std::variant<FieldSelection, std::string> Parse(std::string_view list, FieldFormat format);
 
   bool Has(std::size_t field) const { return chosen_[field]; }  // a row of ChartFields()
+  // Whether any field `format` writes comes from `group`: what a cast must work out.
+  bool Asks(FieldGroup group, FieldFormat format) const;
 
  private:
   std::bitset<kMostFields> chosen_;
