@@ -322,7 +322,7 @@ const FormatFields& FieldsOf(FieldFormat format) {
 
 }  // namespace
 
-ChartParts::ChartParts(const FieldSources& sources) {
+ChartParts::ChartParts(const FieldSources& sources) : birth_(&sources.birth) {
   const Chart& chart = sources.chart;
   const auto add = [this](FieldGroup group, bool has) { bits_ |= (has ? 1u : 0u) << static_cast<unsigned>(group); };
   for (const FieldGroup group :
@@ -332,8 +332,9 @@ ChartParts::ChartParts(const FieldSources& sources) {
   add(Group::trueSolarTime, chart.isPrecise && chart.precise.options.solarTime == SolarTime::trueSun);
   add(Group::place, sources.where.place != nullptr);
   add(Group::zone, sources.where.zone.has_value());
-  add(Group::lunar, LunarDateOfBirth(sources.birth).has_value());
 }
+
+bool ChartParts::HasLunarDate() const { return LunarDateOfBirth(*birth_).has_value(); }
 
 std::span<const ChartField> ChartFields() { return kFields; }
 

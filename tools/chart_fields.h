@@ -36,10 +36,15 @@ enum class FieldGroup { birth, numbers, pillars, luck, texts, analysis, precise,
 class ChartParts {
  public:
   explicit ChartParts(const FieldSources& sources);
-  bool Has(FieldGroup group) const { return (bits_ >> static_cast<unsigned>(group) & 1) != 0; }
+  bool Has(FieldGroup group) const {
+    return group == FieldGroup::lunar ? HasLunarDate() : (bits_ >> static_cast<unsigned>(group) & 1) != 0;
+  }
 
  private:
+  bool HasLunarDate() const;  // asked only of an output that writes it: it may solve the year's new moons
+
   unsigned bits_ = 0;  // a bit for each group
+  const BirthDetails* birth_;
 };
 
 enum class FieldFormat { json, csv };
