@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "calendar/lunar_calendar.h"
+#include "calendar/pillar_search.h"
 #include "engine/birth_moment.h"
 
 namespace tavrin::calendar {
@@ -26,6 +27,15 @@ void CivilDayOfALunarDate(benchmark::State& state) {
   }
 }
 BENCHMARK(CivilDayOfALunarDate);
+
+// Every span of 1600-2199 in UTC+8 with four given pillars. The first run
+// computes the Sun's table around the months it looks at; the benchmark's
+// repetitions find it computed. Target: under a second.
+void FindAllSpansOfFourPillars(benchmark::State& state) {
+  const PillarQuery query = std::get<PillarQuery>(ParsePillars("庚辰 戊寅 壬辰 庚戌"));
+  for (auto _ : state) benchmark::DoNotOptimize(FindSpans(query, 8, DayStarts::midnight, 1600, 2199));
+}
+BENCHMARK(FindAllSpansOfFourPillars)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tavrin::calendar

@@ -34,7 +34,7 @@ struct OptionSpec {
   void (*apply)(CommandLine&, LaterValues&, std::string_view value);
 };
 
-constexpr std::array<OptionSpec, 25> kOptions = {{
+constexpr std::array<OptionSpec, 28> kOptions = {{
     {"--name", "NAME", Group::requiredBirth, "the person's name",
      [](CommandLine& c, LaterValues&, std::string_view v) { c.birth.name = v; }},
     {"--date", "YYYY-MM-DD", Group::requiredBirth,
@@ -109,6 +109,19 @@ constexpr std::array<OptionSpec, 25> kOptions = {{
        c.action = Action::listPlaces;
        c.placesQuery = v;
      }},
+    {"--find-pillars", "PILLARS", Group::mode,
+     "list the spans of clock time whose precise chart has these pillars\n"
+     "      (characters, pinyin or labels: \"geng chen wu yin ren chen geng xu\"; three\n"
+     "      without the hour), in --zone (8 when left out), the day starting as\n"
+     "      --day-starts says",
+     [](CommandLine& c, LaterValues&, std::string_view v) {
+       c.action = Action::findPillars;
+       c.pillarsText = v;
+     }},
+    {"--from", "YEAR", Group::mode, "the first year --find-pillars looks in; 1600 when left out",
+     [](CommandLine& c, LaterValues&, std::string_view v) { c.fromYear = v; }},
+    {"--to", "YEAR", Group::mode, "the last year --find-pillars looks in; 2199 when left out",
+     [](CommandLine& c, LaterValues&, std::string_view v) { c.toYear = v; }},
     {"--help", "", Group::mode, "show this help and stop",
      [](CommandLine& c, LaterValues&, std::string_view) { c.action = Action::showHelp; }},
     {"--version", "", Group::mode, "show the version and stop",
@@ -156,6 +169,14 @@ std::optional<UsageError> CheckCombination(const CommandLine& line, const std::b
     for (const auto& option : kOptions)
       if (given[IndexOf(option)] && option.name != "--places")
         return Usage(std::string(option.name) + " cannot be combined with --places (it only lists places)");
+  }
+  if (IsGiven("--find-pillars", given)) {
+    for (const auto& option : kOptions)
+      if (given[IndexOf(option)] && option.name != "--find-pillars" && option.name != "--zone" &&
+          option.name != "--from" && option.name != "--to" && option.name != "--day-starts" && option.name != "--json")
+        return Usage(std::string(option.name) + " cannot be combined with --find-pillars");
+  } else if (IsGiven("--from", given) || IsGiven("--to", given)) {
+    return Usage(std::string(IsGiven("--from", given) ? "--from" : "--to") + " is for --find-pillars");
   }
   std::string missing;
   for (const auto& option : kOptions) {
@@ -215,7 +236,7 @@ std::optional<UsageError> ReadLaterValues(const LaterValues& later, const std::b
   if (auto error = ReadChoice("--day-starts", later.dayStarts, kDayStartsWords, given, line.dayStarts)) return error;
   // A reading file may hold the method; the other choices are checked with it when it is read.
   if (const std::string problem = ProblemWith(line.OptionsOver({}));
-      !problem.empty() && line.action != Action::openReading)
+      !problem.empty() && line.action != Action::openReading && line.action != Action::findPillars)
     return Usage(problem.starts_with("true") ? "--solar-time true needs --method precise"
                                              : "--day-starts 23 needs --method precise");
   if (IsGiven("--calendar", given)) {

@@ -209,6 +209,35 @@ TEST(CastOne, TheLunarDateIsTheCivilDayOfTheBirthWhereTheCalendarCoversIt) {
   }
 }
 
+// Spring Beginning 2000 fell at 20:40:23 in Beijing and opened the Geng Chen
+// year's Wu Yin month; the Ren Chen day's Geng Xu hour ran to 21:00.
+TEST(CastOne, FindPillarsListsTheSpansOfClockTimeWithThosePillars) {
+  const struct {
+    std::vector<std::string> args;
+    std::string out;
+  } kCases[] = {
+      {{"--find-pillars", "庚辰 戊寅 壬辰 庚戌", "--from", "1990", "--to", "2010", "--json"},
+       "{\"from\":\"2000-02-04T20:40:23\",\"to\":\"2000-02-04T20:59:59\"}\n"},
+      {{"--find-pillars", "geng chen wu yin ren chen geng xu", "--from", "1990", "--to", "2010", "--zone", "9",
+        "--json"},
+       ""},  // in UTC+9 the Jie fell at 21:40, after that hour
+      {{"--find-pillars", "庚辰 戊寅 壬辰", "--from", "2000", "--to", "2000", "--day-starts", "23"},
+       "1 span of clock time in UTC+8, 2000 to 2000, with these pillars by the precise method (the day starting "
+       "at 23:00):\n2000-02-04T20:40:23 to 2000-02-04T22:59:59\n"},
+  };
+  for (const auto& c : kCases) {
+    const auto run = Cast(c.args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, c.out);
+  }
+  for (const std::vector<std::string>& refused :
+       {std::vector<std::string>{"--find-pillars", "庚辰 丙寅 壬辰 庚戌"},
+        {"--find-pillars", "庚辰 戊寅 壬辰", "--from", "1599"},
+        {"--find-pillars", "庚辰 戊寅 壬辰", "--name", "A"},
+        {"--from", "1900", "--name", "A"}})
+    EXPECT_EQ(Cast(refused).status, 2) << refused[1];
+}
+
 // Five minutes before Spring Beginning in Beijing, 4 February 2000.
 TEST(CastOne, ThePreciseMethodAddsItsMembersAndLinesAndTheClassicNone) {
   const std::vector<std::string> args = {"--name", "A", "--date", "2000-02-04", "--time", "20:35", "--zone", "8",
