@@ -21,10 +21,12 @@
 #include <utility>
 #include <variant>
 
+#include "astro/civil_time.h"
 #include "birth/entered_birth.h"
 #include "birth/longitude.h"
 #include "birth/years.h"
 #include "birth/zone.h"
+#include "calendar/lunar_calendar.h"
 #include "engine/birth_moment.h"
 #include "engine/number_text.h"
 #include "engine/vocabulary.h"
@@ -243,6 +245,11 @@ void frmMain::BuildMethodChoices(QWidget& client) {
   lblMethodHint = Make<QLabel>(fraMethod, "lblMethodHint", kMethodHint);
   lblMethodHint->setWordWrap(true);
   lblMethodHint->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  cboCalendar = Make<QComboBox>(fraMethod, "cboCalendar");
+  cboCalendar->addItems({QStringLiteral("Gregorian date"), QStringLiteral("Lunar date 农历")});
+  chkLeapMonth = Make<QCheckBox>(fraMethod, "chkLeapMonth", "Leap 闰");
+  chkLeapMonth->setEnabled(false);
+  lblGregorianDate = Make<QLabel>(fraMethod, "lblGregorianDate");
   ShowOptions({});
 }
 
@@ -258,6 +265,10 @@ void frmMain::ConnectHandlers() {
   connect(lblTimeZone, &tavrin::ClickLabel::clicked, this, &frmMain::lblTimeZone_Click);
   connect(cmdCalculation, &QPushButton::clicked, this, &frmMain::cmdCalculation_Click);
   connect(cboMethod, &QComboBox::currentIndexChanged, this, &frmMain::cboMethod_Change);
+  connect(cboCalendar, &QComboBox::currentIndexChanged, this, &frmMain::cboCalendar_Change);
+  for (QComboBox* list : {cboMonth, cboYear, cboDate})
+    connect(list, &QComboBox::currentIndexChanged, this, &frmMain::LunarDate_Change);
+  connect(chkLeapMonth, &QCheckBox::toggled, this, &frmMain::LunarDate_Change);
   connect(txtPlace, &tavrin::PlaceBox::placeChosen, this, &frmMain::Place_Chosen);
 }
 
@@ -307,6 +318,9 @@ void frmMain::PlaceControls() {
   chkTrueSolarTime->setGeometry(TwipRect(120, 720, 2220, 300));
   cboDayStarts->setGeometry(TwipRect(120, 1110, 2220, 300));
   lblMethodHint->setGeometry(TwipRect(120, 1560, 2220, 2040));
+  cboCalendar->setGeometry(TwipRect(120, 3630, 2220, 300));
+  chkLeapMonth->setGeometry(TwipRect(120, 3990, 900, 300));
+  lblGregorianDate->setGeometry(TwipRect(1080, 3990, 1260, 300));
   lblTitle->setGeometry(TwipRect(2760, 450, 5205, 300));
   cmdOpen->setGeometry(TwipRect(2760, 795, 5205, 345));
   fraDetails->setGeometry(TwipRect(2760, 1185, 5205, 3255));
@@ -358,7 +372,8 @@ void frmMain::Form_Load() {
   // reading button comes last.
   const QWidget* chain[] = {txtName,      cboMonth,       cboDate, cboYear,   cboHH,     cboMM,
                             cboSS,        txtPlace,       lblTimeZone, txtLongitude, cmdCalculation, optMale,
-                            optFemale,    cboMethod,      chkTrueSolarTime, cboDayStarts, cmdOpen};
+                            optFemale,    cboMethod,      chkTrueSolarTime, cboDayStarts, cboCalendar,
+                            chkLeapMonth, cmdOpen};
   for (std::size_t i = 1; i < std::size(chain); ++i) {
     setTabOrder(const_cast<QWidget*>(chain[i - 1]), const_cast<QWidget*>(chain[i]));
   }
@@ -421,8 +436,14 @@ void frmMain::RestorePlace(const tavrin::place::PlaceChoices& choices) {
 namespace {
 
 tavrin::place::LocalDateTime ClockTime(const frmMain& form) {
-  return {Whole(form.cboYear), form.cboMonth->currentIndex() + 1, Whole(form.cboDate),
-          Whole(form.cboHH),   Whole(form.cboMM),                 Whole(form.cboSS)};
+  const frmMain::ChosenDay day = form.GregorianChosen();
+  return {day.year, day.month, day.day, Whole(form.cboHH), Whole(form.cboMM), Whole(form.cboSS)};
+}
+
+// The lunar date the lists show in the lunar calendar.
+tavrin::calendar::LunarDate ChosenLunarDate(const frmMain& form) {
+  return {Whole(form.cboYear), form.cboMonth->currentIndex() + 1, form.chkLeapMonth->isChecked(),
+          form.cboDate->currentIndex() + 1};
 }
 
 }  // namespace
@@ -598,6 +619,8 @@ bool frmMain::ValidateBirthDetails() {
     ShowCheckMessage("Please Select Your Gender", true);
     return false;
   }
+  // The lunar lists hold only the days of the month shown.
+  if (cboCalendar->currentIndex() == 1) return CheckPlace() && CheckLongitude();
   const int month = cboMonth->currentIndex();  // 0 is January
   const int day = cboDate->currentIndex() + 1;
   if (month == 1) {
@@ -671,9 +694,11 @@ bool frmMain::CheckLongitude() {
 tavrin::AnalysedBirth frmMain::AnalysedBirth() const {
   tavrin::BirthEntry entry;
   entry.name = Typed(txtName);
-  entry.year = Whole(cboYear);
-  entry.month = cboMonth->currentIndex() + 1;
-  entry.day = Whole(cboDate);
+  const ChosenDay chosen = GregorianChosen();
+  entry.year = chosen.year;
+  entry.month = chosen.month;
+  entry.day = chosen.day;
+  if (cboCalendar->currentIndex() == 1) entry.lunarEntry = ChosenLunarDate(*this);
   entry.hour = Whole(cboHH);
   entry.minute = Whole(cboMM);
   entry.second = Whole(cboSS);
@@ -715,6 +740,94 @@ void frmMain::cmdCalculation_Click() {
 }
 
 void frmMain::mnuExit_Click() { close(); }
+
+frmMain::ChosenDay frmMain::GregorianChosen() const {
+  if (cboCalendar->currentIndex() == 0) return {Whole(cboYear), cboMonth->currentIndex() + 1, Whole(cboDate)};
+  // While the lists are being brought in line the day may pass the month's last, or the leap box stay ticked.
+  tavrin::calendar::LunarDate lunar = ChosenLunarDate(*this);
+  tavrin::calendar::GregorianDay day = tavrin::calendar::DayOf(lunar);
+  if (day.problem == tavrin::calendar::LunarProblem::noSuchLeapMonth) {
+    lunar.leap = false;
+    day = tavrin::calendar::DayOf(lunar);
+  }
+  for (; day.problem == tavrin::calendar::LunarProblem::dayOutside && lunar.day > 1; day = tavrin::calendar::DayOf(lunar))
+    --lunar.day;
+  if (day.problem != tavrin::calendar::LunarProblem::none) return {Whole(cboYear), 1, 1};
+  const tavrin::astro::CivilTime date = tavrin::astro::CivilTimeOf(static_cast<double>(day.dayNumber) - 0.5);
+  return {date.year, date.month, date.day};
+}
+
+void frmMain::ShowCalendar(bool lunar) { cboCalendar->setCurrentIndex(lunar ? 1 : 0); }
+
+// The lists change calendar and keep the day they showed; a lunar year the
+// year list lacks (January of its first year) takes its first year.
+void frmMain::cboCalendar_Change() {
+  const bool lunar = cboCalendar->currentIndex() == 1;
+  ChosenDay day{Whole(cboYear), cboMonth->currentIndex() + 1, 0};
+  std::optional<tavrin::calendar::LunarDate> lunarDay;
+  if (lunar) {
+    day.day = Whole(cboDate);
+    lunarDay = tavrin::calendar::LunarDateOf(day.year, day.month, day.day);
+  } else {
+    const tavrin::calendar::LunarDate shown{day.year, day.month, chkLeapMonth->isChecked(), cboDate->currentIndex() + 1};
+    if (tavrin::calendar::DayOf(shown).problem == tavrin::calendar::LunarProblem::none) {
+      lunarDay = shown;
+      const tavrin::astro::CivilTime date = tavrin::astro::CivilTimeOf(
+          static_cast<double>(tavrin::calendar::DayOf(shown).dayNumber) - 0.5);
+      day = {date.year, date.month, date.day};
+    }
+  }
+  const QSignalBlocker blockMonth(cboMonth), blockDay(cboDate), blockYear(cboYear), blockLeap(chkLeapMonth);
+  cboMonth->clear();
+  cboDate->clear();
+  if (lunar) {
+    for (int month = 1; month <= 12; ++month)
+      cboMonth->addItem(QString::fromStdString(tavrin::calendar::MonthHanzi(month, false)));
+    for (int d = 1; d <= 30; ++d) cboDate->addItem(QString::fromStdString(tavrin::calendar::DayHanzi(d)));
+    const tavrin::calendar::LunarDate shown = lunarDay.value_or(tavrin::calendar::LunarDate{day.year, 1, false, 1});
+    const int yearIndex = cboYear->findText(QString::number(shown.year));
+    cboYear->setCurrentIndex(yearIndex >= 0 ? yearIndex : 0);
+    cboMonth->setCurrentIndex(yearIndex >= 0 ? shown.month - 1 : 0);
+    cboDate->setCurrentIndex(yearIndex >= 0 ? shown.day - 1 : 0);
+    chkLeapMonth->setChecked(yearIndex >= 0 && shown.leap);
+  } else {
+    for (std::string_view month : tavrin::MonthNames)
+      cboMonth->addItem(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
+    AddNumbers(cboDate, 1, 31);
+    const int yearIndex = cboYear->findText(QString::number(day.year));
+    cboYear->setCurrentIndex(yearIndex >= 0 ? yearIndex : 0);
+    cboMonth->setCurrentIndex(yearIndex >= 0 ? day.month - 1 : 0);
+    cboDate->setCurrentIndex(yearIndex >= 0 ? day.day - 1 : 0);
+    chkLeapMonth->setChecked(false);
+  }
+  LunarDate_Change();
+}
+
+// In the lunar calendar: as many days as the month has, the leap box where
+// the year has that leap month, and the Gregorian day shown.
+void frmMain::LunarDate_Change() {
+  if (cboCalendar->currentIndex() == 0) {
+    chkLeapMonth->setEnabled(false);
+    lblGregorianDate->clear();
+    return;
+  }
+  const int year = Whole(cboYear), month = cboMonth->currentIndex() + 1;
+  const bool leapHere = tavrin::calendar::LeapMonthOf(year) == month;
+  const QSignalBlocker blockDay(cboDate), blockLeap(chkLeapMonth);
+  chkLeapMonth->setEnabled(leapHere);
+  if (!leapHere) chkLeapMonth->setChecked(false);
+  int days = 30;
+  for (const tavrin::calendar::LunarMonth& each : tavrin::calendar::MonthsOf(year))
+    if (each.number == month && each.leap == chkLeapMonth->isChecked()) days = each.days;
+  const int shownDay = std::min(cboDate->currentIndex(), days - 1);
+  while (cboDate->count() > days) cboDate->removeItem(cboDate->count() - 1);
+  for (int d = cboDate->count() + 1; d <= days; ++d)
+    cboDate->addItem(QString::fromStdString(tavrin::calendar::DayHanzi(d)));
+  cboDate->setCurrentIndex(std::max(shownDay, 0));
+  const ChosenDay day = GregorianChosen();
+  lblGregorianDate->setText(QStringLiteral("= ") +
+                            QString::fromStdString(tavrin::astro::IsoDate({day.year, day.month, day.day})));
+}
 
 void ShowEntryForm(tavrin::FrontFrameLabel front) {
   frmMain& form = tavrin::FormInstance<frmMain>::Get();

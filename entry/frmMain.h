@@ -75,6 +75,9 @@ class frmMain : public tavrin::MainForm {
   QCheckBox* chkTrueSolarTime;
   QComboBox* cboDayStarts;
   QLabel* lblMethodHint;
+  QComboBox* cboCalendar;       // Gregorian, or the Chinese lunar calendar for the date lists
+  QCheckBox* chkLeapMonth;      // the lunar month is the leap one; enabled where the year has it
+  QLabel* lblGregorianDate;     // the Gregorian day a lunar date stands for
   QPushButton* cmdCalculation;
   QMenu* mnuFile;
   QAction* mnuExit;
@@ -98,9 +101,20 @@ class frmMain : public tavrin::MainForm {
   // How the chart is cast: the method, and with the precise one the solar
   // time and where the day begins (the two are greyed out for Classic).
   tavrin::CastOptions ChosenOptions() const;
+
+  // Turns the date lists to the lunar calendar (or back), showing the same
+  // day; a reading entered as a lunar date opens so.
+  void ShowCalendar(bool lunar);
+  // The Gregorian date the lists stand for, in either calendar.
+  struct ChosenDay {
+    int year, month, day;
+  };
+  ChosenDay GregorianChosen() const;
   void ShowOptions(const tavrin::CastOptions& options);
 
   void cboMethod_Change();
+  void cboCalendar_Change();
+  void LunarDate_Change();
   void lblTimeZone_Click();
   void cmdOpen_Click();
   void cmdCalculation_Click();

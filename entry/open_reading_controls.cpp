@@ -12,6 +12,7 @@
 #include "birth/years.h"
 #include "entry/frmMain.h"
 #include "reading/cast_choices.h"
+#include "reading/lunar_entry.h"
 #include "reading/name_choice.h"
 #include "reading/reading_lines.h"
 
@@ -33,6 +34,7 @@ void RestoreReading(const Reading& reading, frmMain& form) {
   // The method first, for the year list spans its years.
   const auto options = CastChoicesOf(reading);
   form.ShowOptions(std::holds_alternative<CastOptions>(options) ? std::get<CastOptions>(options) : CastOptions{});
+  form.ShowCalendar(false);
   form.txtName->setText(Text(reading[Line::name]));
   ChooseEqual(form.cboYear, reading[Line::year]);
   ChooseEqual(form.cboMonth, reading[Line::month]);
@@ -49,6 +51,8 @@ void RestoreReading(const Reading& reading, frmMain& form) {
   } else if (const auto degrees = LongitudeFromLine(reading[Line::longitude])) {
     form.txtLongitude->setText(Text(LongitudeFieldText(*degrees)));
   }
+  const frmMain::ChosenDay day = form.GregorianChosen();
+  if (LunarEntryOf(reading, day.year, day.month, day.day)) form.ShowCalendar(true);
 }
 
 std::optional<std::string> WhyNotRestored(const Reading& reading) {

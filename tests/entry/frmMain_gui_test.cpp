@@ -133,6 +133,54 @@ TEST_F(EntryFormTest, TheYearListSpansTheYearsOfTheChosenMethod) {
   EXPECT_EQ(modFengShuiFourPillar::Birth.options.method, tavrin::Method::precise);
 }
 
+// The lunar calendar turns the date lists to lunar months and days, offers
+// the leap box only where the year has that leap month, shows the Gregorian
+// day and casts from it; back in the Gregorian calendar the lists show it.
+TEST_F(EntryFormTest, ALunarDateChosenShowsItsGregorianDayAndCastsFromIt) {
+  Fill({.month = "January", .day = 5, .year = 2034});
+  EXPECT_FALSE(form().chkLeapMonth->isEnabled());
+  EXPECT_EQ(form().lblGregorianDate->text(), "");
+  Choose(form().cboCalendar, "Lunar date 农历");
+  const auto shown = [this] {
+    return form().cboYear->currentText() + " " + form().cboMonth->currentText() + " " +
+           form().cboDate->currentText() + " " + QString::number(form().cboDate->count()) +
+           (form().chkLeapMonth->isEnabled() ? " leap box" : "") + (form().chkLeapMonth->isChecked() ? " ticked" : "") +
+           " " + form().lblGregorianDate->text();
+  };
+  EXPECT_EQ(shown().toStdString(), "2033 冬月 十五 29 leap box ticked = 2034-01-05");
+  form().chkLeapMonth->setChecked(false);
+  EXPECT_EQ(shown().toStdString(), "2033 冬月 十五 30 leap box = 2033-12-06");
+  Choose(form().cboMonth, "五月");
+  EXPECT_EQ(shown().toStdString(), "2033 五月 十五 30 = 2033-06-11");
+  Choose(form().cboYear, "2020");
+  Choose(form().cboMonth, "四月");
+  form().chkLeapMonth->setChecked(true);
+  Choose(form().cboDate, "廿九");
+  EXPECT_EQ(shown().toStdString(), "2020 四月 廿九 29 leap box ticked = 2020-06-20");
+  Choose(form().cboCalendar, "Gregorian date");
+  EXPECT_EQ(form().cboMonth->currentText() + " " + form().cboDate->currentText() + " " + form().cboYear->currentText(),
+            "June 20 2020");
+  EXPECT_FALSE(form().chkLeapMonth->isEnabled());
+  Choose(form().cboCalendar, "Lunar date 农历");
+  EXPECT_EQ(shown().toStdString(), "2020 四月 廿九 29 leap box ticked = 2020-06-20");
+  ASSERT_TRUE(Analyze().empty());
+  EXPECT_EQ(modFengShuiFourPillar::BirthDetails.BirthMonth, 6);
+  EXPECT_EQ(modFengShuiFourPillar::BirthDetails.BirthDay, 20);
+  EXPECT_EQ(modFengShuiFourPillar::Birth.lunarEntry, (tavrin::calendar::LunarDate{2020, 4, true, 29}));
+
+  // Saved and opened again, it shows as entered; a lunar line of another day is passed over.
+  tavrin::Reading reading = tavrin::ReadingOf(modFengShuiFourPillar::BirthDetails, modFengShuiFourPillar::Birth);
+  EXPECT_EQ(reading.Choice("lunarDate"), "2020-04-29 leap");
+  FreshForm();
+  tavrin::RestoreReading(reading, form());
+  EXPECT_EQ(shown().toStdString(), "2020 四月 廿九 29 leap box ticked = 2020-06-20");
+  reading.SetChoice("lunarDate", "2020-04-28 leap");
+  FreshForm();
+  tavrin::RestoreReading(reading, form());
+  EXPECT_EQ(form().cboCalendar->currentIndex(), 0);
+  EXPECT_EQ(form().cboMonth->currentText() + " " + form().cboDate->currentText(), "June 20");
+}
+
 // Five minutes before Spring Beginning in Beijing: the chart window opens with
 // the warning over it, and the box does not hold up the program.
 TEST_F(EntryFormTest, APreciseBirthNearAJieOpensTheChartWithTheWarningOverIt) {
