@@ -24,6 +24,7 @@
 #include "analysis/symbols.h"
 #include "birth/longitude.h"
 #include "birth/zone.h"
+#include "calendar/lunar_calendar.h"
 #include "engine/birth_details.h"
 #include "engine/chart.h"
 #include "engine/number_text.h"
@@ -499,6 +500,8 @@ bool frmChartDetails::ShowChart(const tavrin::BirthDetails& birth, std::optional
   analysis_ = read;
   std::vector<tavrin::HeaderRow> header = tavrin::DetailsHeaderRows(birth, typedLongitude, place);
   if (chart.isPrecise) header.push_back({QStringLiteral("Method"), tavrin::PreciseMethodText(chart.precise.options)});
+  if (const auto lunar = tavrin::calendar::LunarDateOf(birth.BirthYear, birth.BirthMonth, birth.BirthDay))
+    header.push_back({QStringLiteral("Lunar date"), Text(tavrin::calendar::LunarDateHanzi(*lunar))});
   ShowHeader(header);
   for (int block = 0; block < 4; ++block) ShowPillar(block);
   picElements->SetCounts(analysis_.elements);

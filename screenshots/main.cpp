@@ -189,6 +189,10 @@ int main(int argc, char** argv) {
   Choose(*precise.cboMethod, "Precise");
   precise.chkTrueSolarTime->setChecked(true);
   Save(precise, "entry-form-precise");
+  // The same day entered in the lunar calendar.
+  precise.ShowCalendar(true);
+  Save(precise, "entry-form-lunar");
+  precise.ShowCalendar(false);
   precise.cmdCalculation_Click();
   frmFengShuiFourPillar& preciseChart = FormInstance<frmFengShuiFourPillar>::Get();
   if (auto* warning = preciseChart.findChild<QWidget*>(QStringLiteral("msgBoundary"))) {

@@ -106,6 +106,7 @@ TEST_F(ChartDetails, OpensModallyOverTheChartFromTheMenuAndCtrlDAndEscapeClosesI
 }
 
 // A precise chart says so in the heading, after the birth's rows; a classic one has no such row.
+// The lunar date of the birth's day comes last.
 TEST_F(ChartDetails, APreciseChartNamesItsMethodInTheHeading) {
   const BirthDetails birth = SampleBirth();
   const std::pair<CastOptions, const char*> cases[] = {
@@ -118,10 +119,14 @@ TEST_F(ChartDetails, APreciseChartNamesItsMethodInTheHeading) {
     auto& details = FormInstance<frmChartDetails>::Get();
     ASSERT_TRUE(details.ShowChart(birth, std::nullopt, chart, analysis::TodayOn(2026, 12, 9)));
     const auto* caption = details.findChild<QLabel*>(QStringLiteral("lblHeaderCaption(5)"));
-    if (method == nullptr) {
-      EXPECT_EQ(caption, nullptr);
-      continue;
-    }
+    const int lunarRow = method == nullptr ? 5 : 6;
+    const auto* lunar = details.findChild<QLabel*>(QStringLiteral("lblHeaderCaption(%1)").arg(lunarRow));
+    ASSERT_NE(lunar, nullptr);
+    EXPECT_EQ(lunar->text(), "Lunar date");
+    EXPECT_EQ(details.findChild<QLabel*>(QStringLiteral("lblHeaderValue(%1)").arg(lunarRow))->text().toStdString(),
+              "甲子年 正月 初九");
+    EXPECT_EQ(details.findChild<QLabel*>(QStringLiteral("lblHeaderCaption(%1)").arg(lunarRow + 1)), nullptr);
+    if (method == nullptr) continue;
     ASSERT_NE(caption, nullptr);
     EXPECT_EQ(caption->text(), "Method");
     EXPECT_EQ(details.findChild<QLabel*>(QStringLiteral("lblHeaderValue(5)"))->text().toStdString(), method);
