@@ -33,6 +33,7 @@
 #include "place/place_search.h"
 #include "entry/click_label.h"
 #include "entry/fold_question.h"
+#include "entry/frmFindPillars.h"
 #include "entry/place_box.h"
 #include "entry/frmTimeZone.h"
 #include "entry/open_reading_controls.h"
@@ -266,6 +267,7 @@ void frmMain::ConnectHandlers() {
   connect(cmdCalculation, &QPushButton::clicked, this, &frmMain::cmdCalculation_Click);
   connect(cboMethod, &QComboBox::currentIndexChanged, this, &frmMain::cboMethod_Change);
   connect(cboCalendar, &QComboBox::currentIndexChanged, this, &frmMain::cboCalendar_Change);
+  connect(mnuFindPillars, &QAction::triggered, this, &frmMain::mnuFindPillars_Click);
   for (QComboBox* list : {cboMonth, cboYear, cboDate})
     connect(list, &QComboBox::currentIndexChanged, this, &frmMain::LunarDate_Change);
   connect(chkLeapMonth, &QCheckBox::toggled, this, &frmMain::LunarDate_Change);
@@ -292,6 +294,8 @@ void frmMain::BuildMenu() {
   menuBar()->setObjectName(QStringLiteral("menuBar"));
   mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
   mnuFile->setObjectName(QStringLiteral("mnuFile"));
+  mnuFindPillars = mnuFile->addAction(QStringLiteral("&Find Birth Dates from Pillars..."));
+  mnuFindPillars->setObjectName(QStringLiteral("mnuFindPillars"));
   mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
   mnuExit->setObjectName(QStringLiteral("mnuExit"));
   tavrin::AddHelpMenus(*menuBar(), *this);
@@ -758,6 +762,30 @@ frmMain::ChosenDay frmMain::GregorianChosen() const {
 }
 
 void frmMain::ShowCalendar(bool lunar) { cboCalendar->setCurrentIndex(lunar ? 1 : 0); }
+
+void frmMain::mnuFindPillars_Click() {
+  frmFindPillars finder(*this);
+  finder.exec();
+}
+
+void frmMain::ShowBirthMoment(ChosenDay day, int hour, int minute, int second, double zoneHoursEast,
+                              tavrin::DayStarts dayStarts) {
+  ShowCalendar(false);
+  ShowOptions({tavrin::Method::precise, tavrin::SolarTime::mean, dayStarts});
+  txtPlace->clear();
+  txtLongitude->clear();
+  const auto choose = [](QComboBox* list, int number) {
+    const int index = list->findText(QString::number(number));
+    if (index >= 0) list->setCurrentIndex(index);
+  };
+  choose(cboYear, day.year);
+  cboMonth->setCurrentIndex(day.month - 1);
+  choose(cboDate, day.day);
+  choose(cboHH, hour);
+  choose(cboMM, minute);
+  choose(cboSS, second);
+  ShowSavedZone(zoneHoursEast);
+}
 
 // The lists change calendar and keep the day they showed; a lunar year the
 // year list lacks (January of its first year) takes its first year.

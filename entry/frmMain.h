@@ -80,6 +80,7 @@ class frmMain : public tavrin::MainForm {
   QLabel* lblGregorianDate;     // the Gregorian day a lunar date stands for
   QPushButton* cmdCalculation;
   QMenu* mnuFile;
+  QAction* mnuFindPillars;
   QAction* mnuExit;
   tavrin::LinkLabel* Label14;
   QGroupBox* fraFullBrand;
@@ -110,10 +111,15 @@ class frmMain : public tavrin::MainForm {
     int year, month, day;
   };
   ChosenDay GregorianChosen() const;
+  // A birth moment found from the pillars: the Gregorian date and clock time,
+  // the zone's offset (its meridian the longitude) and the precise method.
+  void ShowBirthMoment(ChosenDay day, int hour, int minute, int second, double zoneHoursEast,
+                       tavrin::DayStarts dayStarts);
   void ShowOptions(const tavrin::CastOptions& options);
 
   void cboMethod_Change();
   void cboCalendar_Change();
+  void mnuFindPillars_Click();
   void LunarDate_Change();
   void lblTimeZone_Click();
   void cmdOpen_Click();

@@ -156,7 +156,8 @@ struct MainWindowCase {
 
 std::vector<MainWindowCase> MainWindows() {
   return {
-      {"entry form", []() -> QMainWindow& { return Shown(FormInstance<frmMain>::Get()); }, {"mnuExit:E&xit"}},
+      {"entry form", []() -> QMainWindow& { return Shown(FormInstance<frmMain>::Get()); },
+       {"mnuFindPillars:&Find Birth Dates from Pillars...", "mnuExit:E&xit"}},
       {"chart window", []() -> QMainWindow& { return Shown(FormInstance<frmFengShuiFourPillar>::Get()); },
        {"mnuDetails:Chart &Details...", "mnuBack:&Back", "mnuSep:-", "mnuExit:E&xit"}},
   };

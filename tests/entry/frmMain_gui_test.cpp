@@ -8,9 +8,11 @@
 #include <QMessageBox>
 
 #include <QInputMethodEvent>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "chart/frmChartDetails.h"
+#include "entry/frmFindPillars.h"
 #include "entry/click_label.h"
 #include "entry/open_reading_controls.h"
 #include "entry/place_box.h"
@@ -18,6 +20,7 @@
 #include "shell/link_label.h"
 #include "shell/twips.h"
 #include "tests/entry/entry_form_fixture.h"
+#include "tests/modal_windows.h"
 
 namespace entry_test {
 namespace {
@@ -179,6 +182,36 @@ TEST_F(EntryFormTest, ALunarDateChosenShowsItsGregorianDayAndCastsFromIt) {
   tavrin::RestoreReading(reading, form());
   EXPECT_EQ(form().cboCalendar->currentIndex(), 0);
   EXPECT_EQ(form().cboMonth->currentText() + " " + form().cboDate->currentText(), "June 20");
+}
+
+// File, Find Birth Dates from Pillars...: the month list follows the year's
+// stem and the hour list the day's, the spans are found, and activating one
+// fills the form with its first second, the zone and the precise method.
+TEST_F(EntryFormTest, TheFinderOffersLegalPillarsAndFillsTheFormWithASpansStart) {
+  QStringList months, spans;
+  tavrin::testing::WhenModal<frmFindPillars> onFinder([&](frmFindPillars& finder) {
+    Choose(finder.cboYearPillar, "庚辰  gēng chén");
+    for (int i = 0; i < finder.cboMonthPillar->count(); ++i) months << finder.cboMonthPillar->itemText(i).left(2);
+    Choose(finder.cboMonthPillar, "戊寅  wù yín");
+    Choose(finder.cboDayPillar, "壬辰  rén chén");
+    EXPECT_EQ(finder.cboHourPillar->count(), 14);  // no hour, twelve, and the late Rat hour
+    Choose(finder.cboHourPillar, "庚戌  gēng xū");
+    QTest::mouseClick(finder.cmdFind, Qt::LeftButton);
+    for (int i = 0; i < finder.lstSpans->count(); ++i) spans << finder.lstSpans->item(i)->text();
+    finder.lstSpans->setCurrentRow(4);
+    QTest::keyClick(finder.lstSpans, Qt::Key_Return);
+  });
+  form().mnuFindPillars->trigger();
+  ASSERT_EQ(onFinder.seen(), 1);
+  EXPECT_EQ(months.join(' ').toStdString(), "戊寅 己卯 庚辰 辛巳 壬午 癸未 甲申 乙酉 丙戌 丁亥 戊子 己丑");
+  ASSERT_EQ(spans.size(), 6);
+  EXPECT_EQ(spans[4].toStdString(), "2000-02-04T20:40:23  to  2000-02-04T20:59:59");
+  EXPECT_EQ((QStringList{form().cboYear->currentText(), form().cboMonth->currentText(), form().cboDate->currentText(),
+                         form().cboHH->currentText(), form().cboMM->currentText(), form().cboSS->currentText(),
+                         form().lblZoneHour->text(), form().cboMethod->currentText()})
+                .join(' ')
+                .toStdString(),
+            "2000 February 4 20 40 23 -8 Precise");
 }
 
 // Five minutes before Spring Beginning in Beijing: the chart window opens with

@@ -1,0 +1,150 @@
+#include "entry/frmFindPillars.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "engine/pillars.h"
+#include "engine/vocabulary.h"
+#include "entry/frmMain.h"
+
+namespace {
+
+using tavrin::Pillar;
+
+QString PillarText(const Pillar& pillar) {
+  const auto text = [](std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  };
+  return text(tavrin::StemSymbols[pillar.stem].hanzi) + text(tavrin::BranchSymbols[pillar.branch].hanzi) +
+         QStringLiteral("  ") + text(tavrin::StemSymbols[pillar.stem].pinyin) + QLatin1Char(' ') +
+         text(tavrin::BranchSymbols[pillar.branch].pinyin);
+}
+
+// A pillar kept in a list entry as its place in the sixty.
+void AddPillar(QComboBox* list, const Pillar& pillar) {
+  list->addItem(PillarText(pillar), tavrin::CyclePosition(pillar));
+}
+
+Pillar PillarOf(const QComboBox* list) {
+  return tavrin::CycleStep({0, 0}, list->currentData().toInt());
+}
+
+void AddSixty(QComboBox* list) {
+  for (int position = 0; position < 60; ++position) AddPillar(list, tavrin::CycleStep({0, 0}, position));
+}
+
+}  // namespace
+
+frmFindPillars::frmFindPillars(frmMain& form) : QDialog(&form), form_(form) {
+  setObjectName(QStringLiteral("frmFindPillars"));
+  setWindowTitle(QStringLiteral("Find Birth Dates from Pillars"));
+  auto* fields = new QFormLayout;
+  const auto make = [this](const char* name) {
+    auto* list = new QComboBox(this);
+    list->setObjectName(QString::fromLatin1(name));
+    return list;
+  };
+  cboYearPillar = make("cboYearPillar");
+  cboMonthPillar = make("cboMonthPillar");
+  cboDayPillar = make("cboDayPillar");
+  cboHourPillar = make("cboHourPillar");
+  AddSixty(cboYearPillar);
+  AddSixty(cboDayPillar);
+  spnZone = new QDoubleSpinBox(this);
+  spnZone->setObjectName(QStringLiteral("spnZone"));
+  spnZone->setRange(-14, 14);
+  spnZone->setDecimals(2);
+  spnZone->setSingleStep(0.25);
+  spnZone->setValue(8);
+  cboDayStarts = make("cboDayStarts");
+  cboDayStarts->addItems({QStringLiteral("Day from midnight"), QStringLiteral("Day from 23:00")});
+  fields->addRow(QStringLiteral("&Year pillar"), cboYearPillar);
+  fields->addRow(QStringLiteral("&Month pillar"), cboMonthPillar);
+  fields->addRow(QStringLiteral("&Day pillar"), cboDayPillar);
+  fields->addRow(QStringLiteral("&Hour pillar"), cboHourPillar);
+  fields->addRow(QStringLiteral("&Zone, hours east"), spnZone);
+  fields->addRow(QStringLiteral("Day &starts"), cboDayStarts);
+  cmdFind = new QPushButton(QStringLiteral("&Find"), this);
+  cmdFind->setObjectName(QStringLiteral("cmdFind"));
+  cmdFind->setDefault(true);
+  lstSpans = new QListWidget(this);
+  lstSpans->setObjectName(QStringLiteral("lstSpans"));
+  lstSpans->setMinimumSize(420, 200);
+  auto* column = new QVBoxLayout(this);
+  column->addLayout(fields);
+  column->addWidget(cmdFind);
+  column->addWidget(new QLabel(QStringLiteral("Spans of clock time (precise method), 1600-2199; "
+                                              "double-click or Enter fills the entry form:"),
+                               this));
+  column->addWidget(lstSpans, 1);
+  ShowMonths();
+  ShowHours();
+  connect(cboYearPillar, &QComboBox::currentIndexChanged, this, &frmFindPillars::ShowMonths);
+  connect(cboDayPillar, &QComboBox::currentIndexChanged, this, &frmFindPillars::ShowHours);
+  connect(cboDayStarts, &QComboBox::currentIndexChanged, this, &frmFindPillars::ShowHours);
+  connect(cmdFind, &QPushButton::clicked, this, &frmFindPillars::cmdFind_Click);
+  connect(lstSpans, &QListWidget::itemActivated, this, &frmFindPillars::lstSpans_Activated);
+}
+
+// The twelve months a year of this stem has, from its Tiger month.
+void frmFindPillars::ShowMonths() {
+  const int shown = cboMonthPillar->currentIndex();
+  cboMonthPillar->clear();
+  for (const tavrin::MonthSector& sector : tavrin::MonthSectorTable)
+    AddPillar(cboMonthPillar, tavrin::MonthPillar(PillarOf(cboYearPillar).stem, sector));
+  cboMonthPillar->setCurrentIndex(std::max(shown, 0));
+}
+
+// The hours a day of this stem has; with the day from midnight, its late Rat hour too.
+void frmFindPillars::ShowHours() {
+  const int shown = cboHourPillar->currentIndex();
+  cboHourPillar->clear();
+  cboHourPillar->addItem(QStringLiteral("(hour not known)"), -1);
+  const int dayStem = PillarOf(cboDayPillar).stem;
+  const int lastPeriod = cboDayStarts->currentIndex() == 0 ? 12 : 11;
+  for (int period = 0; period <= lastPeriod; ++period) {
+    const Pillar hour = tavrin::HourPillar(period == 0 ? 0 : 2 * period - 1, dayStem);
+    AddPillar(cboHourPillar, hour);
+    if (period == 12) cboHourPillar->setItemText(period + 1, cboHourPillar->itemText(period + 1) + " (23:00)");
+  }
+  cboHourPillar->setCurrentIndex(std::clamp(shown, 0, cboHourPillar->count() - 1));
+}
+
+tavrin::calendar::PillarQuery frmFindPillars::Query() const {
+  tavrin::calendar::PillarQuery query{PillarOf(cboYearPillar), PillarOf(cboMonthPillar), PillarOf(cboDayPillar),
+                                      std::nullopt};
+  if (cboHourPillar->currentData().toInt() >= 0) query.hour = PillarOf(cboHourPillar);
+  return query;
+}
+
+void frmFindPillars::cmdFind_Click() {
+  const tavrin::DayStarts dayStarts =
+      cboDayStarts->currentIndex() == 0 ? tavrin::DayStarts::midnight : tavrin::DayStarts::at23;
+  spans_ = tavrin::calendar::FindSpans(Query(), spnZone->value(), dayStarts, 1600, 2199);
+  lstSpans->clear();
+  for (const tavrin::calendar::ClockSpan& span : spans_)
+    lstSpans->addItem(QString::fromStdString(tavrin::calendar::IsoClockTime(span.first) + "  to  " +
+                                             tavrin::calendar::IsoClockTime(span.last)));
+  if (spans_.empty()) lstSpans->addItem(QStringLiteral("No span of 1600-2199 has these pillars."));
+  lstSpans->setCurrentRow(0);
+  lstSpans->setFocus();
+}
+
+void frmFindPillars::lstSpans_Activated() {
+  const int row = lstSpans->currentRow();
+  if (row < 0 || row >= static_cast<int>(spans_.size())) return;
+  const std::string first = tavrin::calendar::IsoClockTime(spans_[static_cast<std::size_t>(row)].first);
+  const auto number = [&first](std::size_t at, std::size_t length) {
+    return std::stoi(first.substr(at, length));
+  };
+  const tavrin::DayStarts dayStarts =
+      cboDayStarts->currentIndex() == 0 ? tavrin::DayStarts::midnight : tavrin::DayStarts::at23;
+  form_.ShowBirthMoment({number(0, 4), number(5, 2), number(8, 2)}, number(11, 2), number(14, 2), number(17, 2),
+                        spnZone->value(), dayStarts);
+  accept();
+}
