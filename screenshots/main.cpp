@@ -6,9 +6,11 @@
 // each a PNG file in the folder named on the command line; before them, the
 // entry form with the list of places that "Springf" finds, and with 上海
 // chosen (1 July 1988, 12:00); and the chart details as the PDF that Save as
-// PDF writes (chart-details.pdf), which scripts/screenshots turns into a PNG.
+// PDF writes (chart-details.pdf), which scripts/screenshots turns into a PNG;
+// last, the finder of birth dates from the pillars.
 #include <QAction>
 #include <QApplication>
+#include <QPushButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -27,6 +29,7 @@
 #include "chart/frmChartDetails.h"
 #include "chart/frmFengShuiFourPillar.h"
 #include "chart/reading_printer.h"
+#include "entry/frmFindPillars.h"
 #include "entry/frmMain.h"
 #include "entry/frmTimeZone.h"
 #include "entry/place_box.h"
@@ -203,5 +206,18 @@ int main(int argc, char** argv) {
   }
   WhenModal([](QWidget& details) { SaveAndClose(details, "chart-details-precise"); });
   preciseChart.mnuDetails->trigger();
+
+  // The finder of birth dates with the pillars of that chart's hour after the Jie.
+  preciseChart.cmdBack_Click();
+  frmMain& finderForm = FormInstance<frmMain>::Get();
+  WhenModal([](QWidget& window) {
+    auto& finder = static_cast<frmFindPillars&>(window);
+    for (const auto& [list, pillar] : {std::pair{finder.cboYearPillar, "庚辰"}, std::pair{finder.cboMonthPillar, "戊寅"},
+                                       std::pair{finder.cboDayPillar, "壬辰"}, std::pair{finder.cboHourPillar, "庚戌"}})
+      list->setCurrentIndex(list->findText(QString::fromUtf8(pillar), Qt::MatchStartsWith));
+    finder.cmdFind->click();
+    SaveAndClose(finder, "find-pillars");
+  });
+  finderForm.mnuFindPillars->trigger();
   return allSaved ? 0 : 1;
 }
