@@ -90,8 +90,13 @@ std::variant<PillarQuery, std::string> ParsePillars(std::string_view text) {
     const bool branchNext = stem >= 0;
     const int found = branchNext ? MatchSymbol(text, BranchSymbols, length) : MatchSymbol(text, StemSymbols, length);
     if (found < 0) {
-      const std::size_t end = std::min(text.find(' '), text.size());
-      return "\"" + std::string(text.substr(0, end)) + "\" is no " + (branchNext ? "branch" : "stem") +
+      // The word shown is cut to 40 bytes, at the start of a UTF-8 character.
+      std::size_t end = std::min(text.find(' '), text.size());
+      const bool cut = end > 40;
+      if (cut)
+        for (end = 40; end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80; --end) {
+        }
+      return "\"" + std::string(text.substr(0, end)) + (cut ? "..." : "") + "\" is no " + (branchNext ? "branch" : "stem") +
              " (pillars are written 庚辰, geng chen or +Metal [Geng] Dragon [Chen])";
     }
     text.remove_prefix(length);

@@ -21,12 +21,12 @@ std::optional<int> YearOf(std::optional<std::string_view> text, int otherwise) {
 }  // namespace
 
 ExitStatus FindPillars(const CommandLine& line, std::ostream& out, std::ostream& err) {
-  const std::string option = "--find-pillars " + std::string(line.pillarsText);
   const auto parsed = calendar::ParsePillars(line.pillarsText);
   if (const auto* reason = std::get_if<std::string>(&parsed)) {
-    WriteErrorLine(err, option + ": " + *reason);
+    WriteErrorLine(err, "--find-pillars: " + *reason);
     return kBadInput;
   }
+  const std::string option = "--find-pillars " + std::string(line.pillarsText);
   const auto& query = std::get<calendar::PillarQuery>(parsed);
   const DayStarts dayStarts = line.dayStarts.value_or(DayStarts::midnight);
   if (const std::string problem = calendar::ProblemWithPillars(query, dayStarts); !problem.empty()) {
