@@ -147,6 +147,7 @@ struct Caster {
   Chart chart;
   analysis::ChartAnalysis chartAnalysis;
   JsonWriter json;
+  CsvText csv;
 
   void Cast(Chunk& chunk) {
     chunk.out.clear();
@@ -165,8 +166,10 @@ struct Caster {
           chunk.out += json.Text();
           break;
         case OutputFormat::csv:
-          if (fault) AppendBatchErrorCsv(chunk.out, row.line, *fault, line.fields);
-          else AppendBatchChartCsv(chunk.out, row.line, details, chart, chartAnalysis, line.fields, WhereOf(birth));
+          csv.Clear();
+          if (fault) AppendBatchErrorCsv(csv, row.line, *fault, line.fields);
+          else AppendBatchChartCsv(csv, row.line, details, chart, chartAnalysis, line.fields, WhereOf(birth));
+          chunk.out += csv.Text();
           break;
         case OutputFormat::text:
           if (fault) {
@@ -191,7 +194,7 @@ class CastingCrew {
       : start_(static_cast<std::ptrdiff_t>(jobs) + 1), done_(static_cast<std::ptrdiff_t>(jobs) + 1) {
     casters_.reserve(jobs);
     for (unsigned i = 0; i < jobs; ++i)
-      casters_.push_back(Caster{line, today, line.OptionsOver({}), NeedsOf(line), {}, {}, {}, {}, {}});
+      casters_.push_back(Caster{line, today, line.OptionsOver({}), NeedsOf(line), {}, {}, {}, {}, {}, {}});
     if (jobs == 1) return;
     for (unsigned i = 0; i < jobs; ++i) threads_.emplace_back([this, i] { Work(i); });
   }
@@ -281,9 +284,9 @@ ExitStatus CastBatch(std::istream& in, const CommandLine& line, const analysis::
   };
 
   if (line.format == OutputFormat::csv) {
-    std::string header;
+    CsvText header;
     AppendCsvHeader(header, line.fields, CsvFrame::batchRow);
-    out << header;
+    out << header.Text();
   }
   // The next round is read while this one is cast, and this one is written
   // while the next one is cast.

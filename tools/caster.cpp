@@ -54,10 +54,10 @@ ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, co
     json.LineBreak();
     out << json.Text();
   } else if (line.format == OutputFormat::csv) {
-    std::string csv;
+    CsvText csv;
     AppendCsvHeader(csv, line.fields, CsvFrame::oneChart);
     AppendChartCsv(csv, details, chart, chartAnalysis, line.fields, where);
-    out << csv;
+    out << csv.Text();
   } else {
     std::string text;
     AppendChartText(text, details, chart, chartAnalysis, where);

@@ -14,6 +14,7 @@ struct ChartAnalysis;
 
 namespace tavrin::cast {
 
+class CsvText;
 class JsonWriter;
 struct BirthWhere;
 
@@ -58,7 +59,7 @@ struct ChartField {
   // Writes the member's value (its key is written before); null for a field that is no JSON member.
   void (*json)(JsonWriter& json, const FieldSources& sources);
   // Appends the cell's text, quoted where CSV needs it; null for a field that is no CSV column.
-  void (*csv)(std::string& out, const FieldSources& sources, int item);
+  void (*csv)(CsvText& out, const FieldSources& sources, int item);
   int item = 0;  // which pillar cell, luck period, pillar or element a column reads
   Written written = Written::byDefault;
 
