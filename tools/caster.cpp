@@ -17,6 +17,7 @@
 #include "tools/place_lookup.h"
 #include "tools/printable_text.h"
 #include "place/place_choices.h"
+#include "place/search_fold.h"
 #include "tools/command_line.h"
 #include "tools/error_line.h"
 #include "tools/reading_access.h"
@@ -173,6 +174,8 @@ ExitStatus Run(const CommandLine& line, std::istream& in, std::ostream& out, std
     out << "tavrin-cast " << kVersionText << '\n' << kPlaceCredits;
     const std::string zones = place::ZoneDatabaseVersion();
     out << "Time zones: the IANA tz database" << (zones.empty() ? "" : " " + zones) << ", from Debian's tzdata.\n";
+    const std::string icu = place::SearchFoldVersion();
+    out << "Place search: folded by ICU " << icu << ", from Debian's libicu" << icu.substr(0, icu.find('.')) << ".\n";
     return kDone;
   }
   if (line.action == Action::listPlaces) return ListPlacesOf(line, out, err);
