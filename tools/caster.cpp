@@ -90,11 +90,12 @@ std::optional<BirthFields> PlaceFields(const CommandLine& line, std::ostream& er
     }
   }
   if (line.timeZone) {
-    if (!place::ZoneHistory::Find(*line.timeZone)) {
-      WriteErrorLine(err, "--tz " + std::string(*line.timeZone) + ": no such time zone in the installed tz database");
+    const auto zone = place::ZoneHistory::Lookup(*line.timeZone);
+    if (const auto* unknown = std::get_if<place::ZoneNotFound>(&zone)) {
+      WriteErrorLine(err, "--tz " + std::string(*line.timeZone) + ": " + unknown->message);
       return std::nullopt;
     }
-    fields.zone = *line.timeZone;
+    fields.zone = std::get<place::ZoneHistory>(zone).Name();
     fields.zoneField = "tz";
     fields.zoneFieldValue = {};
   }
@@ -118,7 +119,7 @@ ExitStatus CastOne(const CommandLine& line, const analysis::Today& today, std::o
     choices.placeId = fields->place->id;
     choices.placeName = fields->place->asciiName;
   }
-  if (line.timeZone) choices.timeZone = std::string(*line.timeZone);
+  if (line.timeZone) choices.timeZone = std::string(fields->zone);
   if (fields->place && !line.birth.zone.empty()) choices.timeZone = std::string(place::kSavedOffsetStands);
   birth.options = line.OptionsOver({});
   return CastAndShow(line, today, birth, out, err);

@@ -163,6 +163,43 @@ TEST(ZoneHistory, OffsetsInForceSkippedAndRepeatedTimes) {
   EXPECT_FALSE(ZoneHistory::Find(""));
 }
 
+// A zone name in another case is the zone; an unknown one gets the names
+// close to it, and a path or the machine's own zone is no zone.
+TEST(ZoneHistory, NamesInAnyCaseAndCloseNamesForTheUnknown) {
+  if (!ZoneHistory::Find("Asia/Shanghai")) GTEST_SKIP() << "no tz database in /usr/share/zoneinfo (Debian's tzdata)";
+  struct Case {
+    std::string zone;
+    std::string_view found;               // the zone's own name, or empty
+    std::vector<std::string> closeNames;  // when none is found
+  };
+  const Case cases[] = {
+      {"asia/shanghai", "Asia/Shanghai", {}},     {"ASIA/SHANGHAI", "Asia/Shanghai", {}},
+      {"us/eastern", "US/Eastern", {}},           {"Asia/Shangai", "", {"Asia/Shanghai"}},
+      {"shanghai", "", {"Asia/Shanghai"}},        {"Europe/Pariss", "", {"Europe/Paris"}},
+      {"Mars/Olympus", "", {}},                   {std::string(100000, 'a'), "", {}},
+      {"../../etc/passwd", "", {}},               {"/etc/localtime", "", {}},
+      {"localtime", "", {}},                      {"posixrules", "", {}},
+      {"right/UTC", "", {"Etc/UTC", "UTC"}},      {"RIGHT/utc", "", {"Etc/UTC", "UTC"}},
+  };
+  for (const Case& c : cases) {
+    const auto found = ZoneHistory::Lookup(c.zone);
+    const std::string_view shown = std::string_view(c.zone).substr(0, 40);
+    if (!c.found.empty()) {
+      ASSERT_EQ(found.index(), 0u) << shown;
+      EXPECT_EQ(std::get<ZoneHistory>(found).Name(), c.found);
+      continue;
+    }
+    ASSERT_EQ(found.index(), 1u) << shown;
+    const ZoneNotFound& unknown = std::get<ZoneNotFound>(found);
+    EXPECT_FALSE(unknown.noDatabase);
+    EXPECT_EQ(unknown.closeNames, c.closeNames) << shown;
+    EXPECT_TRUE(unknown.message.starts_with("no such time zone in the installed tz database")) << unknown.message;
+  }
+  const auto paris = std::get<ZoneNotFound>(ZoneHistory::Lookup("Europe/Pariss"));
+  EXPECT_EQ(paris.message, "no such time zone in the installed tz database; did you mean Europe/Paris?");
+  EXPECT_EQ(DidYouMean({"Etc/UTC", "UTC", "UCT"}), "did you mean Etc/UTC, UTC or UCT?");
+}
+
 TEST(PlaceChoices, SurviveAReadingAndIgnoreWhatTheyDoNotKnow) {
   Reading reading;
   SetPlaceChoices({1280737, "Lhasa", "Asia/Tokyo", Fold::later}, reading);
