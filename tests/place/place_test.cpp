@@ -91,7 +91,7 @@ TEST_F(SmallCatalogue, SearchRanksNarrowsAndSaysWhenOnePlaceDominates) {
       // However the name is typed: decomposed, in capitals, full-width, with a ligature, in its own script.
       {"Zu\u0308rich", {9}, true},              {"ZÜRICH", {9}, true},     {"Ｓｈａｎｇｈａｉ", {10}, true},
       {"Spring\uFB01eld, Illinois", {3}, true}, {"東京", {11}, true},      {"москва", {12}, true},
-      {"\u200Fالقاهرة", {13}, true},
+      {"\u200Fالقاهرة", {13}, true},           {"Paris\uFF0C Texas", {2}, true},  // a full-width comma
   };
   for (const Case& c : cases) {
     const PlaceMatches matches = SearchPlaces(catalogue, c.text, 10);
