@@ -433,11 +433,12 @@ void frmMain::ShowZoneInForce() {
   const tavrin::place::Place* place = txtPlace->Chosen();
   if (place == nullptr || pickedOverPlace_) return;
   const QString zoneName = QString::fromUtf8(place->timeZone.data(), static_cast<qsizetype>(place->timeZone.size()));
-  const auto zone = tavrin::place::ZoneHistory::Find(place->timeZone);
-  if (!zone) {
-    ShowZoneWords(zoneName + QStringLiteral(": not in the system's zone database"));
+  const auto lookup = tavrin::place::ZoneHistory::Lookup(place->timeZone);
+  if (const auto* unknown = std::get_if<tavrin::place::ZoneNotFound>(&lookup)) {
+    ShowZoneWords(zoneName + QStringLiteral(": ") + QString::fromStdString(unknown->message));
     return;
   }
+  const auto* zone = &std::get<tavrin::place::ZoneHistory>(lookup);
   const auto found = zone->OffsetAt(ClockTime(*this), fold_, place->longitude);
   if (const auto* problem = std::get_if<tavrin::place::ZoneTimeProblem>(&found)) {
     // No offset is in force until the question is answered at the analysis.

@@ -4,12 +4,14 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
 #include <date/tz.h>
 
 #include "birth/zone.h"
+#include "place/search_fold.h"
 
 namespace tavrin::place {
 namespace {
@@ -73,14 +75,98 @@ std::string ProblemMessage(ZoneTimeProblem::Kind kind, const LocalDateTime& loca
          " after the clocks went back; " + std::string(kSayWhich);
 }
 
+// The installed zone database; nothing when it cannot be read or holds no zone.
+const date::tzdb* ZoneDatabase() {
+  try {
+    const date::tzdb& database = date::get_tzdb();
+    return database.zones.empty() ? nullptr : &database;
+  } catch (const std::exception&) {
+    return nullptr;
+  }
+}
+
+// The database lists the machine's own zone as "localtime"; it names no
+// place's clocks, and a reading cast with it would change from machine to machine.
+bool IsMachineZone(std::string_view name) { return FoldForSearch(name) == "localtime"; }
+
+// The number of single-byte edits that turn one text into the other.
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+std::string_view LastPart(std::string_view name) { return name.substr(name.rfind('/') + 1); }
+
+// No zone name is longer; a longer text is close to none, and is not compared.
+constexpr std::size_t kLongestZoneName = 64;
+constexpr std::size_t kCloseNamesListed = 5;
+
+// The zone names within a third of the typed text's edits of it, or of its
+// last part ("Shangai", "Europe/Pariss"), closest first.
+std::vector<std::string> CloseZoneNames(const date::tzdb& database, std::string_view name) {
+  const std::string typed = FoldForSearch(name);
+  if (typed.empty() || typed.size() > kLongestZoneName) return {};
+  const std::string_view typedLast = LastPart(typed);
+  const std::size_t allowed = std::max<std::size_t>(1, typedLast.size() / 3);
+  std::vector<std::pair<std::size_t, std::string>> close;
+  for (const date::time_zone& zone : database.zones) {
+    if (IsMachineZone(zone.name())) continue;
+    const std::string folded = FoldForSearch(zone.name());
+    const std::size_t distance = std::min(EditDistance(typed, folded), EditDistance(typedLast, LastPart(folded)));
+    if (distance <= allowed) close.emplace_back(distance, zone.name());
+  }
+  std::sort(close.begin(), close.end());
+  std::vector<std::string> names;
+  for (std::size_t i = 0; i < close.size() && names.size() < kCloseNamesListed; ++i)
+    names.push_back(std::move(close[i].second));
+  return names;
+}
+
 }  // namespace
 
+std::string DidYouMean(const std::vector<std::string>& names) {
+  std::string text = "did you mean ";
+  for (std::size_t i = 0; i < names.size(); ++i)
+    text.append(i == 0 ? "" : i + 1 == names.size() ? " or " : ", ").append(names[i]);
+  return text + "?";
+}
+
 std::optional<ZoneHistory> ZoneHistory::Find(std::string_view name) {
-  try {
-    return ZoneHistory(date::locate_zone(name));
-  } catch (const std::exception&) {
-    return std::nullopt;
+  auto found = Lookup(name);
+  if (auto* zone = std::get_if<ZoneHistory>(&found)) return *zone;
+  return std::nullopt;
+}
+
+std::variant<ZoneHistory, ZoneNotFound> ZoneHistory::Lookup(std::string_view name) {
+  const date::tzdb* database = ZoneDatabase();
+  if (database == nullptr)
+    return ZoneNotFound{true, {},
+                        "the tz database in " + std::string(kZoneDataFolder) +
+                            " cannot be read; it comes with Debian's tzdata"};
+  if (!IsMachineZone(name)) {
+    try {
+      return ZoneHistory(date::locate_zone(name));
+    } catch (const std::exception&) {
+    }
   }
+  // The name in another case.
+  const std::string folded = FoldForSearch(name);
+  if (!folded.empty() && folded.size() <= kLongestZoneName)
+    for (const date::time_zone& zone : database->zones)
+      if (!IsMachineZone(zone.name()) && FoldForSearch(zone.name()) == folded) return ZoneHistory(&zone);
+  ZoneNotFound unknown{false, CloseZoneNames(*database, name), "no such time zone in the installed tz database"};
+  if (!unknown.closeNames.empty()) unknown.message += "; " + DidYouMean(unknown.closeNames);
+  return unknown;
 }
 
 std::string_view ZoneHistory::Name() const { return zone_->name(); }
@@ -107,7 +193,7 @@ std::variant<ZoneOffsetInForce, ZoneTimeProblem> ZoneHistory::OffsetAt(const Loc
 
 std::string ZoneDatabaseVersion() {
   // Debian's tzdata names its version on the first line of tzdata.zi ("# version 2025b").
-  std::ifstream file("/usr/share/zoneinfo/tzdata.zi");
+  std::ifstream file(std::filesystem::path(kZoneDataFolder) / "tzdata.zi");
   std::string line;
   constexpr std::string_view kStart = "# version ";
   if (std::getline(file, line) && line.starts_with(kStart)) return line.substr(kStart.size());

@@ -211,6 +211,9 @@ TEST(Batch, EachRowThatCannotBeCastIsReportedAndTheNextIsCast) {
       {"Jo,1984-02-10,10:30,8,male,116,x,y",
        "expected 5 to 7 fields (name,date,time,zone,gender[,longitude[,place]]), found 8"},
       {"Jo,1984-02-10,10:30,Asia/Nowhere,male", "zone Asia/Nowhere: no such time zone in the installed tz database"},
+      {"Jo,1984-02-10,10:30,Shanghai,male",
+       "zone Shanghai: expected hours east of Greenwich as a decimal number (e.g. 8, -5 or 5.5); "
+       "did you mean Asia/Shanghai?"},
       {"Jo,1991-09-15,01:30,Asia/Shanghai,male",
        "zone Asia/Shanghai: 1991-09-15 01:30:00 in Asia/Shanghai happened twice, first at +9 (CDT, daylight time), "
        "then at +8 (CST) after the clocks went back; say which: earlier or later"},

@@ -9,6 +9,8 @@ namespace tavrin {
 namespace {
 
 using testing::Cast;
+using testing::CasterPath;
+using testing::RunProgram;
 using testing::RunCaster;
 using testing::SampleArgs;
 using testing::StandardOutput;
@@ -49,6 +51,30 @@ TEST(CasterProcess, UnwritableStandardOutputExitsTwoWithAMessage) {
       EXPECT_EQ(run.status, 2) << args[0];
       EXPECT_EQ(run.err, "tavrin-cast: the output could not be written\n") << args[0];
     }
+  }
+}
+
+// With the tz database hidden (over it, in a private mount namespace, an
+// empty folder), a zone name is refused for that reason, not as a wrong name.
+TEST(CasterProcess, AZoneDatabaseThatCannotBeReadIsSaidSo) {
+  const std::string hide = "mount -t tmpfs none /usr/share/zoneinfo && exec \"$@\"";
+  if (RunProgram("unshare", {"-rm", "sh", "-c", hide, "sh", "true"}).status != 0)
+    GTEST_SKIP() << "no private mount namespace here (unshare -rm)";
+  const std::string unreadable = "the tz database in /usr/share/zoneinfo cannot be read; it comes with Debian's tzdata";
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--name", "P", "--date", "2000-06-01", "--time", "12:00", "--gender", "male", "--tz", "Asia/Shanghai"},
+       "--tz Asia/Shanghai: " + unreadable},
+      {{"--name", "P", "--date", "2000-06-01", "--time", "12:00", "--gender", "male", "--place", "Shanghai"},
+       "--place Shanghai: its zone Asia/Shanghai: " + unreadable},
+      {{"--batch", "-"}, "line 1: zone UTC: expected hours east of Greenwich as a decimal number (e.g. 8, -5 or 5.5) "
+                         "(no zone name can be used: " + unreadable + ")"},
+  };
+  for (const auto& [args, message] : cases) {
+    std::vector<std::string> hidden = {"-rm", "sh", "-c", hide, "sh", CasterPath()};
+    hidden.insert(hidden.end(), args.begin(), args.end());
+    const auto run = RunProgram("unshare", hidden, "A,2000-06-01,12:00,UTC,male\n");
+    EXPECT_NE(run.status, 0) << message;
+    EXPECT_EQ(run.err, "tavrin-cast: " + message + "\n");
   }
 }
 
