@@ -2,6 +2,10 @@
 
 #include <array>
 
+#include "analysis/interactions.h"
+#include "analysis/palaces.h"
+#include "analysis/strength.h"
+#include "analysis/symbolic_stars.h"
 #include "analysis/symbols.h"
 #include "engine/chart.h"
 
@@ -27,6 +31,10 @@ struct PillarAnalysis {
   int hiddenCount = 0;
   Term naYin;
   Term lifeStage;
+  Term selfStage;  // of the pillar's own stem on its branch
+  StarSet stars = 0;
+  bool inDayVoid = false;   // its branch is void in the day pillar's decade
+  bool inYearVoid = false;  // in the year pillar's
 };
 
 // Each element counted once for every character that carries it: over the
@@ -44,6 +52,7 @@ struct LuckYears {
   int branch = 0;
   int startYear = 0;
   int endYear = 0;
+  int nominalAge = 0;  // in the start year, counting the birth year as one
 };
 
 // The pillar of a year from its Spring Beginning on. The age is the year
@@ -70,6 +79,13 @@ struct Today {
 // decides whether Spring Beginning has passed.
 Today TodayOn(int year, int month, int day);
 
+// The school choices a reading is made with; the defaults are the program's.
+struct ReadingChoices {
+  InteractionChoices interactions;
+  StarChoices stars;
+  bool operator==(const ReadingChoices&) const = default;
+};
+
 struct ChartAnalysis {
   std::array<PillarAnalysis, 4> pillars{};  // year, month, day, hour
   ElementCounts elements;
@@ -80,6 +96,11 @@ struct ChartAnalysis {
   int currentLuckPeriod = 0;     // 1 to 8, 0 when today is outside every period
   int currentPillarYear = 0;     // the year whose pillar is today's
   int currentAnnualPillar = -1;  // the age in that year, -1 outside 0 to kLastAnnualAge
+  Interactions interactions;     // between the four pillars: bit 0 the year ... bit 3 the hour
+  StarMarks dayVoid = 0;         // the two branches void in the day pillar's decade
+  StarMarks yearVoid = 0;        // in the year pillar's
+  Palaces palaces{};
+  StrengthEvidence strength;
 
   // The annual pillar of the year in which the person is `age` (0 to
   // kLastAnnualAge), made when asked rather than stored, so that casting a
@@ -88,6 +109,7 @@ struct ChartAnalysis {
 };
 
 // Reads the chart cast for `birth`; `out` is rewritten whole.
-void AnalyzeChart(const Birth& birth, const Chart& chart, const Today& today, ChartAnalysis& out);
+void AnalyzeChart(const Birth& birth, const Chart& chart, const Today& today, ChartAnalysis& out,
+                  const ReadingChoices& choices = {});
 
 }  // namespace tavrin::analysis
