@@ -25,6 +25,66 @@ void PairHanzi(JsonWriter& json, int stem, int branch) {
   json.PlainString({pair, first.size() + second.size()});
 }
 
+constexpr std::string_view kPillarKeys[4] = {"year", "month", "day", "hour"};
+
+// The names of the pillars with a bit set in `pillars`.
+void PillarNames(JsonWriter& json, unsigned pillars) {
+  json.BeginArray();
+  for (int p = 0; p < 4; ++p)
+    if (pillars >> p & 1) json.PlainString(kPillarKeys[p]);
+  json.EndArray();
+}
+
+void Branches(JsonWriter& json, analysis::StarMarks marks) {
+  json.BeginArray();
+  for (int branch = 0; branch < tavrin::kBranchCount; ++branch)
+    if (marks >> branch & 1) json.PlainString(BranchSymbols[branch].hanzi);
+  json.EndArray();
+}
+
+void Stars(JsonWriter& json, analysis::StarSet stars) {
+  json.BeginArray();
+  for (int row = 0; row < analysis::kStarCount; ++row) {
+    if (!(stars >> row & 1)) continue;
+    json.BeginObject();
+    json.PlainStringMember("hanzi", analysis::StarTable[row].name.hanzi);
+    json.PlainStringMember("english", analysis::StarTable[row].name.english);
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
+void Interactions(JsonWriter& json, const analysis::Interactions& interactions) {
+  json.BeginArray();
+  for (const analysis::Interaction& found : interactions.All()) {
+    const analysis::InteractionRule& rule = found.Rule();
+    json.BeginObject();
+    json.PlainStringMember("kind", analysis::kInteractionKindWords[static_cast<int>(rule.kind)]);
+    json.PlainStringMember("hanzi", rule.hanzi);
+    json.PlainStringMember("english", rule.english);
+    json.Key("pillars");
+    PillarNames(json, found.pillars);
+    json.Key("element");
+    if (found.element == analysis::kNoElement) json.Null();
+    else json.PlainString(analysis::ElementNames[found.element].english);
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
+void Palace(JsonWriter& json, std::string_view key, const tavrin::Pillar& palace) {
+  json.Key(key);
+  json.BeginObject();
+  PairHanzi(json, palace.stem, palace.branch);
+  const std::string_view stem = StemSymbols[palace.stem].pinyin, branch = BranchSymbols[palace.branch].pinyin;
+  char pinyin[32];
+  stem.copy(pinyin, stem.size());
+  pinyin[stem.size()] = ' ';
+  branch.copy(pinyin + stem.size() + 1, branch.size());
+  json.PlainStringMember("pinyin", {pinyin, stem.size() + 1 + branch.size()});
+  json.EndObject();
+}
+
 void Stem(JsonWriter& json, const analysis::StemReading& reading) {
   const auto& symbol = StemSymbols[reading.stem];
   json.BeginObject();
@@ -57,6 +117,10 @@ void Pillar(JsonWriter& json, const analysis::PillarAnalysis& pillar) {
   json.EndArray();
   TermMember(json, "naYin", pillar.naYin);
   TermMember(json, "lifeStage", pillar.lifeStage);
+  TermMember(json, "selfStage", pillar.selfStage);
+  json.Key("stars");
+  Stars(json, pillar.stars);
+  json.BooleanMember("void", pillar.inDayVoid || pillar.inYearVoid);
   json.EndObject();
 }
 
@@ -83,6 +147,29 @@ void WriteAnalysisJson(JsonWriter& json, const analysis::ChartAnalysis& chartAna
   ElementCounts(json, "withHiddenStems", chartAnalysis.elements.withHiddenStems);
   json.EndObject();
 
+  json.Key("interactions");
+  Interactions(json, chartAnalysis.interactions);
+  json.Key("void");
+  json.BeginObject();
+  json.Key("day");
+  Branches(json, chartAnalysis.dayVoid);
+  json.Key("year");
+  Branches(json, chartAnalysis.yearVoid);
+  json.EndObject();
+  json.Key("palaces");
+  json.BeginObject();
+  Palace(json, "conception", chartAnalysis.palaces.conception);
+  Palace(json, "life", chartAnalysis.palaces.life);
+  Palace(json, "body", chartAnalysis.palaces.body);
+  json.EndObject();
+  json.Key("strengthEvidence");
+  json.BeginObject();
+  json.BooleanMember("inSeason", chartAnalysis.strength.inSeason);
+  json.Key("rootedIn");
+  PillarNames(json, chartAnalysis.strength.rootedIn);
+  json.Key("supportedBy");
+  PillarNames(json, chartAnalysis.strength.supportedBy);
+  json.EndObject();
   json.Key("luckPeriods");
   json.BeginArray();
   for (std::size_t i = 0; i < chartAnalysis.luckYears.size(); ++i) {
@@ -92,6 +179,7 @@ void WriteAnalysisJson(JsonWriter& json, const analysis::ChartAnalysis& chartAna
     json.IntegerMember("startYear", period.startYear);
     json.IntegerMember("endYear", period.endYear);
     PairHanzi(json, period.stem, period.branch);
+    json.IntegerMember("nominalAge", period.nominalAge);
     json.EndObject();
   }
   json.EndArray();
@@ -114,6 +202,7 @@ void WriteAnalysisJson(JsonWriter& json, const analysis::ChartAnalysis& chartAna
   json.IntegerMember("luckPeriod", chartAnalysis.currentLuckPeriod);
   json.IntegerMember("year", chartAnalysis.currentPillarYear);
   json.EndObject();
+
   json.EndObject();
 }
 

@@ -119,6 +119,23 @@ void ElementCountWithHidden(std::string& out, const Sources& sources, int elemen
   AppendShortest(out, sources.analysis.elements.withHiddenStems[element]);
 }
 
+// A pillar's stars in characters, a space between them.
+void Stars(std::string& out, const Sources& sources, int pillar) {
+  const analysis::StarSet stars = sources.analysis.pillars[pillar].stars;
+  bool first = true;
+  for (int row = 0; row < analysis::kStarCount; ++row) {
+    if (!(stars >> row & 1)) continue;
+    if (!first) out += ' ';
+    first = false;
+    out += analysis::StarTable[row].name.hanzi;
+  }
+}
+
+void Void(std::string& out, const Sources& sources, int pillar) {
+  const auto& reading = sources.analysis.pillars[pillar];
+  out += reading.inDayVoid || reading.inYearVoid ? "true" : "false";
+}
+
 constexpr ChartField kFields[] = {
     {"name", Group::birth, [](JsonWriter& json, const Sources& s) { json.String(s.birth.Name); },
      [](std::string& out, const Sources& s, int) { AppendCsvCell(out, s.birth.Name); }},
@@ -220,6 +237,14 @@ constexpr ChartField kFields[] = {
     {"earthWithHidden", Group::analysis, nullptr, ElementCountWithHidden, 2},
     {"metalWithHidden", Group::analysis, nullptr, ElementCountWithHidden, 3},
     {"waterWithHidden", Group::analysis, nullptr, ElementCountWithHidden, 4},
+    {"yearStars", Group::analysis, nullptr, Stars, 0},
+    {"yearVoid", Group::analysis, nullptr, Void, 0},
+    {"monthStars", Group::analysis, nullptr, Stars, 1},
+    {"monthVoid", Group::analysis, nullptr, Void, 1},
+    {"dayStars", Group::analysis, nullptr, Stars, 2},
+    {"dayVoid", Group::analysis, nullptr, Void, 2},
+    {"hourStars", Group::analysis, nullptr, Stars, 3},
+    {"hourVoid", Group::analysis, nullptr, Void, 3},
 
     {"method", Group::precise,
      [](JsonWriter& json, const Sources& s) {

@@ -172,12 +172,15 @@ void JsonWriter::Hundredths(double value) {
   afterValue_ = true;
 }
 
-void JsonWriter::Boolean(bool value) {
-  const std::string_view text = value ? "true" : "false";
+void JsonWriter::Literal(std::string_view text) {
   char* out = Room(text.size());
   size_ = static_cast<std::size_t>(std::copy(text.begin(), text.end(), out) - buffer_.data());
   afterValue_ = true;
 }
+
+void JsonWriter::Boolean(bool value) { Literal(value ? "true" : "false"); }
+
+void JsonWriter::Null() { Literal("null"); }
 
 void JsonWriter::LineBreak() {
   Put('\n');

@@ -28,6 +28,7 @@ class JsonWriter {
   // A number of at most two decimals (an age) as that decimal: 12.37, 8.5, 10.
   void Hundredths(double value);
   void Boolean(bool value);
+  void Null();
   void LineBreak();  // ends one line of JSON Lines
 
   // A member: its key, then its value.
@@ -42,6 +43,7 @@ class JsonWriter {
   // Makes room for `count` more bytes and, before a value or key, the comma.
   char* Room(std::size_t count);
   void Put(char c);
+  void Literal(std::string_view text);  // true, false or null
   void Separate();
 
   std::string buffer_;  // its own size is the capacity; size_ bytes are in use
