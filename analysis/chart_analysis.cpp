@@ -57,7 +57,20 @@ Term LifeStage(int dayStem, int branch) {
 
 Today TodayOn(int year, int month, int day) {
   const double noon = JulianDay0(year, month, day) + 0.5;
-  return {year, ChartYear(year, month, SolarLongitude(noon))};
+  return {year, ChartYear(year, month, SolarLongitude(noon)), month, day};
+}
+
+bool ReadMonths(int year, const Birth& birth, ChartAnalysis& out) {
+  out.monthsYear = MonthsOfYear(year, birth.zoneSecondsEast, out.months) ? year : 0;
+  out.monthsZoneSecondsEast = birth.zoneSecondsEast;
+  return out.monthsYear != 0;
+}
+
+bool ReadDays(int year, int month, ChartAnalysis& out) {
+  out.dayCount = DaysOfMonth(year, month, out.days);
+  out.daysYear = year;
+  out.daysMonth = month;
+  return out.dayCount != 0;
 }
 
 AnnualPillar ChartAnalysis::AnnualPillarAt(int age) const {
@@ -90,6 +103,9 @@ void AnalyzeChart(const Birth& birth, const Chart& chart, const Today& today, Ch
   out.currentAnnualPillar = currentAge >= 0 && currentAge < kAnnualPillarCount ? currentAge : -1;
   out.currentLuckPeriod = LuckPeriodOfYear(out.luckYears, today.year);
   out.currentPillarYear = today.pillarYear;
+  out.today = today;
+  out.monthsYear = 0;
+  out.dayCount = 0;
 
   FindInteractions(chart.pillars, -1, choices.interactions, out.interactions);
   const std::array<StarSet, 4> stars = ChartStars(chart.pillars, choices.stars);

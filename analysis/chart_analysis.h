@@ -3,6 +3,7 @@
 #include <array>
 
 #include "analysis/interactions.h"
+#include "analysis/months_and_days.h"
 #include "analysis/palaces.h"
 #include "analysis/strength.h"
 #include "analysis/symbolic_stars.h"
@@ -73,6 +74,8 @@ inline constexpr int kAnnualPillarCount = kLastAnnualAge + 1;
 struct Today {
   int year = 0;
   int pillarYear = 0;
+  int month = 0;
+  int day = 0;
 };
 
 // Today's calendar date for the year fields; the Sun at noon Greenwich time
@@ -101,6 +104,20 @@ struct ChartAnalysis {
   StarMarks yearVoid = 0;        // in the year pillar's
   Palaces palaces{};
   StrengthEvidence strength;
+  Today today;
+
+  // The months of a year and the days of a month, only when asked for with
+  // ReadMonths and ReadDays (AnalyzeChart leaves none).
+  int monthsYear = 0;  // 0 for none
+  int monthsZoneSecondsEast = 0;
+  std::array<MonthOfYear, 12> months{};
+  int daysYear = 0;
+  int daysMonth = 0;
+  int dayCount = 0;  // 0 for none
+  std::array<DayOfMonth, 31> days{};
+  bool IsToday(const DayOfMonth& day) const {
+    return today.year == daysYear && today.month == daysMonth && today.day == day.day;
+  }
 
   // The annual pillar of the year in which the person is `age` (0 to
   // kLastAnnualAge), made when asked rather than stored, so that casting a
@@ -111,5 +128,11 @@ struct ChartAnalysis {
 // Reads the chart cast for `birth`; `out` is rewritten whole.
 void AnalyzeChart(const Birth& birth, const Chart& chart, const Today& today, ChartAnalysis& out,
                   const ReadingChoices& choices = {});
+
+// The months of `year` with their Jie in the birth's zone, into `out`; false
+// (and none) outside the years the precise method casts.
+bool ReadMonths(int year, const Birth& birth, ChartAnalysis& out);
+// The days of `month` of `year`; false (and none) for a month outside 1 to 12.
+bool ReadDays(int year, int month, ChartAnalysis& out);
 
 }  // namespace tavrin::analysis

@@ -43,6 +43,29 @@ constexpr bool WholeRowsHoldTheirParts() {
 }
 static_assert(WholeRowsHoldTheirParts());
 
+// The rules of three branches, each with the set of its branches.
+struct WholeRule {
+  int row;
+  unsigned members;  // a bit for each branch
+};
+
+constexpr int kWholeRuleCount = [] {
+  int count = 0;
+  for (const InteractionRule& rule : InteractionTable) count += !rule.stems && rule.memberCount == 3;
+  return count;
+}();
+
+constexpr auto kWholeRules = [] {
+  std::array<WholeRule, kWholeRuleCount> wholes{};
+  int count = 0;
+  for (int row = 0; row < kInteractionRuleCount; ++row) {
+    const InteractionRule& rule = InteractionTable[row];
+    if (rule.stems || rule.memberCount != 3) continue;
+    wholes[count++] = {row, 1u << rule.members[0] | 1u << rule.members[1] | 1u << rule.members[2]};
+  }
+  return wholes;
+}();
+
 class Finder {
  public:
   Finder(const InteractionChoices& choices, Interactions& out) : choices_(choices), out_(out) { out_.count = 0; }
@@ -78,10 +101,7 @@ void FindInteractions(std::span<const Pillar> pillars, int required, const Inter
   unsigned present = 0;  // a bit for each branch
   for (int i = 0; i < count; ++i) present |= 1u << pillars[i].branch;
   std::uint64_t wholes = 0;  // a bit for each whole rule found
-  for (int row = 0; row < kInteractionRuleCount; ++row) {
-    const InteractionRule& rule = InteractionTable[row];
-    if (rule.stems || rule.memberCount != 3) continue;
-    const unsigned members = 1u << rule.members[0] | 1u << rule.members[1] | 1u << rule.members[2];
+  for (const auto& [row, members] : kWholeRules) {
     if ((present & members) != members) continue;
     unsigned joined = 0;
     for (int i = 0; i < count; ++i)

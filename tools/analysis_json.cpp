@@ -1,5 +1,8 @@
 #include "tools/analysis_json.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace tavrin::cast {
 namespace {
 
@@ -204,6 +207,48 @@ void WriteAnalysisJson(JsonWriter& json, const analysis::ChartAnalysis& chartAna
   json.EndObject();
 
   json.EndObject();
+}
+
+std::string LocalStartText(const analysis::MonthOfYear& month, int zoneSecondsEast) {
+  const astro::CivilTime& t = month.startLocal;
+  const int offset = std::abs(zoneSecondsEast);
+  char text[48];
+  int length = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d", t.year, t.month, t.day,
+                             t.hour, t.minute, t.second, zoneSecondsEast < 0 ? '-' : '+', offset / 3600,
+                             offset / 60 % 60);
+  if (offset % 60 != 0) length += std::snprintf(text + length, sizeof text - length, ":%02d", offset % 60);
+  return {text, static_cast<std::size_t>(length)};
+}
+
+std::string DateText(int year, int month, int day) {
+  char text[24];
+  const int length = std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+  return {text, static_cast<std::size_t>(length)};
+}
+
+void WriteMonthsJson(JsonWriter& json, const analysis::ChartAnalysis& chartAnalysis) {
+  json.BeginArray();
+  for (const analysis::MonthOfYear& month : chartAnalysis.months) {
+    json.BeginObject();
+    PairHanzi(json, month.pillar.stem, month.pillar.branch);
+    json.PlainStringMember("jie", JieWords(month.sector));
+    json.PlainStringMember("start", LocalStartText(month, chartAnalysis.monthsZoneSecondsEast));
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
+void WriteDaysJson(JsonWriter& json, const analysis::ChartAnalysis& chartAnalysis) {
+  json.BeginArray();
+  for (int i = 0; i < chartAnalysis.dayCount; ++i) {
+    const analysis::DayOfMonth& day = chartAnalysis.days[i];
+    json.BeginObject();
+    json.PlainStringMember("date", DateText(chartAnalysis.daysYear, chartAnalysis.daysMonth, day.day));
+    PairHanzi(json, day.pillar.stem, day.pillar.branch);
+    json.BooleanMember("today", chartAnalysis.IsToday(day));
+    json.EndObject();
+  }
+  json.EndArray();
 }
 
 }  // namespace tavrin::cast

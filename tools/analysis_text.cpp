@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "engine/number_text.h"
+#include "tools/analysis_json.h"
 
 namespace tavrin::cast {
 namespace {
@@ -221,6 +222,35 @@ void AppendPalacesAndEvidence(std::string& out, const analysis::ChartAnalysis& c
   Row(out).Cell("", 2).Cell(ages, 0).End();
 }
 
+void AppendMonthsAndDays(std::string& out, const analysis::ChartAnalysis& chartAnalysis) {
+  if (chartAnalysis.monthsYear != 0) {
+    out += '\n';
+    Row(out).Cell("Months of " + std::to_string(chartAnalysis.monthsYear) + " (pillar, Jie, its local start)", 0).End();
+    for (const analysis::MonthOfYear& month : chartAnalysis.months)
+      Row(out)
+          .Cell("", 2)
+          .Cell(PairText(month.pillar.stem, month.pillar.branch), 6)
+          .Cell(JieWords(month.sector), 20)
+          .Cell(LocalStartText(month, chartAnalysis.monthsZoneSecondsEast), 0)
+          .End();
+  }
+  if (chartAnalysis.dayCount != 0) {
+    constexpr int kPerLine = 4;
+    out += '\n';
+    Row(out).Cell("Days of " + DateText(chartAnalysis.daysYear, chartAnalysis.daysMonth, 1).substr(0, 7), 0).End();
+    Row row(out);
+    for (int i = 0; i < chartAnalysis.dayCount; ++i) {
+      const analysis::DayOfMonth& day = chartAnalysis.days[i];
+      if (i > 0 && i % kPerLine == 0) row.End();
+      if (i % kPerLine == 0) row.Cell("", 2);
+      row.Cell({DateText(chartAnalysis.daysYear, chartAnalysis.daysMonth, day.day), PairText(day.pillar.stem, day.pillar.branch),
+                chartAnalysis.IsToday(day) ? "*" : ""},
+               18);
+    }
+    row.End();
+  }
+}
+
 }  // namespace
 
 void AppendAnalysisText(std::string& out, const analysis::ChartAnalysis& chartAnalysis) {
@@ -232,6 +262,7 @@ void AppendAnalysisText(std::string& out, const analysis::ChartAnalysis& chartAn
     first = false;
     section(out, chartAnalysis);
   }
+  AppendMonthsAndDays(out, chartAnalysis);
 }
 
 }  // namespace tavrin::cast

@@ -41,6 +41,8 @@ ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, co
   }
   analysis::ChartAnalysis chartAnalysis;
   analysis::AnalyzeChart(cast, chart, today, chartAnalysis);
+  if (line.monthsYear != 0) analysis::ReadMonths(line.monthsYear, cast, chartAnalysis);
+  if (line.daysYear != 0) analysis::ReadDays(line.daysYear, line.daysMonth, chartAnalysis);
   if (line.savePath) {
     if (auto reason = SaveReading(*line.savePath, birth)) {
       WriteErrorLine(err, "--save " + std::string(*line.savePath) + ": " + *reason);

@@ -275,6 +275,10 @@ constexpr ChartField kFields[] = {
     {"place", Group::place, [](JsonWriter& json, const Sources& s) { WritePlaceJson(json, *s.where.place); }, nullptr},
     {"timeZone", Group::zone, [](JsonWriter& json, const Sources& s) { WriteTimeZoneJson(json, *s.where.zone); },
      nullptr},
+    {"monthlyPillars", Group::months, [](JsonWriter& json, const Sources& s) { WriteMonthsJson(json, s.analysis); },
+     nullptr},
+    {"dailyPillars", Group::days, [](JsonWriter& json, const Sources& s) { WriteDaysJson(json, s.analysis); },
+     nullptr},
 };
 static_assert(std::size(kFields) <= FieldSelection::kMostFields);
 
@@ -310,6 +314,8 @@ ChartParts::ChartParts(const FieldSources& sources) {
   add(Group::trueSolarTime, chart.isPrecise && chart.precise.options.solarTime == SolarTime::trueSun);
   add(Group::place, sources.where.place != nullptr);
   add(Group::zone, sources.where.zone.has_value());
+  add(Group::months, sources.analysis.monthsYear != 0);
+  add(Group::days, sources.analysis.dayCount != 0);
 }
 
 std::span<const ChartField> ChartFields() { return kFields; }

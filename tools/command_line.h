@@ -30,6 +30,9 @@ struct CommandLine {
   std::optional<Method> method;
   std::optional<SolarTime> solarTime;
   std::optional<DayStarts> dayStarts;
+  int monthsYear = 0;  // --months: the year whose month pillars are written, 0 for none
+  int daysYear = 0;    // --days: the month whose day pillars are written, 0 for none
+  int daysMonth = 0;
 
   // `base` with the choices given here in place of its own.
   CastOptions OptionsOver(CastOptions base) const;

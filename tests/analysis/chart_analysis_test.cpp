@@ -255,6 +255,47 @@ TEST(ChartAnalysis, AnnualPillarsAgreeWithTheEngine) {
   }
 }
 
+// The months of 2026 (a 丙午 year: 庚寅 first) with the almanac's Jie in
+// Beijing time, and the days of December 2026 counted on from 戊午 on
+// 1 January 2000 (9,839 days: 丁巳 on the 9th), one of a Julian month too.
+TEST(MonthsAndDays, WorkedYearAndMonths) {
+  const BirthDetails details = Birth(1984, 2, 10, 10, 30, "8", 120);
+  ChartAnalysis analysis;
+  AnalyzeChart(*BirthOf(details), Cast(details), TodayOn(2026, 12, 9), analysis);
+  ASSERT_TRUE(ReadMonths(2026, *BirthOf(details), analysis));
+  struct Month {
+    int index;
+    std::string_view hanzi;
+    int month, day, hour, minute;
+  };
+  for (const Month m : {Month{0, "庚寅", 2, 4, 4, 2}, Month{10, "庚子", 12, 7, 10, 52}, Month{11, "辛丑", 1, 5, 22, 10}}) {
+    const MonthOfYear& month = analysis.months[m.index];
+    EXPECT_EQ(PairHanzi(month.pillar), m.hanzi);
+    EXPECT_EQ(month.sector, m.index);
+    const astro::CivilTime& t = month.startLocal;
+    EXPECT_EQ(t.month, m.month) << m.hanzi;
+    EXPECT_EQ(t.day, m.day) << m.hanzi;
+    EXPECT_NEAR(t.hour * 60 + t.minute + t.second / 60.0, m.hour * 60 + m.minute, 1.0) << m.hanzi;
+  }
+  EXPECT_FALSE(ReadMonths(1599, *BirthOf(details), analysis));
+  EXPECT_EQ(analysis.monthsYear, 0);
+
+  struct Days {
+    int year, month, count;
+    std::string_view first, ninth;
+  };
+  for (const Days d : {Days{2026, 12, 31, "己酉", "丁巳"}, Days{2000, 2, 29, "己丑", "丁酉"}, Days{1500, 2, 29, "", ""},
+                       Days{2026, 13, 0, "", ""}}) {
+    EXPECT_EQ(ReadDays(d.year, d.month, analysis), d.count > 0);
+    ASSERT_EQ(analysis.dayCount, d.count) << d.year << "-" << d.month;
+    if (d.first.empty()) continue;
+    EXPECT_EQ(PairHanzi(analysis.days[0].pillar), d.first);
+    EXPECT_EQ(PairHanzi(analysis.days[8].pillar), d.ninth);
+  }
+  ReadDays(2026, 12, analysis);
+  for (int i = 0; i < analysis.dayCount; ++i) EXPECT_EQ(analysis.IsToday(analysis.days[i]), i == 8);
+}
+
 // Each family of interaction on a chart worked out by hand: a partial harmony
 // or punishment gives way to the whole one, and a fifth pillar is read only
 // against the four.
