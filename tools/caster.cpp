@@ -40,7 +40,7 @@ ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, co
     return kBadInput;
   }
   analysis::ChartAnalysis chartAnalysis;
-  analysis::AnalyzeChart(cast, chart, today, chartAnalysis);
+  analysis::AnalyzeChart(cast, chart, today, chartAnalysis, line.reading);
   if (line.monthsYear != 0) analysis::ReadMonths(line.monthsYear, cast, chartAnalysis);
   if (line.daysYear != 0) analysis::ReadDays(line.daysYear, line.daysMonth, chartAnalysis);
   if (line.savePath) {

@@ -4,6 +4,7 @@
 #include <bitset>
 #include <algorithm>
 #include <charconv>
+#include <tuple>
 
 #include "reading/cast_choices.h"
 
@@ -25,7 +26,13 @@ struct LaterValues {
   std::string_view dayStarts;
   std::string_view months;
   std::string_view days;
+  std::string_view noble;
+  std::string_view horseGoat;
 };
+
+// The words of the reading's school choices, default first.
+constexpr std::array<std::string_view, 2> kNobleWords = {"day", "year"};
+constexpr std::array<std::string_view, 2> kHorseGoatWords = {"earth", "fire"};
 
 struct OptionSpec {
   std::string_view name;
@@ -35,7 +42,7 @@ struct OptionSpec {
   void (*apply)(CommandLine&, LaterValues&, std::string_view value);
 };
 
-constexpr std::array<OptionSpec, 25> kOptions = {{
+constexpr std::array<OptionSpec, 27> kOptions = {{
     {"--name", "NAME", Group::requiredBirth, "the person's name",
      [](CommandLine& c, LaterValues&, std::string_view v) { c.birth.name = v; }},
     {"--date", "YYYY-MM-DD", Group::requiredBirth,
@@ -75,6 +82,13 @@ constexpr std::array<OptionSpec, 25> kOptions = {{
      [](CommandLine&, LaterValues& later, std::string_view v) { later.months = v; }},
     {"--days", "YYYY-MM", Group::oneChart, "also the day pillars of that month, today's marked",
      [](CommandLine&, LaterValues& later, std::string_view v) { later.days = v; }},
+    {"--noble", "day|year", Group::oneChart,
+     "the Heavenly Noble (天乙贵人) read from the day stem (default) or the\n"
+     "      year stem",
+     [](CommandLine&, LaterValues& later, std::string_view v) { later.noble = v; }},
+    {"--wu-wei", "earth|fire", Group::oneChart,
+     "the element the combination 午未 forms: earth (default) or fire",
+     [](CommandLine&, LaterValues& later, std::string_view v) { later.horseGoat = v; }},
     {"--json", "", Group::mode, "write JSON instead of text (one object per line in a batch)",
      [](CommandLine& c, LaterValues&, std::string_view) { c.format = OutputFormat::json; }},
     {"--format", "text|json|csv", Group::mode,
@@ -221,6 +235,13 @@ std::optional<UsageError> ReadLaterValues(const LaterValues& later, const std::b
     return Usage(problem.starts_with("true")
                      ? "--solar-time true needs --method precise"
                      : "--day-starts " + std::string(WordOf(*line.dayStarts, kDayStartsWords)) + " needs --method precise");
+  for (const auto& [option, value, words, chosen] :
+       {std::tuple{"--noble", later.noble, kNobleWords, &line.reading.stars.nobleByYearStem},
+        std::tuple{"--wu-wei", later.horseGoat, kHorseGoatWords, &line.reading.interactions.horseGoatFire}}) {
+    std::optional<bool> choice;
+    if (auto error = ReadChoice(option, value, words, given, choice)) return error;
+    if (choice) *chosen = *choice;
+  }
   if (IsGiven("--months", given)) {
     const auto [end, error] =
         std::from_chars(later.months.data(), later.months.data() + later.months.size(), line.monthsYear);

@@ -128,6 +128,7 @@ TEST(BadCommandLine, ExplainsTheMistakeWithAUsageHint) {
       {SampleArgs({"--days", "2026-13"}), "--days 2026-13: expected YYYY-MM, a year from 0001 and a month 01 to 12"},
       {SampleArgs({"--days", "2026-1"}), "--days 2026-1: expected YYYY-MM, a year from 0001 and a month 01 to 12"},
       {{"--batch", "-", "--months", "2026"}, "--months cannot be combined with --batch (it is for one chart)"},
+      {SampleArgs({"--wu-wei", "water"}), "--wu-wei water: expected earth or fire"},
       {SampleArgs({"--solar-time", "true"}), "--solar-time true needs --method precise"},
       {{"--batch", "-", "--method", "classic", "--day-starts", "23"}, "--day-starts 23 needs --method precise"},
       {SampleArgs({"--jobs", "2"}), "--jobs is for --batch"},
