@@ -182,8 +182,9 @@ QString PreciseMethodText(const CastOptions& options) {
   const bool trueSun = options.solarTime == SolarTime::trueSun;
   QString text = QStringLiteral("Precise");
   if (trueSun)
-    text += options.dayStarts == DayStarts::at23 ? QStringLiteral(", true sun") : QStringLiteral(", true solar time");
+    text += options.dayStarts != DayStarts::midnight ? QStringLiteral(", true sun") : QStringLiteral(", true solar time");
   if (options.dayStarts == DayStarts::at23) text += QStringLiteral(", day at 23:00");
+  if (options.dayStarts == DayStarts::midnightOwnRat) text += QStringLiteral(", own Rat stem");
   return text;
 }
 

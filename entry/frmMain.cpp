@@ -70,7 +70,9 @@ constexpr const char* kTrueSolarTimeTip =
     "(up to about 16 minutes either way). Precise method only.";
 constexpr const char* kDayStartsTip =
     "Midnight: from 23:00 to 24:00 the day pillar stays and the hour takes the next day's Rat stem.\n"
-    "23:00: the day pillar changes at 23:00. Precise method only.";
+    "23:00: the day pillar changes at 23:00.\n"
+    "Midnight, own Rat: from 23:00 to 24:00 the day pillar stays and the hour keeps its own day's Rat stem.\n"
+    "Precise method only.";
 
 constexpr const char* kLongitudeTip =
     "Longitude of the birth place in degrees east (E) or west (W), for example 116.4 E or 74 W; "
@@ -238,7 +240,8 @@ void frmMain::BuildMethodChoices(QWidget& client) {
   chkTrueSolarTime = Make<QCheckBox>(fraMethod, "chkTrueSolarTime", "True solar time");
   chkTrueSolarTime->setToolTip(kTrueSolarTimeTip);
   cboDayStarts = Make<QComboBox>(fraMethod, "cboDayStarts");
-  cboDayStarts->addItems({QStringLiteral("Day from midnight"), QStringLiteral("Day from 23:00")});
+  cboDayStarts->addItems({QStringLiteral("Day from midnight"), QStringLiteral("Day from 23:00"),
+                          QStringLiteral("Midnight, own Rat")});
   cboDayStarts->setToolTip(kDayStartsTip);
   lblMethodHint = Make<QLabel>(fraMethod, "lblMethodHint", kMethodHint);
   lblMethodHint->setWordWrap(true);
@@ -482,7 +485,7 @@ tavrin::CastOptions frmMain::ChosenOptions() const {
   if (cboMethod->currentIndex() == 1) {
     options.method = tavrin::Method::precise;
     if (chkTrueSolarTime->isChecked()) options.solarTime = tavrin::SolarTime::trueSun;
-    if (cboDayStarts->currentIndex() == 1) options.dayStarts = tavrin::DayStarts::at23;
+    if (cboDayStarts->currentIndex() > 0) options.dayStarts = static_cast<tavrin::DayStarts>(cboDayStarts->currentIndex());
   }
   return options;
 }
@@ -500,7 +503,7 @@ void frmMain::ShowOptions(const tavrin::CastOptions& options) {
 void frmMain::cboMethod_Change() {
   if (cboMethod->currentIndex() != 1 && chkTrueSolarTime->isEnabled()) {
     refinements_.solarTime = chkTrueSolarTime->isChecked() ? tavrin::SolarTime::trueSun : tavrin::SolarTime::mean;
-    refinements_.dayStarts = cboDayStarts->currentIndex() == 1 ? tavrin::DayStarts::at23 : tavrin::DayStarts::midnight;
+    refinements_.dayStarts = static_cast<tavrin::DayStarts>(std::max(0, cboDayStarts->currentIndex()));
   }
   ShowMethod();
 }
@@ -510,7 +513,7 @@ void frmMain::cboMethod_Change() {
 void frmMain::ShowMethod() {
   const bool precise = cboMethod->currentIndex() == 1;
   chkTrueSolarTime->setChecked(precise && refinements_.solarTime == tavrin::SolarTime::trueSun);
-  cboDayStarts->setCurrentIndex(precise && refinements_.dayStarts == tavrin::DayStarts::at23 ? 1 : 0);
+  cboDayStarts->setCurrentIndex(precise ? static_cast<int>(refinements_.dayStarts) : 0);
   chkTrueSolarTime->setEnabled(precise);
   cboDayStarts->setEnabled(precise);
   ShowYears(precise ? tavrin::Method::precise : tavrin::Method::classic);

@@ -101,7 +101,8 @@ void CopyRow(const CsvReader& reader, Chunk& chunk) {
 // Casts the row into `birth` and `chart`, as far as `needs` asks, and
 // analyses it into `chartAnalysis` when asked; on a fault says what is wrong.
 std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, const CastOptions& options,
-                                   const CastNeeds& needs, const analysis::Today& today, EnteredBirth& birth,
+                                   const CastNeeds& needs, const analysis::Today& today,
+                                   const analysis::ReadingChoices& reading, EnteredBirth& birth,
                                    Chart& chart, analysis::ChartAnalysis& chartAnalysis) {
   if (row.faulty) return std::string(chunk.Field(row.firstField));
   if (row.fieldCount < 5 || row.fieldCount > 7)
@@ -131,7 +132,7 @@ std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, co
   }
   if (auto error = BirthFromFields(fields, birth)) return DescribeFieldError(*error, "");
   birth.options = options;
-  const CastError error = CastAsNeeded(BirthOf(birth), birth.options, needs, today, chart, chartAnalysis);
+  const CastError error = CastAsNeeded(BirthOf(birth), birth.options, needs, today, reading, chart, chartAnalysis);
   if (error != CastError::none) return std::string(DescribeCastError(error));
   return std::nullopt;
 }
@@ -154,7 +155,7 @@ struct Caster {
     chunk.errors.clear();
     chunk.anyChart = chunk.anyFailed = false;
     for (const auto& row : chunk.rows) {
-      const std::optional<std::string> fault = CastRow(chunk, row, options, needs, today, birth, chart, chartAnalysis);
+      const std::optional<std::string> fault = CastRow(chunk, row, options, needs, today, line.reading, birth, chart, chartAnalysis);
       if (fault) chunk.anyFailed = true;
       else if (needs.birthDetails) details = DetailsOf(birth);
       switch (line.format) {

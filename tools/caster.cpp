@@ -34,13 +34,16 @@ constexpr std::string_view kPlaceCredits =
 // `out` when the cast or the save fails.
 ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, const EnteredBirth& birth,
                        std::ostream& out, std::ostream& err) {
+  const Birth cast = BirthOf(birth);
   Chart chart;
   analysis::ChartAnalysis chartAnalysis;
-  const CastError error = CastAsNeeded(BirthOf(birth), birth.options, NeedsOf(line), today, chart, chartAnalysis);
+  const CastError error = CastAsNeeded(cast, birth.options, NeedsOf(line), today, line.reading, chart, chartAnalysis);
   if (error != CastError::none) {
     WriteErrorLine(err, DescribeCastError(error));
     return kBadInput;
   }
+  if (line.monthsYear != 0) analysis::ReadMonths(line.monthsYear, cast, chartAnalysis);
+  if (line.daysYear != 0) analysis::ReadDays(line.daysYear, line.daysMonth, chartAnalysis);
   if (line.savePath) {
     if (auto reason = SaveReading(*line.savePath, birth)) {
       WriteErrorLine(err, "--save " + std::string(*line.savePath) + ": " + *reason);

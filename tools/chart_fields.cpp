@@ -146,6 +146,23 @@ void ElementCountWithHidden(CsvText& out, const Sources& sources, int element) {
   AppendShortest(out, sources.analysis.elements.withHiddenStems[element]);
 }
 
+// A pillar's stars in characters, a space between them.
+void Stars(CsvText& out, const Sources& sources, int pillar) {
+  const analysis::StarSet stars = sources.analysis.pillars[pillar].stars;
+  bool first = true;
+  for (int row = 0; row < analysis::kStarCount; ++row) {
+    if (!(stars >> row & 1)) continue;
+    if (!first) out += ' ';
+    first = false;
+    out += analysis::StarTable[row].name.hanzi;
+  }
+}
+
+void Void(CsvText& out, const Sources& sources, int pillar) {
+  const auto& reading = sources.analysis.pillars[pillar];
+  out += reading.inDayVoid || reading.inYearVoid ? "true" : "false";
+}
+
 constexpr ChartField kFields[] = {
     {"name", Group::birth, [](JsonWriter& json, const Sources& s) { json.String(s.birth.Name); },
      [](CsvText& out, const Sources& s, int) { AppendCsvCell(out, s.birth.Name); }},
@@ -250,6 +267,14 @@ constexpr ChartField kFields[] = {
     {"earthWithHidden", Group::analysis, nullptr, ElementCountWithHidden, 2},
     {"metalWithHidden", Group::analysis, nullptr, ElementCountWithHidden, 3},
     {"waterWithHidden", Group::analysis, nullptr, ElementCountWithHidden, 4},
+    {"yearStars", Group::analysis, nullptr, Stars, 0},
+    {"yearVoid", Group::analysis, nullptr, Void, 0},
+    {"monthStars", Group::analysis, nullptr, Stars, 1},
+    {"monthVoid", Group::analysis, nullptr, Void, 1},
+    {"dayStars", Group::analysis, nullptr, Stars, 2},
+    {"dayVoid", Group::analysis, nullptr, Void, 2},
+    {"hourStars", Group::analysis, nullptr, Stars, 3},
+    {"hourVoid", Group::analysis, nullptr, Void, 3},
 
     {"method", Group::precise,
      [](JsonWriter& json, const Sources& s) {
@@ -279,6 +304,10 @@ constexpr ChartField kFields[] = {
 
     {"place", Group::place, [](JsonWriter& json, const Sources& s) { WritePlaceJson(json, *s.where.place); }, nullptr},
     {"timeZone", Group::zone, [](JsonWriter& json, const Sources& s) { WriteTimeZoneJson(json, *s.where.zone); },
+     nullptr},
+    {"monthlyPillars", Group::months, [](JsonWriter& json, const Sources& s) { WriteMonthsJson(json, s.analysis); },
+     nullptr},
+    {"dailyPillars", Group::days, [](JsonWriter& json, const Sources& s) { WriteDaysJson(json, s.analysis); },
      nullptr},
 };
 static_assert(std::size(kFields) <= FieldSelection::kMostFields);
@@ -315,6 +344,8 @@ ChartParts::ChartParts(const FieldSources& sources) {
   add(Group::trueSolarTime, chart.isPrecise && chart.precise.options.solarTime == SolarTime::trueSun);
   add(Group::place, sources.where.place != nullptr);
   add(Group::zone, sources.where.zone.has_value());
+  add(Group::months, sources.analysis.monthsYear != 0);
+  add(Group::days, sources.analysis.dayCount != 0);
 }
 
 std::span<const ChartField> ChartFields() { return kFields; }

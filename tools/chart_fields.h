@@ -30,8 +30,9 @@ struct FieldSources {
 // The part of a chart a field comes from. Every chart has the first six; a
 // field of the others is written only when the chart has that part: a chart
 // cast with the precise method, with true solar time, from a chosen place or
-// in a zone given by name.
-enum class FieldGroup { birth, numbers, pillars, luck, texts, analysis, precise, trueSolarTime, place, zone };
+// in a zone given by name; or the months of a year and the days of a month,
+// when they were asked for.
+enum class FieldGroup { birth, numbers, pillars, luck, texts, analysis, precise, trueSolarTime, place, zone, months, days };
 
 // The groups a chart has.
 class ChartParts {

@@ -56,6 +56,7 @@ class JsonWriter {
   }
   // A number of at most two decimals (an age) as that decimal: 12.37, 8.5, 10.
   void Hundredths(double value);
+  void Null() { Verbatim("null"); }
   void Boolean(bool value) { Verbatim(value ? std::string_view("true") : std::string_view("false")); }
   void LineBreak() {  // ends one line of JSON Lines
     Close('\n');

@@ -93,9 +93,11 @@ TEST(Batch, CsvRowsInInputOrderWithTheBadRowInItsPlace) {
   EXPECT_TRUE(lines[1].starts_with("2,\"Smith, \"\"Jo\"\"\",1984-02-10,10:30:00,8,Male,116,+Wood [Jia],Rat [Zi],"))
       << lines[1];
   // The analysis, worked out by hand for this Jia day: ten god, na yin and
-  // life stage of each pillar, then the elements without and with the hidden stems.
+  // life stage of each pillar, then the elements without and with the hidden
+  // stems, then each pillar's stars and whether it is void.
   EXPECT_TRUE(lines[1].ends_with(",比肩,海中金,沐浴,食神,炉中火,临官,日主,山头火,养,正财,大林木,病,"
-                                 "3,2,2,0,1,4,5,5,2,2,\r"))
+                                 "3,2,2,0,1,4,5,5,2,2,太极贵人,false,禄神 驿马 月德贵人 孤辰,false,"
+                                 "国印贵人 寡宿,true,文昌贵人 劫煞 亡神,false,\r"))
       << lines[1];
 }
 
