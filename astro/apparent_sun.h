@@ -18,4 +18,13 @@ struct SunPlace {
 // ascension, less the mean solar time. About 50 microseconds a call.
 SunPlace ApparentSun(double utJulianDay, double ttJulianDay);
 
+// The Sun's direction from the Earth as ApparentSun finds it, before the
+// frame of date: a unit vector in the GCRS, and its rate a day (its
+// component across the direction gives the longitude's rate).
+struct SunDirection {
+  double position[3];
+  double velocity[3];
+};
+SunDirection ApparentSunDirection(double ttJulianDay);
+
 }  // namespace tavrin::astro

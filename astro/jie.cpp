@@ -11,14 +11,6 @@ namespace {
 constexpr double kMeanDegreesPerDay = 360 / 365.2422;
 constexpr double kFirstJie = 315;  // Spring Beginning opens sector 0
 
-// The difference of two longitudes brought into [-180, 180).
-double Difference(double a, double b) {
-  double d = std::fmod(a - b, 360);
-  if (d >= 180) d -= 360;
-  if (d < -180) d += 360;
-  return d;
-}
-
 JieInstant Jie(int sector, double guess) {
   const double longitude = std::fmod(kFirstJie + 30.0 * sector, 360);
   return {sector, longitude, SolveLongitude(longitude, guess)};
@@ -30,7 +22,7 @@ double SolveLongitude(double longitude, double guess) {
   double t = guess;
   for (int i = 0; i < 8; ++i) {
     const SunMotion sun = SunAt(t);
-    const double step = Difference(sun.longitude, longitude) / sun.degreesPerDay;
+    const double step = DegreesAhead(sun.longitude, longitude) / sun.degreesPerDay;
     t -= step;
     if (std::abs(step) < 1e-8) break;  // about a millisecond
   }

@@ -7,6 +7,7 @@
 #include "birth/zone.h"
 #include "engine/vocabulary.h"
 #include "reading/cast_choices.h"
+#include "reading/lunar_entry.h"
 
 namespace tavrin {
 
@@ -49,6 +50,7 @@ Reading ReadingOf(const BirthDetails& details, const EnteredBirth& birth) {
   Reading reading = ReadingOf(details, birth.typedLongitude);
   SetCastChoices(reading, birth.options);
   place::SetPlaceChoices(birth.placeChoices, reading);
+  if (birth.lunarEntry) SetLunarEntry(reading, *birth.lunarEntry);
   return reading;
 }
 
@@ -64,6 +66,7 @@ std::variant<EnteredBirth, std::string> BuildBirth(const BirthEntry& entry) {
   birth.male = entry.male;
   birth.options = entry.options;
   birth.placeChoices = entry.placeChoices;
+  birth.lunarEntry = entry.lunarEntry;
   birth.place = entry.place;
   birth.typedLongitude = entry.longitude;
   if (!birth.typedLongitude && entry.place && entry.placeGivesLongitude) birth.typedLongitude = entry.place->longitude;

@@ -4,6 +4,7 @@
 #include <string>
 #include <variant>
 
+#include "calendar/lunar_calendar.h"
 #include "engine/birth.h"
 #include "engine/birth_details.h"
 #include "engine/cast_options.h"
@@ -38,6 +39,8 @@ struct EnteredBirth {
   place::PlaceChoices placeChoices;  // as a reading keeps them
   const place::Place* place = nullptr;  // the birth place, when known
   std::optional<BirthZone> zone;        // the zone named, when one was
+  // The lunar date the birth was entered as, when it was; the date above is its Gregorian day.
+  std::optional<calendar::LunarDate> lunarEntry;
 
   // The typed longitude, else the meridian of the zone's standard time
   // (of the offset when no zone was named), where local mean time is the clock time.
@@ -50,7 +53,7 @@ BirthDetails DetailsOf(const EnteredBirth& birth);
 // The birth as the engine casts it.
 Birth BirthOf(const EnteredBirth& birth);
 // The reading file's record of `details` (those of `birth`), with the typed
-// longitude and the casting and place choices of `birth`.
+// longitude, the casting and place choices of `birth` and its lunar entry.
 Reading ReadingOf(const BirthDetails& details, const EnteredBirth& birth);
 
 // What a source gives once it has read its own syntax, every field checked.
@@ -72,6 +75,7 @@ struct BirthEntry {
   CastOptions options;
   // Kept as they are; their fold tells which of a clock time shown twice.
   place::PlaceChoices placeChoices;
+  std::optional<calendar::LunarDate> lunarEntry;  // the lunar date of year, month and day, when entered so
 };
 
 // The birth of `entry`, or why its zone gives no offset at the birth.

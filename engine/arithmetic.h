@@ -32,6 +32,14 @@ inline double ReduceDegrees(double degrees) {
   return degrees >= 360 ? degrees - 360 : degrees;  // rounding can leave exactly 360
 }
 
+// How far longitude a lies ahead of longitude b, in degrees in [-180, 180).
+inline double DegreesAhead(double a, double b) {
+  double d = std::fmod(a - b, 360);
+  if (d >= 180) d -= 360;
+  if (d < -180) d += 360;
+  return d;
+}
+
 // n / d for the whole numbers 0 <= n < Count, each as the division rounds it,
 // worked out once: a look-up costs less than a division.
 template <int Count>

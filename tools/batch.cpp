@@ -105,8 +105,8 @@ std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, co
                                    const analysis::ReadingChoices& reading, EnteredBirth& birth,
                                    Chart& chart, analysis::ChartAnalysis& chartAnalysis) {
   if (row.faulty) return std::string(chunk.Field(row.firstField));
-  if (row.fieldCount < 5 || row.fieldCount > 7)
-    return "expected 5 to 7 fields (name,date,time,zone,gender[,longitude[,place]]), found " +
+  if (row.fieldCount < 5 || row.fieldCount > 8)
+    return "expected 5 to 8 fields (name,date,time,zone,gender[,longitude[,place[,calendar]]]), found " +
            std::to_string(row.fieldCount);
   const auto field = [&](std::size_t i) { return chunk.Field(row.firstField + i); };
   BirthFields fields;
@@ -116,7 +116,8 @@ std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, co
   fields.zone = field(3);
   fields.gender = field(4);
   if (row.fieldCount >= 6 && !IsBlank(field(5))) fields.longitude = field(5);
-  if (row.fieldCount == 7 && !IsBlank(field(6))) {
+  if (row.fieldCount == 8) fields.calendar = field(7);
+  if (row.fieldCount >= 7 && !IsBlank(field(6))) {
     auto chosen = ChoosePlace(field(6));
     if (const auto* refusal = std::get_if<PlaceRefusal>(&chosen)) {
       std::string message = "place " + std::string(field(6)) + ": " + refusal->reason;

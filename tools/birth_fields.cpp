@@ -1,6 +1,8 @@
 #include "tools/birth_fields.h"
 
+#include "astro/civil_time.h"
 #include "birth/entered_birth.h"
+#include "calendar/lunar_calendar.h"
 #include "birth/longitude.h"
 #include "birth/zone.h"
 #include "engine/number_text.h"
@@ -29,6 +31,22 @@ std::optional<FieldError> ReadDate(std::string_view text, BirthEntry& entry) {
   entry.year = year;
   entry.month = month;
   entry.day = day;
+  return std::nullopt;
+}
+
+// A lunar date as YYYY-MM-DD, in a leap month or not, to its Gregorian day.
+std::optional<FieldError> ReadLunarDate(std::string_view text, bool leap, BirthEntry& entry) {
+  const std::optional<CalendarDate> numbers = ParseDateNumbers(text);
+  if (!numbers) return Fail("date", text, "expected a lunar date as YYYY-MM-DD");
+  const calendar::LunarDate lunar{numbers->year, numbers->month, leap, numbers->day};
+  const calendar::GregorianDay civil = calendar::DayOf(lunar);
+  if (civil.problem != calendar::LunarProblem::none)
+    return Fail("date", text, calendar::ProblemText(lunar, civil.problem));
+  const astro::CivilTime date = astro::CivilTimeOf(static_cast<double>(civil.dayNumber) - 0.5);
+  entry.year = date.year;
+  entry.month = date.month;
+  entry.day = date.day;
+  entry.lunarEntry = lunar;
   return std::nullopt;
 }
 
@@ -93,7 +111,14 @@ std::optional<FieldError> BirthFromFields(const BirthFields& fields, EnteredBirt
   entry.placeGivesLongitude = true;
   entry.placeChoices.fold = fields.fold;
   if (auto error = ReadName(fields.name, entry)) return error;
-  if (auto error = ReadDate(TrimSpaces(fields.date), entry)) return error;
+  const std::string_view calendar = TrimSpaces(fields.calendar);
+  if (calendar == "lunar" || calendar == "lunar-leap") {
+    if (auto error = ReadLunarDate(TrimSpaces(fields.date), calendar == "lunar-leap", entry)) return error;
+  } else if (!calendar.empty() && calendar != "gregorian") {
+    return Fail("calendar", fields.calendar, "expected gregorian, lunar or lunar-leap");
+  } else if (auto error = ReadDate(TrimSpaces(fields.date), entry)) {
+    return error;
+  }
   if (auto error = ReadTime(TrimSpaces(fields.time), entry)) return error;
   const std::string_view zoneText =
       TrimSpaces(fields.zone).empty() && fields.place ? fields.place->timeZone : TrimSpaces(fields.zone);

@@ -23,6 +23,9 @@ struct BirthFields {
   // The field a zone name came from, when it is not "zone" ("tz", "place").
   std::string_view zoneField = "zone";
   std::string_view zoneFieldValue;  // what that field held
+  // "lunar" or "lunar-leap" for a date in the Chinese lunar calendar (in a
+  // leap month); "gregorian" or empty for the Gregorian one.
+  std::string_view calendar;
 };
 
 // Which field was wrong, what it held and what would have been accepted.

@@ -6,7 +6,8 @@ CastNeeds NeedsOf(const CommandLine& line) {
   if (line.format == OutputFormat::text) return {};
   const auto asks = [&](FieldGroup group) { return line.fields.Asks(group, FieldFormatOf(line.format)); };
   const bool analysis = asks(FieldGroup::analysis);
-  return {analysis || asks(FieldGroup::luck) || asks(FieldGroup::texts), analysis, asks(FieldGroup::birth)};
+  return {analysis || asks(FieldGroup::luck) || asks(FieldGroup::texts), analysis,
+          asks(FieldGroup::birth) || asks(FieldGroup::lunar)};
 }
 
 CastError CastAsNeeded(const Birth& birth, const CastOptions& options, const CastNeeds& needs,

@@ -1,4 +1,5 @@
 #include "tools/caster.h"
+#include "tools/pillar_finder.h"
 
 #include <cerrno>
 #include <cstring>
@@ -182,6 +183,7 @@ ExitStatus Run(const CommandLine& line, std::istream& in, std::ostream& out, std
     return kDone;
   }
   if (line.action == Action::listPlaces) return ListPlacesOf(line, out, err);
+  if (line.action == Action::findPillars) return FindPillars(line, out, err);
   const auto today = ResolveToday(line.today);
   if (const auto* problem = std::get_if<std::string>(&today)) {
     WriteErrorLine(err, *problem);

@@ -6,6 +6,7 @@
 
 #include "analysis/chart_analysis.h"
 #include "astro/civil_time.h"
+#include "calendar/lunar_calendar.h"
 #include "engine/chart_texts.h"
 #include "engine/number_text.h"
 #include "tools/analysis_json.h"
@@ -51,6 +52,21 @@ void BirthJson(JsonWriter& json, const Sources& sources) {
   json.NumberMember("longitude", birth.Longitude);
   json.StringMember("gender", birth.GenderText);
   json.IntegerMember("genderSign", birth.GenderSign);
+  json.EndObject();
+}
+
+std::optional<calendar::LunarDate> LunarDateOfBirth(const BirthDetails& birth) {
+  return calendar::LunarDateOf(birth.BirthYear, birth.BirthMonth, birth.BirthDay);
+}
+
+void LunarDateJson(JsonWriter& json, const Sources& sources) {
+  const calendar::LunarDate date = *LunarDateOfBirth(sources.birth);
+  json.BeginObject();
+  json.IntegerMember("year", date.year);
+  json.IntegerMember("month", date.month);
+  json.BooleanMember("leap", date.leap);
+  json.IntegerMember("day", date.day);
+  json.StringMember("hanzi", calendar::LunarDateHanzi(date));
   json.EndObject();
 }
 
@@ -167,6 +183,7 @@ constexpr ChartField kFields[] = {
     {"name", Group::birth, [](JsonWriter& json, const Sources& s) { json.String(s.birth.Name); },
      [](CsvText& out, const Sources& s, int) { AppendCsvCell(out, s.birth.Name); }},
     {"birth", Group::birth, BirthJson, nullptr},
+    {"lunarDate", Group::lunar, LunarDateJson, nullptr},
     {"date", Group::birth, nullptr,
      [](CsvText& out, const Sources& s, int) {
        AppendPadded(out, {s.birth.BirthYear, s.birth.BirthMonth, s.birth.BirthDay}, {4, 2, 2}, '-');
@@ -334,7 +351,7 @@ const FormatFields& FieldsOf(FieldFormat format) {
 
 }  // namespace
 
-ChartParts::ChartParts(const FieldSources& sources) {
+ChartParts::ChartParts(const FieldSources& sources) : birth_(&sources.birth) {
   const Chart& chart = sources.chart;
   const auto add = [this](FieldGroup group, bool has) { bits_ |= (has ? 1u : 0u) << static_cast<unsigned>(group); };
   for (const FieldGroup group :
@@ -347,6 +364,8 @@ ChartParts::ChartParts(const FieldSources& sources) {
   add(Group::months, sources.analysis.monthsYear != 0);
   add(Group::days, sources.analysis.dayCount != 0);
 }
+
+bool ChartParts::HasLunarDate() const { return LunarDateOfBirth(*birth_).has_value(); }
 
 std::span<const ChartField> ChartFields() { return kFields; }
 

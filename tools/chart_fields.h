@@ -30,18 +30,25 @@ struct FieldSources {
 // The part of a chart a field comes from. Every chart has the first six; a
 // field of the others is written only when the chart has that part: a chart
 // cast with the precise method, with true solar time, from a chosen place or
-// in a zone given by name; or the months of a year and the days of a month,
-// when they were asked for.
-enum class FieldGroup { birth, numbers, pillars, luck, texts, analysis, precise, trueSolarTime, place, zone, months, days };
+// in a zone given by name, or born on a day the lunar calendar covers; or
+// the months of a year and the days of a month, when they were asked for.
+enum class FieldGroup {
+  birth, numbers, pillars, luck, texts, analysis, precise, trueSolarTime, place, zone, lunar, months, days
+};
 
 // The groups a chart has.
 class ChartParts {
  public:
   explicit ChartParts(const FieldSources& sources);
-  bool Has(FieldGroup group) const { return (bits_ >> static_cast<unsigned>(group) & 1) != 0; }
+  bool Has(FieldGroup group) const {
+    return group == FieldGroup::lunar ? HasLunarDate() : (bits_ >> static_cast<unsigned>(group) & 1) != 0;
+  }
 
  private:
+  bool HasLunarDate() const;  // asked only of an output that writes it: it may solve the year's new moons
+
   unsigned bits_ = 0;  // a bit for each group
+  const BirthDetails* birth_;
 };
 
 enum class FieldFormat { json, csv };

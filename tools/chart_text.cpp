@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "calendar/lunar_calendar.h"
 #include "engine/birth_moment.h"
 #include "engine/chart_texts.h"
 #include "engine/number_text.h"
@@ -64,6 +65,14 @@ void AppendBirth(std::string& out, const BirthDetails& birth) {
   if (!birth.ZoneOffset.starts_with('-')) line += '+';
   line += birth.ZoneOffset + ", " + birth.GenderText;
   AppendWrapped(out, line);
+}
+
+// The birth's day in the lunar calendar, where it covers that day.
+void AppendLunarDate(std::string& out, const BirthDetails& birth) {
+  const std::optional<calendar::LunarDate> date =
+      calendar::LunarDateOf(birth.BirthYear, birth.BirthMonth, birth.BirthDay);
+  if (date)
+    AppendWrapped(out, "Lunar date " + calendar::LunarDateHanzi(*date) + " (" + calendar::LunarDateWords(*date) + ")");
 }
 
 void AppendWhere(std::string& out, const BirthWhere& where) {
@@ -154,6 +163,7 @@ void AppendInterpretationBox(std::string& out, std::string_view heading, std::st
 void AppendChartText(std::string& out, const BirthDetails& birth, const Chart& chart,
                      const analysis::ChartAnalysis& chartAnalysis, const BirthWhere& where) {
   AppendBirth(out, birth);
+  AppendLunarDate(out, birth);
   AppendWhere(out, where);
   AppendSolarTime(out, birth, chart);
   out += '\n';

@@ -28,6 +28,7 @@ struct LaterValues {
   std::string_view days;
   std::string_view noble;
   std::string_view horseGoat;
+  std::string_view calendar;
 };
 
 // The words of the reading's school choices, default first.
@@ -42,7 +43,7 @@ struct OptionSpec {
   void (*apply)(CommandLine&, LaterValues&, std::string_view value);
 };
 
-constexpr std::array<OptionSpec, 27> kOptions = {{
+constexpr std::array<OptionSpec, 32> kOptions = {{
     {"--name", "NAME", Group::requiredBirth, "the person's name",
      [](CommandLine& c, LaterValues&, std::string_view v) { c.birth.name = v; }},
     {"--date", "YYYY-MM-DD", Group::requiredBirth,
@@ -58,6 +59,12 @@ constexpr std::array<OptionSpec, 27> kOptions = {{
     {"--longitude", "DEGREES_EAST", Group::optionalBirth,
      "birth-place longitude, -180 to 180; the zone's meridian when left out",
      [](CommandLine& c, LaterValues&, std::string_view v) { c.birth.longitude = v; }},
+    {"--calendar", "gregorian|lunar", Group::optionalBirth,
+     "the calendar of --date: gregorian (default) or the Chinese lunar calendar,\n"
+     "      lunar years 1600 to 2199 (YYYY-MM-DD is the lunar year, month and day)",
+     [](CommandLine&, LaterValues& later, std::string_view v) { later.calendar = v; }},
+    {"--leap-month", "", Group::optionalBirth, "the lunar date is in the leap month of that number",
+     [](CommandLine& c, LaterValues&, std::string_view) { c.birth.calendar = "lunar-leap"; }},
     {"--save", "FILE.baz", Group::oneChart,
      "also save the birth as a reading file; a failed save leaves no part of it",
      [](CommandLine& c, LaterValues&, std::string_view v) { c.savePath = v; }},
@@ -125,6 +132,19 @@ constexpr std::array<OptionSpec, 27> kOptions = {{
        c.action = Action::listPlaces;
        c.placesQuery = v;
      }},
+    {"--find-pillars", "PILLARS", Group::mode,
+     "list the spans of clock time whose precise chart has these pillars\n"
+     "      (characters, pinyin or labels: \"geng chen wu yin ren chen geng xu\"; three\n"
+     "      without the hour), in --zone (8 when left out), the day starting as\n"
+     "      --day-starts says",
+     [](CommandLine& c, LaterValues&, std::string_view v) {
+       c.action = Action::findPillars;
+       c.pillarsText = v;
+     }},
+    {"--from", "YEAR", Group::mode, "the first year --find-pillars looks in; 1600 when left out",
+     [](CommandLine& c, LaterValues&, std::string_view v) { c.fromYear = v; }},
+    {"--to", "YEAR", Group::mode, "the last year --find-pillars looks in; 2199 when left out",
+     [](CommandLine& c, LaterValues&, std::string_view v) { c.toYear = v; }},
     {"--help", "", Group::mode, "show this help and stop",
      [](CommandLine& c, LaterValues&, std::string_view) { c.action = Action::showHelp; }},
     {"--version", "", Group::mode, "show the version and stop",
@@ -172,6 +192,14 @@ std::optional<UsageError> CheckCombination(const CommandLine& line, const std::b
     for (const auto& option : kOptions)
       if (given[IndexOf(option)] && option.name != "--places")
         return Usage(std::string(option.name) + " cannot be combined with --places (it only lists places)");
+  }
+  if (IsGiven("--find-pillars", given)) {
+    for (const auto& option : kOptions)
+      if (given[IndexOf(option)] && option.name != "--find-pillars" && option.name != "--zone" &&
+          option.name != "--from" && option.name != "--to" && option.name != "--day-starts" && option.name != "--json")
+        return Usage(std::string(option.name) + " cannot be combined with --find-pillars");
+  } else if (IsGiven("--from", given) || IsGiven("--to", given)) {
+    return Usage(std::string(IsGiven("--from", given) ? "--from" : "--to") + " is for --find-pillars");
   }
   std::string missing;
   for (const auto& option : kOptions) {
@@ -230,7 +258,7 @@ std::optional<UsageError> ReadLaterValues(const LaterValues& later, const std::b
   if (auto error = ReadChoice("--day-starts", later.dayStarts, kDayStartsWords, given, line.dayStarts)) return error;
   // A reading file may hold the method; the other choices are checked with it when it is read.
   if (const std::string problem = ProblemWith(line.OptionsOver({}));
-      !problem.empty() && line.action != Action::openReading)
+      !problem.empty() && line.action != Action::openReading && line.action != Action::findPillars)
     return Usage(problem.starts_with("true")
                      ? "--solar-time true needs --method precise"
                      : "--day-starts " + std::string(WordOf(*line.dayStarts, kDayStartsWords)) + " needs --method precise");
@@ -261,6 +289,12 @@ std::optional<UsageError> ReadLaterValues(const LaterValues& later, const std::b
       return Usage("--days " + std::string(text) + ": expected YYYY-MM, a year from 0001 and a month 01 to 12");
     }
   }
+  if (IsGiven("--calendar", given)) {
+    if (later.calendar != "gregorian" && later.calendar != "lunar")
+      return Usage("--calendar " + std::string(later.calendar) + ": expected gregorian or lunar");
+    if (!IsGiven("--leap-month", given)) line.birth.calendar = later.calendar;
+  }
+  if (IsGiven("--leap-month", given) && later.calendar != "lunar") return Usage("--leap-month needs --calendar lunar");
   if (IsGiven("--jobs", given)) {
     unsigned jobs = 0;
     const auto [end, error] = std::from_chars(later.jobs.data(), later.jobs.data() + later.jobs.size(), jobs);
@@ -338,10 +372,11 @@ std::string HelpText() {
   }
   text +=
       "\n"
-      "Batch rows: name,date,time,zone,gender[,longitude[,place]]. Fields may be\n"
-      "quoted (\"Smith, Jo\", with \"\" for a quote); a first row starting with name,\n"
-      "is a header. The zone may be an IANA name (Asia/Shanghai); a place gives the\n"
-      "longitude and, when the zone is left empty, the zone.\n"
+      "Batch rows: name,date,time,zone,gender[,longitude[,place[,calendar]]]. Fields\n"
+      "may be quoted (\"Smith, Jo\", with \"\" for a quote); a first row starting with\n"
+      "name, is a header. The zone may be an IANA name (Asia/Shanghai); a place gives\n"
+      "the longitude and, when the zone is left empty, the zone. The calendar is\n"
+      "gregorian (or empty), lunar, or lunar-leap for a date in a leap month.\n"
       "\n"
       "Places are the GeoNames cities of 15,000 people and more (CC-BY 4.0), from\n"
       "Debian's libtimezonemap-data; zone histories are the IANA tz database of\n"

@@ -13,7 +13,7 @@
 
 namespace tavrin::cast {
 
-enum class Action { castOne, castBatch, openReading, showHelp, showVersion, listPlaces };
+enum class Action { castOne, castBatch, openReading, showHelp, showVersion, listPlaces, findPillars };
 enum class OutputFormat { text, json, csv };
 
 // What the caster was asked to do. The texts are views into the arguments.
@@ -42,6 +42,8 @@ struct CommandLine {
   std::optional<std::string_view> timeZone;  // an IANA zone name
   std::optional<std::string_view> fold;      // "earlier" or "later"
   std::string_view placesQuery;              // what --places lists
+  std::string_view pillarsText;              // what --find-pillars looks for
+  std::optional<std::string_view> fromYear, toYear;  // the years it looks in
 };
 
 // The fields of JSON or CSV output.

@@ -22,7 +22,7 @@ std::optional<std::string> NoSuchDay(int year, int month, int day) {
          std::to_string(days) + " days)";
 }
 
-std::variant<CalendarDate, std::string> ParseDate(std::string_view text) {
+std::optional<CalendarDate> ParseDateNumbers(std::string_view text) {
   const std::size_t firstDash = text.find('-');
   const std::size_t secondDash = firstDash == std::string_view::npos ? firstDash : text.find('-', firstDash + 1);
   std::optional<int> year, month, day;
@@ -31,11 +31,18 @@ std::variant<CalendarDate, std::string> ParseDate(std::string_view text) {
     month = ParseDigits(text.substr(firstDash + 1, secondDash - firstDash - 1), 2);
     day = ParseDigits(text.substr(secondDash + 1), 2);
   }
-  if (!year || !month || !day) return "expected a date as YYYY-MM-DD";
-  if (*year < kFirstYear || *year > kLastYear) return "year " + std::to_string(*year) + " is out of range (1 to 9999)";
-  if (*month < 1 || *month > 12) return "month " + std::to_string(*month) + " is out of range (1 to 12)";
-  if (auto problem = NoSuchDay(*year, *month, *day)) return std::move(*problem);
+  if (!year || !month || !day) return std::nullopt;
   return CalendarDate{*year, *month, *day};
+}
+
+std::variant<CalendarDate, std::string> ParseDate(std::string_view text) {
+  const std::optional<CalendarDate> date = ParseDateNumbers(text);
+  if (!date) return "expected a date as YYYY-MM-DD";
+  const auto [year, month, day] = *date;
+  if (year < kFirstYear || year > kLastYear) return "year " + std::to_string(year) + " is out of range (1 to 9999)";
+  if (month < 1 || month > 12) return "month " + std::to_string(month) + " is out of range (1 to 12)";
+  if (auto problem = NoSuchDay(year, month, day)) return std::move(*problem);
+  return *date;
 }
 
 }  // namespace tavrin::cast

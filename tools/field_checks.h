@@ -25,6 +25,9 @@ struct CalendarDate {
   int day;
 };
 
+// The three numbers of YYYY-MM-DD, unchecked, when the text has that shape.
+std::optional<CalendarDate> ParseDateNumbers(std::string_view text);
+
 // A date as YYYY-MM-DD, years 1 to 9999 in the engine's reckoning, or why it
 // is not one: "month 13 is out of range (1 to 12)".
 std::variant<CalendarDate, std::string> ParseDate(std::string_view text);

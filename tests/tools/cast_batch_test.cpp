@@ -209,9 +209,14 @@ TEST(Batch, TheOutputIsTheSameWhateverTheNumberOfJobs) {
 TEST(Batch, EachRowThatCannotBeCastIsReportedAndTheNextIsCast) {
   const std::pair<const char*, const char*> cases[] = {
       {"\"Jo\"x,1984-02-10,10:30,8,male", "text after the closing quote of a field"},
-      {"Jo,1984-02-10,10:30,8", "expected 5 to 7 fields (name,date,time,zone,gender[,longitude[,place]]), found 4"},
-      {"Jo,1984-02-10,10:30,8,male,116,x,y",
-       "expected 5 to 7 fields (name,date,time,zone,gender[,longitude[,place]]), found 8"},
+      {"Jo,1984-02-10,10:30,8",
+       "expected 5 to 8 fields (name,date,time,zone,gender[,longitude[,place[,calendar]]]), found 4"},
+      {"Jo,1984-02-10,10:30,8,male,116,x,y,z",
+       "expected 5 to 8 fields (name,date,time,zone,gender[,longitude[,place[,calendar]]]), found 9"},
+      {"Jo,1987-05-01,10:30,8,male,,,lunar-leap",
+       "date 1987-05-01: 1987 has no leap fifth month; its leap month is the sixth"},
+      {"Jo,2033-11-30,10:30,8,male,,,lunar-leap", "date 2033-11-30: the leap eleventh month of 2033 has 29 days"},
+      {"Jo,1984-02-10,10:30,8,male,,,julian", "calendar julian: expected gregorian, lunar or lunar-leap"},
       {"Jo,1984-02-10,10:30,Asia/Nowhere,male", "zone Asia/Nowhere: no such time zone in the installed tz database"},
       {"Jo,1984-02-10,10:30,Shanghai,male",
        "zone Shanghai: expected hours east of Greenwich as a decimal number (e.g. 8, -5 or 5.5); "

@@ -49,6 +49,7 @@ TEST(CastOne, SampleChartAsText) {
                            "Branch        Rat [Zi]        Tiger [Yin]     Dog [Xu]        Snake [Si]",
                            "Hidden stems  -Water [Gui]    +Wood [Jia]     +Earth [Wu]     +Fire [Bing]",
                            "Luck periods, forward", "The Year Pillar", "The Hour Pillar",
+                           "Lunar date 甲子年 正月 初九 (Rat 1984, month 1, day 9)",
                            "Yang fire is a forest fire which is hot and burns non-stop."})
     EXPECT_NE(std::find(lines.begin(), lines.end(), want), lines.end()) << want << "\n" << run.out;
   const auto table = std::find(lines.begin(), lines.end(), "  From age  Stem            Branch");
@@ -165,6 +166,8 @@ TEST(CastOne, SampleChartAsJson) {
         "\"current\":{\"luckPeriod\":4,\"year\":2026}}}\n",
         "\"pillarCells\":[\"+Wood [Jia]\",\"Rat [Zi]\",\"-Water [Gui]\",\"\",\"\",\"+Fire [Bing]\",\"Tiger [Yin]\",",
         "\"-Earth [Ji]\",\"Snake [Si]\",",
+        "\"genderSign\":1},\"lunarDate\":{\"year\":1984,\"month\":1,\"leap\":false,\"day\":9,"
+        "\"hanzi\":\"甲子年 正月 初九\"},\"localHours\"",
         "\"luckDirection\":1,\"luckStartAge\":8.17,\"luckPeriods\":[{\"age\":8.17,\"stem\":\"-Fire [Ding]\","
         "\"branch\":\"Rabbit [Mao]\"}"})
     EXPECT_NE(run.out.find(want), std::string::npos) << want;
@@ -181,6 +184,60 @@ TEST(CastOne, SampleChartAsJson) {
   }
   const auto all = Cast(SampleArgs({"--json", "--today", "2026-12-09", "--fields", "all"}));
   EXPECT_EQ(all.out.substr(0, run.out.size() - 2), run.out.substr(0, run.out.size() - 2));
+}
+
+// The lunar date is the birth's civil date as entered, in its own zone; a
+// day the lunar calendar does not cover has none.
+TEST(CastOne, TheLunarDateIsTheCivilDayOfTheBirthWhereTheCalendarCoversIt) {
+  const struct {
+    std::string date, zone, json;
+  } kCases[] = {
+      {"2034-01-05", "8", "\"lunarDate\":{\"year\":2033,\"month\":11,\"leap\":true,\"day\":15,"},
+      {"2034-01-05", "-10", "\"lunarDate\":{\"year\":2033,\"month\":11,\"leap\":true,\"day\":15,"},
+      {"1600-01-01", "0", "\"lunarDate\":{\"year\":1599,"},
+      {"1599-12-31", "0", ""},
+      {"2200-01-01", "0", "\"lunarDate\":{\"year\":2199,\"month\":11,"},
+      {"2200-06-01", "0", ""},
+  };
+  for (const auto& c : kCases) {
+    const auto run = Cast({"--name", "A", "--date", c.date, "--time", "23:30", "--zone", c.zone, "--gender", "male",
+                           "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    if (c.json.empty()) {
+      EXPECT_EQ(run.out.find("lunarDate"), std::string::npos) << c.date;
+    } else {
+      EXPECT_NE(run.out.find(c.json), std::string::npos) << c.date << "\n" << run.out.substr(0, 300);
+    }
+  }
+}
+
+// Spring Beginning 2000 fell at 20:40:23 in Beijing and opened the Geng Chen
+// year's Wu Yin month; the Ren Chen day's Geng Xu hour ran to 21:00.
+TEST(CastOne, FindPillarsListsTheSpansOfClockTimeWithThosePillars) {
+  const struct {
+    std::vector<std::string> args;
+    std::string out;
+  } kCases[] = {
+      {{"--find-pillars", "庚辰 戊寅 壬辰 庚戌", "--from", "1990", "--to", "2010", "--json"},
+       "{\"from\":\"2000-02-04T20:40:23\",\"to\":\"2000-02-04T20:59:59\"}\n"},
+      {{"--find-pillars", "geng chen wu yin ren chen geng xu", "--from", "1990", "--to", "2010", "--zone", "9",
+        "--json"},
+       ""},  // in UTC+9 the Jie fell at 21:40, after that hour
+      {{"--find-pillars", "庚辰 戊寅 壬辰", "--from", "2000", "--to", "2000", "--day-starts", "23"},
+       "1 span of clock time in UTC+8, 2000 to 2000, with these pillars by the precise method (the day starting "
+       "at 23:00):\n2000-02-04T20:40:23 to 2000-02-04T22:59:59\n"},
+  };
+  for (const auto& c : kCases) {
+    const auto run = Cast(c.args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, c.out);
+  }
+  for (const std::vector<std::string>& refused :
+       {std::vector<std::string>{"--find-pillars", "庚辰 丙寅 壬辰 庚戌"},
+        {"--find-pillars", "庚辰 戊寅 壬辰", "--from", "1599"},
+        {"--find-pillars", "庚辰 戊寅 壬辰", "--name", "A"},
+        {"--from", "1900", "--name", "A"}})
+    EXPECT_EQ(Cast(refused).status, 2) << refused[1];
 }
 
 // Five minutes before Spring Beginning in Beijing, 4 February 2000.

@@ -1,0 +1,192 @@
+#include "calendar/pillar_search.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "astro/civil_time.h"
+#include "astro/jie.h"
+#include "engine/birth_moment.h"
+#include "engine/pillars.h"
+#include "engine/vocabulary.h"
+
+namespace tavrin::calendar {
+namespace {
+
+constexpr long long kDaySeconds = 86400;
+
+// The words of a stem or branch the text may use: its characters, its pinyin
+// and its label.
+template <typename Symbol>
+int MatchSymbol(std::string_view text, const Symbol& symbols, std::size_t& length) {
+  int found = -1;
+  length = 0;
+  const auto consider = [&](std::string_view word, int index) {
+    if (word.empty() || word.size() <= length || text.size() < word.size()) return;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+      const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+      if (lower(text[i]) != lower(word[i])) return;
+    }
+    found = index;
+    length = word.size();
+  };
+  for (int i = 0; i < static_cast<int>(symbols.size()); ++i) {
+    consider(symbols[i].hanzi, i);
+    consider(symbols[i].label, i);
+    consider(symbols[i].pinyin, i);
+    // The pinyin without its tone mark: the marked vowel is two bytes in UTF-8.
+    std::string plain;
+    for (std::size_t k = 0; k < symbols[i].pinyin.size(); ++k) {
+      const std::string_view rest = symbols[i].pinyin.substr(k);
+      static constexpr std::pair<std::string_view, char> kMarked[] = {
+          {"ā", 'a'}, {"á", 'a'}, {"ǎ", 'a'}, {"à", 'a'}, {"ē", 'e'}, {"é", 'e'}, {"ě", 'e'}, {"è", 'e'},
+          {"ī", 'i'}, {"í", 'i'}, {"ǐ", 'i'}, {"ì", 'i'}, {"ō", 'o'}, {"ó", 'o'}, {"ǒ", 'o'}, {"ò", 'o'},
+          {"ū", 'u'}, {"ú", 'u'}, {"ǔ", 'u'}, {"ù", 'u'}};
+      bool marked = false;
+      for (const auto& [mark, vowel] : kMarked)
+        if (rest.starts_with(mark)) {
+          plain += vowel;
+          k += mark.size() - 1;
+          marked = true;
+          break;
+        }
+      if (!marked) plain += symbols[i].pinyin[k];
+    }
+    consider(plain, i);
+  }
+  return found;
+}
+
+std::string PillarHanzi(const Pillar& pillar) {
+  return std::string(StemSymbols[pillar.stem].hanzi) + std::string(BranchSymbols[pillar.branch].hanzi);
+}
+
+// Local clock time (a Julian Date on the zone's clock) to whole seconds,
+// rounded up: the first whole second at or after it.
+long long SecondAtOrAfter(double clockJulianDay) {
+  return static_cast<long long>(std::ceil(clockJulianDay * kDaySeconds - 1e-6));
+}
+
+// The first second of the local civil day with this day number.
+long long DayStart(long long dayNumber) { return dayNumber * kDaySeconds - kDaySeconds / 2; }
+
+// The two-hour period (0 early Rat ... 11 Pig, 12 late Rat) an hour pillar
+// names on a day of `dayStem`, or -1 when it names none.
+int PeriodOf(const Pillar& hour, int dayStem) {
+  for (int period = 0; period <= 12; ++period)
+    if (HourPillar(period == 0 ? 0 : 2 * period - 1, dayStem) == hour) return period;
+  return -1;
+}
+
+}  // namespace
+
+std::variant<PillarQuery, std::string> ParsePillars(std::string_view text) {
+  std::vector<Pillar> pillars;
+  int stem = -1;  // the stem read of a pillar whose branch is still to come
+  while (true) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == ',' || text.front() == '\t'))
+      text.remove_prefix(1);
+    if (text.empty()) break;
+    std::size_t length = 0;
+    const bool branchNext = stem >= 0;
+    const int found = branchNext ? MatchSymbol(text, BranchSymbols, length) : MatchSymbol(text, StemSymbols, length);
+    if (found < 0) {
+      const std::size_t end = std::min(text.find(' '), text.size());
+      return "\"" + std::string(text.substr(0, end)) + "\" is no " + (branchNext ? "branch" : "stem") +
+             " (pillars are written 庚辰, geng chen or +Metal [Geng] Dragon [Chen])";
+    }
+    text.remove_prefix(length);
+    if (!branchNext) {
+      stem = found;
+      continue;
+    }
+    pillars.push_back({stem, found});
+    stem = -1;
+  }
+  if (stem >= 0) return "the last pillar has a stem and no branch";
+  if (pillars.size() != 3 && pillars.size() != 4)
+    return "expected four pillars (year, month, day, hour) or three without the hour, found " +
+           std::to_string(pillars.size());
+  PillarQuery query{pillars[0], pillars[1], pillars[2], std::nullopt};
+  if (pillars.size() == 4) query.hour = pillars[3];
+  return query;
+}
+
+std::string ProblemWithPillars(const PillarQuery& query, DayStarts dayStarts) {
+  const Pillar* all[4] = {&query.year, &query.month, &query.day, query.hour ? &*query.hour : nullptr};
+  for (const Pillar* pillar : all)
+    if (pillar && pillar->stem % 2 != pillar->branch % 2)
+      return PillarHanzi(*pillar) + " is none of the sixty pillars: a " + (pillar->stem % 2 == 0 ? "yang" : "yin") +
+             " stem stands only over a " + (pillar->stem % 2 == 0 ? "yang" : "yin") + " branch";
+  const MonthSector& sector = MonthSectorTable[Modulo(query.month.branch - 2, kBranchCount)];
+  const Pillar month = MonthPillar(query.year.stem, sector);
+  if (month != query.month)
+    return "a " + std::string(StemSymbols[query.year.stem].hanzi) + " year's " +
+           std::string(BranchSymbols[query.month.branch].hanzi) + " month is " + PillarHanzi(month) + ", not " +
+           PillarHanzi(query.month);
+  if (query.hour) {
+    const int period = PeriodOf(*query.hour, query.day.stem);
+    // At 23:00 the late Rat hour opens the next day, whose early Rat hour it is.
+    if (period < 0 || (period == 12 && dayStarts == DayStarts::at23)) {
+      const Pillar hour = HourPillar(query.hour->branch == 0 ? 0 : 2 * query.hour->branch - 1, query.day.stem);
+      return "on a " + std::string(StemSymbols[query.day.stem].hanzi) + " day the " +
+             std::string(BranchSymbols[query.hour->branch].hanzi) + " hour is " + PillarHanzi(hour) + ", not " +
+             PillarHanzi(*query.hour);
+    }
+  }
+  return "";
+}
+
+std::vector<ClockSpan> FindSpans(const PillarQuery& query, double zoneHoursEast, DayStarts dayStarts, int fromYear,
+                                 int toYear) {
+  std::vector<ClockSpan> spans;
+  const double zone = zoneHoursEast / 24;
+  const long long firstSecond = DayStart(static_cast<long long>(JulianDay0(fromYear, 1, 1) + 0.5));
+  const long long lastSecond = DayStart(static_cast<long long>(JulianDay0(toYear + 1, 1, 1) + 0.5)) - 1;
+  const int sector = Modulo(query.month.branch - 2, kBranchCount);
+  const int hourPeriod = query.hour ? PeriodOf(*query.hour, query.day.stem) : -1;
+  // The chart year counts from Spring Beginning, so its last two months fall in the next civil year.
+  for (int year = fromYear - 1; year <= toYear; ++year) {
+    if (YearPillar(year) != query.year) continue;
+    const double guess = JulianDay0(year, 2, 4) + 30.44 * sector;
+    if (guess + 35 < JulianDay0(fromYear, 1, 1) || guess - 35 > JulianDay0(toYear + 1, 1, 1)) continue;
+    const double opens = astro::SolveLongitude(MonthSectorTable[sector].lower, guess);
+    const double closes = astro::SolveLongitude(MonthSectorTable[(sector + 1) % 12].lower, opens + 30.4);
+    const long long monthFirst = std::max(SecondAtOrAfter(opens + zone), firstSecond);
+    const long long monthLast = std::min(SecondAtOrAfter(closes + zone) - 1, lastSecond);
+    if (monthFirst > monthLast) continue;
+    // The civil days the month touches, and the one after (whose late Rat hour of the day before may count).
+    for (long long dayNumber = DayNumber(monthFirst / static_cast<double>(kDaySeconds)) - 1;
+         DayStart(dayNumber) - 3600 <= monthLast; ++dayNumber) {
+      if (DayPillar(dayNumber) != query.day) continue;
+      // The seconds of the day pillar: the civil day, or 23:00 to 23:00 when the day starts at 23:00.
+      const long long shift = dayStarts == DayStarts::at23 ? -3600 : 0;
+      long long first = DayStart(dayNumber) + shift, last = DayStart(dayNumber + 1) + shift - 1;
+      if (hourPeriod >= 0) {
+        // The early Rat hour from midnight; at 23:00 it starts an hour earlier, with the day.
+        const long long periodStart = hourPeriod == 0 ? first : DayStart(dayNumber) + (2 * hourPeriod - 1) * 3600LL;
+        first = periodStart;
+        last = hourPeriod == 0 ? DayStart(dayNumber) + 3600 - 1 : std::min(periodStart + 7200 - 1, last);
+      }
+      first = std::max(first, monthFirst);
+      last = std::min(last, monthLast);
+      if (first <= last) spans.push_back({first, last});
+    }
+  }
+  std::sort(spans.begin(), spans.end(), [](const ClockSpan& a, const ClockSpan& b) { return a.first < b.first; });
+  return spans;
+}
+
+std::string IsoClockTime(long long second) {
+  const long long dayNumber = (second + kDaySeconds / 2) / kDaySeconds;
+  const long long intoDay = second - DayStart(dayNumber);
+  astro::CivilTime time = astro::CivilTimeOf(static_cast<double>(dayNumber) - 0.5);
+  time.hour = static_cast<int>(intoDay / 3600);
+  time.minute = static_cast<int>(intoDay / 60 % 60);
+  time.second = static_cast<int>(intoDay % 60);
+  char text[32];
+  std::snprintf(text, sizeof text, "%sT%02d:%02d:%02d", astro::IsoDate(time).c_str(), time.hour, time.minute,
+                time.second);
+  return text;
+}
+
+}  // namespace tavrin::calendar

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "engine/cast_options.h"
+#include "engine/cycle.h"
+
+// The births whose precise chart has given pillars: from an old chart's four
+// pillars (or three, without the hour) back to the spans of clock time they
+// stand for.
+namespace tavrin::calendar {
+
+struct PillarQuery {
+  Pillar year, month, day;
+  std::optional<Pillar> hour;
+};
+
+// Three or four pillars, each a stem and a branch, as characters (庚辰),
+// pinyin with or without tone marks (gēngchén, geng chen, Gengchen) or the
+// program's labels (+Metal [Geng] Dragon [Chen]), spaces and commas between
+// them as one likes; or why the text is not that.
+std::variant<PillarQuery, std::string> ParsePillars(std::string_view text);
+
+// Why the pillars cannot stand together in a chart, or "" when they can: a
+// stem over a branch of the other polarity, a month the year's stem does not
+// give, an hour the day's stem does not give (on the day's start `dayStarts`).
+std::string ProblemWithPillars(const PillarQuery& query, DayStarts dayStarts);
+
+// A span of clock time, whole seconds counted from Julian Date 0 in the
+// zone's clock: every second from `first` to `last`, both included.
+struct ClockSpan {
+  long long first;
+  long long last;
+};
+
+// Every span of clock time in a zone (hours east, its meridian taken as the
+// longitude) within the civil years `fromYear` to `toYear` (in 1600 to 2199)
+// whose precise chart, the day starting as `dayStarts` says, has the pillars
+// of `query`, earliest first. The pillars are assumed legal.
+std::vector<ClockSpan> FindSpans(const PillarQuery& query, double zoneHoursEast, DayStarts dayStarts, int fromYear,
+                                 int toYear);
+
+// "2000-02-04T20:40:24": a clock second as ISO 8601 local time.
+std::string IsoClockTime(long long second);
+
+}  // namespace tavrin::calendar
