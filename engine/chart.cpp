@@ -25,13 +25,17 @@ void CastClassic(const Birth& birth, Chart& out) {
 
 }  // namespace
 
-CastError ComputeChart(const Birth& birth, const CastOptions& options, Chart& out) {
+CastError ComputePillars(const Birth& birth, const CastOptions& options, Chart& out) {
   out.isPrecise = !options.IsClassic();
   if (options.IsClassic()) {
     CastClassic(birth, out);
-  } else if (const CastError error = CastPrecise(birth, options, out); error != CastError::none) {
-    return error;
+    return CastError::none;
   }
+  return CastPrecise(birth, options, out);
+}
+
+CastError ComputeChart(const Birth& birth, const CastOptions& options, Chart& out) {
+  if (const CastError error = ComputePillars(birth, options, out); error != CastError::none) return error;
   WriteLuckPeriods(out.pillars[1], out.luckDirection, out.luckStartAge, out.luckPeriods);
   return CastError::none;
 }

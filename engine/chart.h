@@ -54,6 +54,9 @@ enum class CastError { none, zoneOffsetNotANumber, outsidePreciseYears };
 CastError ComputeChart(const Birth& birth, const CastOptions& options, Chart& out);
 // The same for the birth the record describes.
 CastError ComputeChart(const BirthDetails& birth, const CastOptions& options, Chart& out);
+// The chart without its eight luck periods, left as they were in `out`; their
+// direction and starting age are cast.
+CastError ComputePillars(const Birth& birth, const CastOptions& options, Chart& out);
 
 std::string_view DescribeCastError(CastError error);
 

@@ -1,26 +1,32 @@
 #include "engine/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 namespace tavrin {
 
-void AppendGeneralNumber(std::string& out, double value, std::string_view decimalSeparator) {
+char* WriteGeneralNumber(char* out, double value, std::string_view decimalSeparator) {
   // Values here carry at most two decimals (plus binary noise far below the
   // fifteenth significant digit), so rounding to hundredths is the general format.
   long long hundredths = std::llround(value * 100);
   if (hundredths < 0) {
-    out += '-';
+    *out++ = '-';
     hundredths = -hundredths;
   }
-  char digits[24];
-  const auto end = std::to_chars(digits, digits + sizeof digits, hundredths / 100).ptr;
-  out.append(digits, end);
+  out = std::to_chars(out, out + 20, hundredths / 100).ptr;
   const int fraction = static_cast<int>(hundredths % 100);
-  if (fraction == 0) return;
-  out += decimalSeparator;
-  out += static_cast<char>('0' + fraction / 10);
-  if (fraction % 10 != 0) out += static_cast<char>('0' + fraction % 10);
+  if (fraction == 0) return out;
+  out = std::copy(decimalSeparator.begin(), decimalSeparator.end(), out);
+  *out++ = static_cast<char>('0' + fraction / 10);
+  if (fraction % 10 != 0) *out++ = static_cast<char>('0' + fraction % 10);
+  return out;
+}
+
+void AppendGeneralNumber(std::string& out, double value, std::string_view decimalSeparator) {
+  const std::size_t start = out.size();
+  out.resize(start + kLongestGeneralNumber + decimalSeparator.size());
+  out.resize(static_cast<std::size_t>(WriteGeneralNumber(out.data() + start, value, decimalSeparator) - out.data()));
 }
 
 std::string GeneralNumber(double value, std::string_view decimalSeparator) {

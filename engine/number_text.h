@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,10 @@ namespace tavrin {
 // zeros, no thousands separator, the given decimal separator (8.46, 8.5, 10).
 // Writes into `out` so a caller that reuses the string allocates nothing.
 void AppendGeneralNumber(std::string& out, double value, std::string_view decimalSeparator);
+// The same written at `out`, which has room for kLongestGeneralNumber bytes
+// and the separator; returns the end of what was written.
+inline constexpr std::size_t kLongestGeneralNumber = 24;  // a sign, 19 digits and two decimals
+char* WriteGeneralNumber(char* out, double value, std::string_view decimalSeparator);
 std::string GeneralNumber(double value, std::string_view decimalSeparator = ".");
 
 // The text without the spaces at its two ends.

@@ -96,7 +96,15 @@ void WriteAnalysisJson(JsonWriter& json, const analysis::ChartAnalysis& chartAna
   }
   json.EndArray();
 
-  json.Key("annualPillars");
+  json.Key("current");
+  json.BeginObject();
+  json.IntegerMember("luckPeriod", chartAnalysis.currentLuckPeriod);
+  json.IntegerMember("year", chartAnalysis.currentPillarYear);
+  json.EndObject();
+  json.EndObject();
+}
+
+void WriteAnnualPillarsJson(JsonWriter& json, const analysis::ChartAnalysis& chartAnalysis) {
   json.BeginArray();
   for (int age = 0; age < analysis::kAnnualPillarCount; ++age) {
     const analysis::AnnualPillar annual = chartAnalysis.AnnualPillarAt(age);
@@ -108,13 +116,6 @@ void WriteAnalysisJson(JsonWriter& json, const analysis::ChartAnalysis& chartAna
     json.EndObject();
   }
   json.EndArray();
-
-  json.Key("current");
-  json.BeginObject();
-  json.IntegerMember("luckPeriod", chartAnalysis.currentLuckPeriod);
-  json.IntegerMember("year", chartAnalysis.currentPillarYear);
-  json.EndObject();
-  json.EndObject();
 }
 
 }  // namespace tavrin::cast

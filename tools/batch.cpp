@@ -11,6 +11,7 @@
 
 #include "engine/chart.h"
 #include "tools/birth_fields.h"
+#include "tools/cast_needs.h"
 #include "tools/chart_csv.h"
 #include "tools/chart_json.h"
 #include "tools/chart_text.h"
@@ -51,8 +52,8 @@ struct Chunk {
     std::size_t fieldCount;
     bool faulty;  // its one field is the reader's fault
   };
-  std::string bytes;  // every field of every row, one after another
-  std::vector<std::size_t> fieldEnds;
+  std::string bytes;  // the rows' texts, or their fields one after another
+  std::vector<std::pair<std::size_t, std::size_t>> fieldSpans;  // where each field starts and ends in `bytes`
   std::vector<Row> rows;
 
   std::string out;
@@ -62,36 +63,46 @@ struct Chunk {
 
   void Clear() {
     bytes.clear();
-    fieldEnds.clear();
+    fieldSpans.clear();
     rows.clear();
   }
   bool Full(std::size_t rowLimit) const { return rows.size() >= rowLimit || bytes.size() >= kChunkBytes; }
   void AddField(std::string_view field) {
+    fieldSpans.emplace_back(bytes.size(), bytes.size() + field.size());
     bytes += field;
-    fieldEnds.push_back(bytes.size());
   }
   std::string_view Field(std::size_t index) const {
-    const std::size_t start = index == 0 ? 0 : fieldEnds[index - 1];
-    return std::string_view(bytes).substr(start, fieldEnds[index] - start);
+    const auto [start, end] = fieldSpans[index];
+    return std::string_view(bytes).substr(start, end - start);
   }
 };
 
+// A row without quotes is copied whole, its fields found in it; another field by field.
 void CopyRow(const CsvReader& reader, Chunk& chunk) {
-  const std::size_t first = chunk.fieldEnds.size();
+  const std::size_t first = chunk.fieldSpans.size();
   if (auto fault = reader.Fault()) {
     chunk.AddField(*fault);
     chunk.rows.push_back({reader.Line(), first, 1, true});
     return;
   }
-  for (std::size_t i = 0; i < reader.size(); ++i) chunk.AddField(reader[i]);
+  if (const auto text = reader.Text()) {
+    const std::size_t base = chunk.bytes.size();
+    chunk.bytes += *text;
+    for (std::size_t i = 0; i < reader.size(); ++i) {
+      const std::size_t start = base + static_cast<std::size_t>(reader[i].data() - text->data());
+      chunk.fieldSpans.emplace_back(start, start + reader[i].size());
+    }
+  } else {
+    for (std::size_t i = 0; i < reader.size(); ++i) chunk.AddField(reader[i]);
+  }
   chunk.rows.push_back({reader.Line(), first, reader.size(), false});
 }
 
-// Casts the row into `birth` and `chart` and analyses it into `chartAnalysis`;
-// on a fault says what is wrong.
+// Casts the row into `birth` and `chart`, as far as `needs` asks, and
+// analyses it into `chartAnalysis` when asked; on a fault says what is wrong.
 std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, const CastOptions& options,
-                                   const analysis::Today& today, EnteredBirth& birth, Chart& chart,
-                                   analysis::ChartAnalysis& chartAnalysis) {
+                                   const CastNeeds& needs, const analysis::Today& today, EnteredBirth& birth,
+                                   Chart& chart, analysis::ChartAnalysis& chartAnalysis) {
   if (row.faulty) return std::string(chunk.Field(row.firstField));
   if (row.fieldCount < 5 || row.fieldCount > 7)
     return "expected 5 to 7 fields (name,date,time,zone,gender[,longitude[,place]]), found " +
@@ -120,10 +131,8 @@ std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, co
   }
   if (auto error = BirthFromFields(fields, birth)) return DescribeFieldError(*error, "");
   birth.options = options;
-  const Birth cast = BirthOf(birth);
-  const CastError error = ComputeChart(cast, birth.options, chart);
+  const CastError error = CastAsNeeded(BirthOf(birth), birth.options, needs, today, chart, chartAnalysis);
   if (error != CastError::none) return std::string(DescribeCastError(error));
-  analysis::AnalyzeChart(cast, chart, today, chartAnalysis);
   return std::nullopt;
 }
 
@@ -132,20 +141,22 @@ struct Caster {
   const CommandLine& line;
   const analysis::Today& today;
   CastOptions options;
+  CastNeeds needs;
   EnteredBirth birth;
   BirthDetails details;
   Chart chart;
   analysis::ChartAnalysis chartAnalysis;
   JsonWriter json;
+  CsvText csv;
 
   void Cast(Chunk& chunk) {
     chunk.out.clear();
     chunk.errors.clear();
     chunk.anyChart = chunk.anyFailed = false;
     for (const auto& row : chunk.rows) {
-      const std::optional<std::string> fault = CastRow(chunk, row, options, today, birth, chart, chartAnalysis);
+      const std::optional<std::string> fault = CastRow(chunk, row, options, needs, today, birth, chart, chartAnalysis);
       if (fault) chunk.anyFailed = true;
-      else details = DetailsOf(birth);
+      else if (needs.birthDetails) details = DetailsOf(birth);
       switch (line.format) {
         case OutputFormat::json:
           json.Clear();
@@ -155,8 +166,10 @@ struct Caster {
           chunk.out += json.Text();
           break;
         case OutputFormat::csv:
-          if (fault) AppendBatchErrorCsv(chunk.out, row.line, *fault, line.fields);
-          else AppendBatchChartCsv(chunk.out, row.line, details, chart, chartAnalysis, line.fields, WhereOf(birth));
+          csv.Clear();
+          if (fault) AppendBatchErrorCsv(csv, row.line, *fault, line.fields);
+          else AppendBatchChartCsv(csv, row.line, details, chart, chartAnalysis, line.fields, WhereOf(birth));
+          chunk.out += csv.Text();
           break;
         case OutputFormat::text:
           if (fault) {
@@ -181,7 +194,7 @@ class CastingCrew {
       : start_(static_cast<std::ptrdiff_t>(jobs) + 1), done_(static_cast<std::ptrdiff_t>(jobs) + 1) {
     casters_.reserve(jobs);
     for (unsigned i = 0; i < jobs; ++i)
-      casters_.push_back(Caster{line, today, line.OptionsOver({}), {}, {}, {}, {}, {}});
+      casters_.push_back(Caster{line, today, line.OptionsOver({}), NeedsOf(line), {}, {}, {}, {}, {}, {}});
     if (jobs == 1) return;
     for (unsigned i = 0; i < jobs; ++i) threads_.emplace_back([this, i] { Work(i); });
   }
@@ -271,9 +284,9 @@ ExitStatus CastBatch(std::istream& in, const CommandLine& line, const analysis::
   };
 
   if (line.format == OutputFormat::csv) {
-    std::string header;
+    CsvText header;
     AppendCsvHeader(header, line.fields, CsvFrame::batchRow);
-    out << header;
+    out << header.Text();
   }
   // The next round is read while this one is cast, and this one is written
   // while the next one is cast.

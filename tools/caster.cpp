@@ -10,6 +10,7 @@
 #include "engine/chart.h"
 #include "reading/cast_choices.h"
 #include "tools/batch.h"
+#include "tools/cast_needs.h"
 #include "tools/birth_fields.h"
 #include "tools/chart_csv.h"
 #include "tools/chart_json.h"
@@ -33,15 +34,13 @@ constexpr std::string_view kPlaceCredits =
 // `out` when the cast or the save fails.
 ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, const EnteredBirth& birth,
                        std::ostream& out, std::ostream& err) {
-  const Birth cast = BirthOf(birth);
   Chart chart;
-  const CastError error = ComputeChart(cast, birth.options, chart);
+  analysis::ChartAnalysis chartAnalysis;
+  const CastError error = CastAsNeeded(BirthOf(birth), birth.options, NeedsOf(line), today, chart, chartAnalysis);
   if (error != CastError::none) {
     WriteErrorLine(err, DescribeCastError(error));
     return kBadInput;
   }
-  analysis::ChartAnalysis chartAnalysis;
-  analysis::AnalyzeChart(cast, chart, today, chartAnalysis);
   if (line.savePath) {
     if (auto reason = SaveReading(*line.savePath, birth)) {
       WriteErrorLine(err, "--save " + std::string(*line.savePath) + ": " + *reason);
@@ -56,10 +55,10 @@ ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, co
     json.LineBreak();
     out << json.Text();
   } else if (line.format == OutputFormat::csv) {
-    std::string csv;
+    CsvText csv;
     AppendCsvHeader(csv, line.fields, CsvFrame::oneChart);
     AppendChartCsv(csv, details, chart, chartAnalysis, line.fields, where);
-    out << csv;
+    out << csv.Text();
   } else {
     std::string text;
     AppendChartText(text, details, chart, chartAnalysis, where);

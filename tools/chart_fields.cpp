@@ -30,6 +30,13 @@ void StringArray(JsonWriter& json, const auto& texts) {
   json.EndArray();
 }
 
+// Texts of the program's own tables: nothing in them to escape.
+void PlainStringArray(JsonWriter& json, const auto& texts) {
+  json.BeginArray();
+  for (const auto& text : texts) json.PlainString(text);
+  json.EndArray();
+}
+
 void BirthJson(JsonWriter& json, const Sources& sources) {
   const BirthDetails& birth = sources.birth;
   json.BeginObject();
@@ -59,11 +66,31 @@ void LuckPeriodsJson(JsonWriter& json, const Sources& sources) {
   json.EndArray();
 }
 
+// The interpretation of a pillar in a box, as a JSON string: each of the
+// texts there can be, escaped once.
+std::string_view InterpretationJsonOf(const Pillar& pillar, PillarBlock block) {
+  static const auto kTexts = [] {
+    std::array<std::array<std::array<std::string, 2>, kBranchCount>, kStemCount> texts;
+    JsonWriter json;
+    for (int stem = 0; stem < kStemCount; ++stem)
+      for (int branch = 0; branch < kBranchCount; ++branch)
+        for (const PillarBlock kind : {PillarBlock::year, PillarBlock::hour}) {
+          json.Clear();
+          json.String(InterpretationOf({stem, branch}, kind));
+          texts[stem][branch][kind == PillarBlock::hour] = json.Text();
+        }
+    return texts;
+  }();
+  return kTexts[pillar.stem][pillar.branch][block == PillarBlock::hour];
+}
+
 void InterpretationJson(JsonWriter& json, const Sources& sources) {
   static constexpr std::string_view kKeys[4] = {"year", "month", "day", "hour"};
   json.BeginObject();
-  for (int block = 0; block < 4; ++block)
-    json.StringMember(kKeys[block], InterpretationOf(sources.chart.pillars[block], static_cast<PillarBlock>(block)));
+  for (int block = 0; block < 4; ++block) {
+    json.Key(kKeys[block]);
+    json.Verbatim(InterpretationJsonOf(sources.chart.pillars[block], static_cast<PillarBlock>(block)));
+  }
   json.EndObject();
 }
 
@@ -71,72 +98,72 @@ void InterpretationJson(JsonWriter& json, const Sources& sources) {
 // appended as they are; texts of the birth go through the CSV quoting.
 
 // The shortest text that reads back as the same number.
-void AppendShortest(std::string& out, auto value) {
-  char digits[32];
-  out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+void AppendShortest(CsvText& out, auto value) {
+  char* digits = out.Room(32);
+  out.Took(std::to_chars(digits, digits + 32, value).ptr);
 }
 
 // Three numbers of at least `widths` digits, zero-padded, with `separator` between them.
-void AppendPadded(std::string& out, std::array<int, 3> numbers, std::array<int, 3> widths, char separator) {
+void AppendPadded(CsvText& out, std::array<int, 3> numbers, std::array<int, 3> widths, char separator) {
   for (int i = 0; i < 3; ++i) {
     if (i > 0) out += separator;
     char digits[12];
     const auto end = std::to_chars(digits, digits + sizeof digits, numbers[i]).ptr;
-    if (end - digits < widths[i]) out.append(static_cast<std::size_t>(widths[i] - (end - digits)), '0');
-    out.append(digits, end);
+    for (auto padding = widths[i] - (end - digits); padding > 0; --padding) out += '0';
+    out += std::string_view(digits, static_cast<std::size_t>(end - digits));
   }
 }
 
-void PillarCell(std::string& out, const Sources& sources, int slot) {
-  out += CellsOf(sources.chart.pillars[slot / 5])[slot % 5];
+void PillarCell(CsvText& out, const Sources& sources, int slot) {
+  out += CellOf(sources.chart.pillars[slot / 5], slot % 5);
 }
 
-void LuckStem(std::string& out, const Sources& sources, int period) {
+void LuckStem(CsvText& out, const Sources& sources, int period) {
   out += StemLabel(sources.chart.luckPeriods[period].pillar.stem);
 }
 
-void LuckBranch(std::string& out, const Sources& sources, int period) {
+void LuckBranch(CsvText& out, const Sources& sources, int period) {
   out += BranchLabel(sources.chart.luckPeriods[period].pillar.branch);
 }
 
-void TenGod(std::string& out, const Sources& sources, int pillar) {
+void TenGod(CsvText& out, const Sources& sources, int pillar) {
   out += sources.analysis.pillars[pillar].stem.tenGod.hanzi;
 }
 
-void NaYin(std::string& out, const Sources& sources, int pillar) {
+void NaYin(CsvText& out, const Sources& sources, int pillar) {
   out += sources.analysis.pillars[pillar].naYin.hanzi;
 }
 
-void LifeStage(std::string& out, const Sources& sources, int pillar) {
+void LifeStage(CsvText& out, const Sources& sources, int pillar) {
   out += sources.analysis.pillars[pillar].lifeStage.hanzi;
 }
 
-void ElementCount(std::string& out, const Sources& sources, int element) {
+void ElementCount(CsvText& out, const Sources& sources, int element) {
   AppendShortest(out, sources.analysis.elements.eightCharacters[element]);
 }
 
-void ElementCountWithHidden(std::string& out, const Sources& sources, int element) {
+void ElementCountWithHidden(CsvText& out, const Sources& sources, int element) {
   AppendShortest(out, sources.analysis.elements.withHiddenStems[element]);
 }
 
 constexpr ChartField kFields[] = {
     {"name", Group::birth, [](JsonWriter& json, const Sources& s) { json.String(s.birth.Name); },
-     [](std::string& out, const Sources& s, int) { AppendCsvCell(out, s.birth.Name); }},
+     [](CsvText& out, const Sources& s, int) { AppendCsvCell(out, s.birth.Name); }},
     {"birth", Group::birth, BirthJson, nullptr},
     {"date", Group::birth, nullptr,
-     [](std::string& out, const Sources& s, int) {
+     [](CsvText& out, const Sources& s, int) {
        AppendPadded(out, {s.birth.BirthYear, s.birth.BirthMonth, s.birth.BirthDay}, {4, 2, 2}, '-');
      }},
     {"time", Group::birth, nullptr,
-     [](std::string& out, const Sources& s, int) {
+     [](CsvText& out, const Sources& s, int) {
        AppendPadded(out, {s.birth.BirthHour, s.birth.BirthMinute, s.birth.BirthSecond}, {2, 2, 2}, ':');
      }},
     {"zone", Group::birth, nullptr,
-     [](std::string& out, const Sources& s, int) { AppendCsvCell(out, s.birth.ZoneOffset); }},
+     [](CsvText& out, const Sources& s, int) { AppendCsvCell(out, s.birth.ZoneOffset); }},
     {"gender", Group::birth, nullptr,
-     [](std::string& out, const Sources& s, int) { AppendCsvCell(out, s.birth.GenderText); }},
+     [](CsvText& out, const Sources& s, int) { AppendCsvCell(out, s.birth.GenderText); }},
     {"longitude", Group::birth, nullptr,
-     [](std::string& out, const Sources& s, int) { AppendShortest(out, s.birth.Longitude); }},
+     [](CsvText& out, const Sources& s, int) { AppendShortest(out, s.birth.Longitude); }},
 
     {"localHours", Group::numbers, [](JsonWriter& json, const Sources& s) { json.Number(s.chart.localHours); },
      nullptr},
@@ -148,7 +175,7 @@ constexpr ChartField kFields[] = {
      [](JsonWriter& json, const Sources& s) { json.Number(s.chart.solarLongitude); }, nullptr},
 
     {"pillarCells", Group::pillars,
-     [](JsonWriter& json, const Sources& s) { StringArray(json, PillarCellsOf(s.chart)); }, nullptr},
+     [](JsonWriter& json, const Sources& s) { PlainStringArray(json, PillarCellsOf(s.chart)); }, nullptr},
     {"yearStem", Group::pillars, nullptr, PillarCell, 0},
     {"yearBranch", Group::pillars, nullptr, PillarCell, 1},
     {"yearHidden1", Group::pillars, nullptr, PillarCell, 2},
@@ -171,9 +198,9 @@ constexpr ChartField kFields[] = {
     {"hourHidden3", Group::pillars, nullptr, PillarCell, 19},
 
     {"luckDirection", Group::luck, [](JsonWriter& json, const Sources& s) { json.Integer(s.chart.luckDirection); },
-     [](std::string& out, const Sources& s, int) { AppendShortest(out, s.chart.luckDirection); }},
+     [](CsvText& out, const Sources& s, int) { AppendShortest(out, s.chart.luckDirection); }},
     {"luckStartAge", Group::luck, [](JsonWriter& json, const Sources& s) { json.Hundredths(s.chart.luckStartAge); },
-     [](std::string& out, const Sources& s, int) { AppendGeneralNumber(out, s.chart.luckStartAge, "."); }},
+     [](CsvText& out, const Sources& s, int) { out.Took(WriteGeneralNumber(out.Room(kLongestGeneralNumber + 1), s.chart.luckStartAge, ".")); }},
     {"luckPeriods", Group::luck, LuckPeriodsJson, nullptr},
     {"luck1Stem", Group::luck, nullptr, LuckStem, 0},
     {"luck1Branch", Group::luck, nullptr, LuckBranch, 0},
@@ -193,11 +220,14 @@ constexpr ChartField kFields[] = {
     {"luck8Branch", Group::luck, nullptr, LuckBranch, 7},
 
     {"luckCaptions", Group::texts,
-     [](JsonWriter& json, const Sources& s) { StringArray(json, LuckCaptionsOf(s.chart)); }, nullptr},
+     [](JsonWriter& json, const Sources& s) { PlainStringArray(json, LuckCaptionsOf(s.chart)); }, nullptr},
     {"interpretation", Group::texts, InterpretationJson, nullptr},
 
     {"analysis", Group::analysis, [](JsonWriter& json, const Sources& s) { WriteAnalysisJson(json, s.analysis); },
      nullptr},
+    {"annualPillars", Group::analysis,
+     [](JsonWriter& json, const Sources& s) { WriteAnnualPillarsJson(json, s.analysis); }, nullptr, 0,
+     Written::whenAsked},
     {"yearTenGod", Group::analysis, nullptr, TenGod, 0},
     {"yearNaYin", Group::analysis, nullptr, NaYin, 0},
     {"yearLifeStage", Group::analysis, nullptr, LifeStage, 0},

@@ -14,6 +14,7 @@ struct ChartAnalysis;
 
 namespace tavrin::cast {
 
+class CsvText;
 class JsonWriter;
 struct BirthWhere;
 
@@ -44,6 +45,10 @@ class ChartParts {
 
 enum class FieldFormat { json, csv };
 
+// Whether an output writes a field unless --fields leaves it out, or only
+// when --fields names it (or says "all").
+enum class Written { byDefault, whenAsked };
+
 // One output field: a member of the chart's JSON object, a CSV column, or
 // both under one name. Each reads a part of the chart; the CSV columns are
 // the JSON values flattened (yearStem is the year pillar's stem, luck1Stem
@@ -54,8 +59,9 @@ struct ChartField {
   // Writes the member's value (its key is written before); null for a field that is no JSON member.
   void (*json)(JsonWriter& json, const FieldSources& sources);
   // Appends the cell's text, quoted where CSV needs it; null for a field that is no CSV column.
-  void (*csv)(std::string& out, const FieldSources& sources, int item);
+  void (*csv)(CsvText& out, const FieldSources& sources, int item);
   int item = 0;  // which pillar cell, luck period, pillar or element a column reads
+  Written written = Written::byDefault;
 
   bool In(FieldFormat format) const { return format == FieldFormat::json ? json != nullptr : csv != nullptr; }
 };

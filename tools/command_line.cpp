@@ -199,8 +199,7 @@ std::optional<UsageError> ReadLaterValues(const LaterValues& later, const std::b
   }
   if (IsGiven("--fields", given)) {
     if (line.format == OutputFormat::text) return Usage("--fields needs --format json or --format csv");
-    auto parsed = FieldSelection::Parse(later.fields,
-                                        line.format == OutputFormat::json ? FieldFormat::json : FieldFormat::csv);
+    auto parsed = FieldSelection::Parse(later.fields, FieldFormatOf(line.format));
     if (auto* error = std::get_if<std::string>(&parsed)) return Usage(*error);
     line.fields = std::get<FieldSelection>(parsed);
   }
@@ -315,7 +314,8 @@ std::string HelpText() {
       "JSON adds the members from method on. --open takes a reading's saved choices\n"
       "unless these options are given.\n"
       "\n"
-      "JSON members for --fields:\n" + WrappedNames(FieldNames(FieldFormat::json)) +
+      "JSON members for --fields (all names every one; annualPillars is written\n"
+      "only when named, or with all):\n" + WrappedNames(FieldNames(FieldFormat::json)) +
       "CSV columns for --fields:\n" + WrappedNames(FieldNames(FieldFormat::csv)) +
       "\n"
       "A reading file (.baz) holds one birth, byte for byte as Tavrin's Save writes\n"

@@ -39,6 +39,11 @@ struct CommandLine {
   std::string_view placesQuery;              // what --places lists
 };
 
+// The fields of JSON or CSV output.
+inline FieldFormat FieldFormatOf(OutputFormat format) {
+  return format == OutputFormat::json ? FieldFormat::json : FieldFormat::csv;
+}
+
 struct UsageError {
   std::string message;
 };

@@ -60,6 +60,44 @@ bool CsvReader::Next() {
     SkipByteOrderMark();
   }
   if (skipping_) SkipRestOfRow();
+  text_.reset();
+  if (TakeRowWithoutQuotes()) return true;
+  if (!ReadRow()) return false;
+  if (views_.size() < count_) views_.resize(count_);
+  if (!fault_) std::copy(fields_.begin(), fields_.begin() + static_cast<std::ptrdiff_t>(count_), views_.begin());
+  return true;
+}
+
+// A row with no quote that ends in the input read so far: its fields are its
+// text between the commas, as reading it byte by byte would give them, and are
+// handed out where they lie. A CR before the line break is dropped as there.
+bool CsvReader::TakeRowWithoutQuotes() {
+  if (pendingCarriageReturn_) return false;
+  const std::size_t reach = std::min(static_cast<std::size_t>(end_ - next_), kLongestRow + 2);
+  const char* lineBreak = static_cast<const char*>(std::memchr(next_, '\n', reach));
+  if (lineBreak == nullptr) return false;
+  std::string_view row(next_, static_cast<std::size_t>(lineBreak - next_));
+  if (std::memchr(row.data(), '"', row.size()) != nullptr) return false;
+  if (row.ends_with('\r')) row.remove_suffix(1);
+  if (row.size() > kLongestRow) return false;  // read byte by byte, it is reported
+  next_ = lineBreak + 1;
+  firstLine_ = ++lineBreaks_;
+  fault_.reset();
+  state_ = State::rowEnd;
+  blank_ = row.find_first_not_of(" \t") == row.npos;
+  start_.assign(row.substr(0, kStartBytes));
+  text_ = row;
+  count_ = 0;
+  for (std::size_t start = 0;;) {
+    const std::size_t comma = std::min(row.find(',', start), row.size());
+    if (count_ == views_.size()) views_.emplace_back();
+    views_[count_++] = row.substr(start, comma - start);
+    if (comma == row.size()) return true;
+    start = comma + 1;
+  }
+}
+
+bool CsvReader::ReadRow() {
   BeginRow();
   bool any = false;
   while (next_ < end_ || Refill()) {

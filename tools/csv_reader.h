@@ -39,11 +39,16 @@ class CsvReader {
   bool IsBlank() const { return blank_; }               // nothing but spaces and tabs
   std::string_view Start() const { return start_; }     // the row's first bytes as written
   std::size_t size() const { return count_; }
-  std::string_view operator[](std::size_t index) const { return fields_[index]; }
+  std::string_view operator[](std::size_t index) const { return views_[index]; }
+  // The row's text when its fields are that text cut at its commas (a row
+  // with no quote); they are then views into it. Both last until Next.
+  std::optional<std::string_view> Text() const { return text_; }
 
  private:
   enum class State { fieldStart, unquoted, quoted, quoteInQuoted, afterQuote, rowEnd };
 
+  bool ReadRow();
+  bool TakeRowWithoutQuotes();  // when the whole row is in the input read so far
   bool Refill();  // false at the end of the input
   void SkipByteOrderMark();
   void SkipRestOfRow();
@@ -67,7 +72,9 @@ class CsvReader {
   bool readFailed_ = false;
 
   State state_ = State::rowEnd;
-  std::vector<std::string> fields_;
+  std::vector<std::string> fields_;  // of a row read byte by byte
+  std::vector<std::string_view> views_;
+  std::optional<std::string_view> text_;
   std::size_t count_ = 0;
   std::size_t leadingSpaces_ = 0;  // spaces before a field's first byte, dropped when a quote follows
   std::string start_;

@@ -10,6 +10,28 @@ std::string JoinedNames(std::span<const std::string_view> names) {
   return joined;
 }
 
+FieldSelection::FieldSelection() {
+  const std::span<const ChartField> fields = ChartFields();
+  for (std::size_t row = 0; row < fields.size(); ++row) chosen_[row] = fields[row].written == Written::byDefault;
+  ListRows();
+}
+
+void FieldSelection::ListRows() {
+  for (const FieldFormat format : {FieldFormat::json, FieldFormat::csv}) {
+    std::vector<std::size_t>& rows = rows_[static_cast<int>(format)];
+    rows.clear();
+    for (const std::size_t row : FieldRows(format))
+      if (chosen_[row]) rows.push_back(row);
+  }
+}
+
+bool FieldSelection::Asks(FieldGroup group, FieldFormat format) const {
+  const std::span<const ChartField> fields = ChartFields();
+  for (const std::size_t row : Rows(format))
+    if (fields[row].group == group) return true;
+  return false;
+}
+
 std::variant<FieldSelection, std::string> FieldSelection::Parse(std::string_view list, FieldFormat format) {
   const std::span<const ChartField> fields = ChartFields();
   FieldSelection selection;
@@ -19,12 +41,18 @@ std::variant<FieldSelection, std::string> FieldSelection::Parse(std::string_view
     const std::string_view name = list.substr(start, comma - start);
     const auto found = std::find_if(fields.begin(), fields.end(),
                                     [&](const ChartField& field) { return field.name == name && field.In(format); });
-    if (found == fields.end()) {
+    if (name == "all") {
+      selection.chosen_.set();
+    } else if (found != fields.end()) {
+      selection.chosen_.set(static_cast<std::size_t>(found - fields.begin()));
+    } else {
       return (name.empty() ? std::string("empty name") : "unknown name " + std::string(name)) +
              " in --fields; accepted: " + JoinedNames(FieldNames(format));
     }
-    selection.chosen_.set(static_cast<std::size_t>(found - fields.begin()));
-    if (comma == list.size()) return selection;
+    if (comma == list.size()) {
+      selection.ListRows();
+      return selection;
+    }
     start = comma + 1;
   }
 }

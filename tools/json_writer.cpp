@@ -66,56 +66,7 @@ std::size_t FindEscape(std::string_view text, std::size_t from) {
 
 }  // namespace
 
-void JsonWriter::Clear() {
-  size_ = 0;
-  afterValue_ = false;
-}
-
-char* JsonWriter::Room(std::size_t count) {
-  if (buffer_.size() - size_ < count + 1) buffer_.resize(std::max(2 * buffer_.size(), size_ + count + 1));
-  if (afterValue_) buffer_[size_++] = ',';
-  return buffer_.data() + size_;
-}
-
-void JsonWriter::Put(char c) {
-  if (size_ == buffer_.size()) buffer_.resize(std::max<std::size_t>(2 * buffer_.size(), 64));
-  buffer_[size_++] = c;
-}
-
-void JsonWriter::Separate() {
-  if (afterValue_) Put(',');
-  afterValue_ = false;
-}
-
-void JsonWriter::BeginObject() {
-  Separate();
-  Put('{');
-}
-
-void JsonWriter::EndObject() {
-  Put('}');
-  afterValue_ = true;
-}
-
-void JsonWriter::BeginArray() {
-  Separate();
-  Put('[');
-}
-
-void JsonWriter::EndArray() {
-  Put(']');
-  afterValue_ = true;
-}
-
-void JsonWriter::Key(std::string_view name) {
-  char* out = Room(name.size() + 3);
-  *out++ = '"';
-  out = std::copy(name.begin(), name.end(), out);
-  *out++ = '"';
-  *out++ = ':';
-  size_ = static_cast<std::size_t>(out - buffer_.data());
-  afterValue_ = false;
-}
+void JsonWriter::Grow(std::size_t count) { buffer_.resize(std::max(2 * buffer_.size(), size_ + count)); }
 
 void JsonWriter::String(std::string_view text) {
   char* out = Room(text.size() * kLongestEscape + 2);
@@ -142,46 +93,13 @@ void JsonWriter::String(std::string_view text) {
   afterValue_ = true;
 }
 
-void JsonWriter::PlainString(std::string_view text) {
-  char* out = Room(text.size() + 2);
-  *out++ = '"';
-  out = std::copy(text.begin(), text.end(), out);
-  *out++ = '"';
-  size_ = static_cast<std::size_t>(out - buffer_.data());
-  afterValue_ = true;
-}
-
 void JsonWriter::Number(double value) {
   char* out = Room(32);
-  size_ = static_cast<std::size_t>(std::to_chars(out, out + 32, value).ptr - buffer_.data());
-  afterValue_ = true;
-}
-
-void JsonWriter::Integer(long long value) {
-  char* out = Room(24);
-  size_ = static_cast<std::size_t>(std::to_chars(out, out + 24, value).ptr - buffer_.data());
-  afterValue_ = true;
+  End(std::to_chars(out, out + 32, value).ptr, true);
 }
 
 void JsonWriter::Hundredths(double value) {
-  std::string text;  // a few digits: held in the string itself
-  AppendGeneralNumber(text, value, ".");
-  char* out = Room(text.size());
-  std::memcpy(out, text.data(), text.size());
-  size_ = static_cast<std::size_t>(out + text.size() - buffer_.data());
-  afterValue_ = true;
-}
-
-void JsonWriter::Boolean(bool value) {
-  const std::string_view text = value ? "true" : "false";
-  char* out = Room(text.size());
-  size_ = static_cast<std::size_t>(std::copy(text.begin(), text.end(), out) - buffer_.data());
-  afterValue_ = true;
-}
-
-void JsonWriter::LineBreak() {
-  Put('\n');
-  afterValue_ = false;
+  End(WriteGeneralNumber(Room(kLongestGeneralNumber + 1), value, "."), true);
 }
 
 }  // namespace tavrin::cast

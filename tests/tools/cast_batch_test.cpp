@@ -120,6 +120,37 @@ TEST(Batch, FieldsNarrowJsonAndCsvOutput) {
   }
 }
 
+// A field asked alone is what the whole output holds for it: a cast left
+// out of what no asked field reads must leave nothing out that one does.
+TEST(Batch, EachFieldAloneIsWrittenAsInTheWholeOutput) {
+  const std::vector<std::string> precise = {"--method", "precise", "--solar-time", "true", "--today", "2026-12-09"};
+  const auto with = [&](std::vector<std::string> extra) {
+    extra.insert(extra.end(), precise.begin(), precise.end());
+    return Cast(testing::SampleArgs(extra)).out;
+  };
+  const std::string json = with({"--json", "--fields", "all"});
+  for (const std::string_view name : cast::FieldNames(cast::FieldFormat::json)) {
+    const std::string alone = with({"--json", "--fields", std::string(name)});
+    ASSERT_TRUE(alone.starts_with("{") && alone.ends_with("}\n")) << alone;
+    if (alone == "{}\n") continue;  // a place or a zone, which this chart has not
+    EXPECT_NE(json.find(alone.substr(1, alone.size() - 3)), std::string::npos) << name;
+  }
+  const auto cells = [](const std::string& csv, int row) {
+    std::vector<std::string> split;
+    std::string text = Lines(csv)[row];
+    if (text.ends_with('\r')) text.pop_back();
+    std::istringstream line(text + ",");
+    for (std::string cell; std::getline(line, cell, ',');) split.push_back(cell);
+    return split;
+  };
+  const std::string csv = with({"--format", "csv"});
+  const std::vector<std::string> header = cells(csv, 0), values = cells(csv, 1);
+  ASSERT_EQ(header.size(), values.size());
+  for (std::size_t column = 0; column < header.size(); ++column)
+    EXPECT_EQ(cells(with({"--format", "csv", "--fields", header[column]}), 1), std::vector{values[column]})
+        << header[column];
+}
+
 // A name picks one member or column: no format lists a name twice.
 TEST(Batch, EachFieldNameIsListedOnce) {
   for (const auto format : {cast::FieldFormat::json, cast::FieldFormat::csv}) {
@@ -297,7 +328,11 @@ class OneByteAtATime : public std::streambuf {
 
 // The reader takes what the stream holds in pieces; where a piece ends changes nothing.
 TEST(Batch, InputThatComesAByteAtATimeGivesTheSameOutput) {
-  const std::string input = kRows + "\"Lee\r\nAnn\",1984-02-10,10:30,8,male\r\n\"Jo\"x,1\r\n";
+  // Read whole, a row without quotes is cut at its commas where it lies; a
+  // byte at a time, every row is read byte by byte.
+  const std::string input = kRows + "\"Lee\r\nAnn\",1984-02-10,10:30,8,male\r\n\"Jo\"x,1\r\n" +
+                            " \t \n,,,,\r\n Ann ,1984-02-10,10:30,8,male\r\r\nB\rC,1984-02-10,10:30,8,male\n\t\n" +
+                            "Al,1984-02-10,10:30, 8,male,\r\nLast,1984-02-10,10:30,8,female";
   for (const bool json : {true, false}) {
     std::vector<std::string> args = {"--batch", "-"};
     if (json) args.push_back("--json");
