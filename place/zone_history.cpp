@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <mutex>
 #include <stdexcept>
 
 #include <date/tz.h>
@@ -75,14 +77,80 @@ std::string ProblemMessage(ZoneTimeProblem::Kind kind, const LocalDateTime& loca
          " after the clocks went back; " + std::string(kSayWhich);
 }
 
+// Whether the file at `path` is a whole TZif file (RFC 8536) whose every
+// index stays within its tables: the date/tz library stops the program (an
+// assertion) or reads past its tables on a file that is not.
+bool IsWholeZoneFile(const std::filesystem::path& path) {
+  constexpr std::size_t kLargest = 1 << 20;  // the largest zone file is some 100 KB
+  std::ifstream file(path, std::ios::binary);
+  std::string bytes(kLargest + 1, '\0');
+  file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (file.bad() || file.gcount() > static_cast<std::streamsize>(kLargest)) return false;
+  bytes.resize(static_cast<std::size_t>(file.gcount()));
+  const auto byteAt = [&](std::size_t at) { return static_cast<unsigned char>(bytes[at]); };
+  const auto number = [&](std::size_t at) -> std::size_t {
+    return std::size_t{byteAt(at)} << 24 | std::size_t{byteAt(at + 1)} << 16 | std::size_t{byteAt(at + 2)} << 8 |
+           byteAt(at + 3);
+  };
+  // The header at `at` and the data after it, with times of `timeBytes`; `end` is where they end.
+  const auto block = [&](std::size_t at, std::size_t timeBytes, std::size_t& end) {
+    constexpr std::size_t kHeader = 44;
+    if (bytes.size() < at + kHeader || bytes.compare(at, 4, "TZif") != 0) return false;
+    const char version = bytes[at + 4];
+    if (version != '\0' && version != '2' && version != '3') return false;
+    const std::size_t utc = number(at + 20), standard = number(at + 24), leaps = number(at + 28),
+                      times = number(at + 32), types = number(at + 36), characters = number(at + 40);
+    if (types == 0 || types > 256 || characters == 0 || (utc != 0 && utc != types) ||
+        (standard != 0 && standard != types))
+      return false;
+    const std::size_t data =
+        times * timeBytes + times + types * 6 + characters + leaps * (timeBytes + 4) + standard + utc;
+    const std::size_t first = at + kHeader;
+    if (bytes.size() - first < data) return false;
+    for (std::size_t i = 0; i < times; ++i)
+      if (byteAt(first + times * timeBytes + i) >= types) return false;
+    const std::size_t typeTable = first + times * timeBytes + times;
+    for (std::size_t i = 0; i < types; ++i)
+      if (byteAt(typeTable + i * 6 + 5) >= characters) return false;
+    end = first + data;
+    return true;
+  };
+  std::size_t end = 0;
+  if (!block(0, 4, end)) return false;
+  // Version 2 and later repeat the header and the version, with 64-bit times.
+  const std::size_t second = end;
+  return bytes[4] == '\0' || (block(second, 8, end) && bytes[second + 4] == bytes[4]);
+}
+
 // The installed zone database; nothing when it cannot be read or holds no zone.
 const date::tzdb* ZoneDatabase() {
+  // Opening the database, the library reads the leap seconds from right/UTC,
+  // or else from UTC, and stops the program when that file is not whole.
+  static const bool leapSecondsWhole = [] {
+    std::error_code ignored;
+    for (const std::string_view name : {"right/UTC", "UTC"})
+      if (const auto path = std::filesystem::path(kZoneDataFolder) / name; std::filesystem::exists(path, ignored))
+        return IsWholeZoneFile(path);
+    return true;
+  }();
+  if (!leapSecondsWhole) return nullptr;
   try {
     const date::tzdb& database = date::get_tzdb();
     return database.zones.empty() ? nullptr : &database;
   } catch (const std::exception&) {
     return nullptr;
   }
+}
+
+// Whether the zone's file holds what the library can read (each file checked once).
+bool IsReadable(const date::time_zone& zone) {
+  static std::mutex mutex;
+  static std::map<std::string, bool, std::less<>> whole;
+  const std::lock_guard lock(mutex);
+  auto found = whole.find(zone.name());
+  if (found == whole.end())
+    found = whole.emplace(zone.name(), IsWholeZoneFile(std::filesystem::path(kZoneDataFolder) / zone.name())).first;
+  return found->second;
 }
 
 // The database lists the machine's own zone as "localtime"; it names no
@@ -153,17 +221,23 @@ std::variant<ZoneHistory, ZoneNotFound> ZoneHistory::Lookup(std::string_view nam
     return ZoneNotFound{true, {},
                         "the tz database in " + std::string(kZoneDataFolder) +
                             " cannot be read; it comes with Debian's tzdata"};
+  const date::time_zone* found = nullptr;
   if (!IsMachineZone(name)) {
     try {
-      return ZoneHistory(date::locate_zone(name));
+      found = date::locate_zone(name);
     } catch (const std::exception&) {
     }
   }
   // The name in another case.
   const std::string folded = FoldForSearch(name);
-  if (!folded.empty() && folded.size() <= kLongestZoneName)
+  if (!found && !folded.empty() && folded.size() <= kLongestZoneName)
     for (const date::time_zone& zone : database->zones)
-      if (!IsMachineZone(zone.name()) && FoldForSearch(zone.name()) == folded) return ZoneHistory(&zone);
+      if (!IsMachineZone(zone.name()) && FoldForSearch(zone.name()) == folded) found = &zone;
+  if (found && IsReadable(*found)) return ZoneHistory(found);
+  if (found)
+    return ZoneNotFound{true, {},
+                        "the tz database's file of " + found->name() + " in " + std::string(kZoneDataFolder) +
+                            " cannot be read; it comes with Debian's tzdata"};
   ZoneNotFound unknown{false, CloseZoneNames(*database, name), "no such time zone in the installed tz database"};
   if (!unknown.closeNames.empty()) unknown.message += "; " + DidYouMean(unknown.closeNames);
   return unknown;

@@ -34,6 +34,12 @@ void SetCastChoices(Reading& reading, const CastOptions& options) {
 }
 
 std::variant<CastOptions, std::string> CastChoicesOf(const Reading& reading) {
+  // Of two lines for one choice, neither can be taken for the one meant.
+  constexpr std::size_t kShownKey = 40;
+  for (auto later = reading.choices.begin(); later != reading.choices.end(); ++later)
+    for (auto earlier = reading.choices.begin(); earlier != later; ++earlier)
+      if (earlier->first == later->first)
+        return "the choice \"" + later->first.substr(0, kShownKey) + "\" is given twice";
   CastOptions options;
   for (const std::string& problem : {ReadChoice(reading, kMethodKey, kMethodWords, options.method),
                                      ReadChoice(reading, kSolarTimeKey, kSolarTimeWords, options.solarTime),
