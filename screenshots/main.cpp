@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QInputMethodEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QLineEdit>
@@ -169,6 +170,10 @@ int main(int argc, char** argv) {
     const QString failure = tavrin::SaveAsPdf(details.SheetPages(), pdf);
     std::printf("%s %s %s\n", failure.isEmpty() ? "wrote" : "could not write", qPrintable(pdf), qPrintable(failure));
     allSaved = allSaved && failure.isEmpty();
+    // The whole sheet with the days of the month of Greater Snow shown.
+    details.cboMonth->setCurrentIndex(10);
+    details.cmdShowDays->click();
+    Save(*details.fraSheet, "chart-details-days");
     details.close();
   });
   chart.mnuDetails->trigger();
