@@ -443,6 +443,10 @@ void frmChartDetails::BuildAnnualPillars(QVBoxLayout& sheet) {
     annual->addWidget(cell);
   }
   sheet.addLayout(annual);
+  lblLuckReading = MakeLabel(*fraSheet, QStringLiteral("lblLuckReading"), tavrin::HanziFont(kTextSize), Qt::AlignLeft);
+  lblLuckReading->setTextFormat(Qt::RichText);
+  lblLuckReading->setWordWrap(true);
+  sheet.addWidget(lblLuckReading);
 }
 
 void frmChartDetails::BuildReading(QVBoxLayout& sheet) {
@@ -471,6 +475,10 @@ void frmChartDetails::BuildMonths(QVBoxLayout& sheet) {
   for (QLabel* label : {lblMonthTable, lblDays}) label->setTextFormat(Qt::RichText);
   months->addWidget(lblMonths);
   months->addWidget(lblMonthTable);
+  lblMonthReading = MakeLabel(*fraMonths, QStringLiteral("lblMonthReading"), tavrin::HanziFont(kTextSize), Qt::AlignLeft);
+  lblMonthReading->setTextFormat(Qt::RichText);
+  lblMonthReading->setWordWrap(true);
+  months->addWidget(lblMonthReading);
   months->addWidget(lblDays);
   lblDays->hide();
   sheet.addWidget(fraMonths);
@@ -562,6 +570,7 @@ bool frmChartDetails::ShowChart(const tavrin::BirthDetails& birth, std::optional
   tavrin::analysis::AnalyzeChart(*cast, chart, today, read);
   analysis_ = read;
   birth_ = *cast;
+  pillars_ = chart.pillars;
   std::vector<tavrin::HeaderRow> header = tavrin::DetailsHeaderRows(birth, typedLongitude, place);
   if (chart.isPrecise) header.push_back({QStringLiteral("Method"), tavrin::PreciseMethodText(chart.precise.options)});
   ShowHeader(header);
@@ -674,6 +683,28 @@ QString CaptionHtml(const QString& hanzi, const QString& english) {
   return QStringLiteral("<b style=\"color:%1\">%2 %3</b>").arg(kCaptionText.name(), hanzi, english.toHtmlEscaped());
 }
 
+
+// "大运 庚午: stars 羊刃 Goat Blade; with the chart 甲庚冲 Jia Geng Clash (Year), ...": what
+// a luck, annual or month pillar brings to the four.
+QString OtherPillarHtml(const QString& caption, const tavrin::Pillar& other, const std::array<tavrin::Pillar, 4>& chart) {
+  QStringList stars;
+  const tavrin::analysis::StarSet set = tavrin::analysis::StarsOf(other, chart, {});
+  for (int star = 0; star < tavrin::analysis::kStarCount; ++star)
+    if (set >> star & 1)
+      stars << Text(tavrin::analysis::StarTable[star].name.hanzi) + QLatin1Char(' ') +
+                   Text(tavrin::analysis::StarTable[star].name.english).toHtmlEscaped();
+  tavrin::analysis::Interactions found;
+  tavrin::analysis::FindInteractionsWith(chart, other, {}, found);
+  QStringList interactions;
+  for (const tavrin::analysis::Interaction& each : found.All())
+    interactions << Text(each.Rule().hanzi) + QLatin1Char(' ') + Text(each.Rule().english).toHtmlEscaped() +
+                        QStringLiteral(" (") + PillarNamesText(each.pillars & 0xF) + QLatin1Char(')');
+  return QStringLiteral("<b>%1 %2</b>: stars %3; with the chart %4")
+      .arg(caption.toHtmlEscaped(), PairText(other),
+           stars.isEmpty() ? QStringLiteral("none") : stars.join(QStringLiteral(", ")),
+           interactions.isEmpty() ? QStringLiteral("none") : interactions.join(QStringLiteral(", ")));
+}
+
 }  // namespace
 
 void frmChartDetails::ShowReading() {
@@ -727,6 +758,9 @@ void frmChartDetails::spnMonthsYear_Change() {
                  .arg(t.year);
   }
   lblMonthTable->setText(table + QStringLiteral("</tr></table>"));
+  const tavrin::analysis::MonthOfYear& chosen = analysis_.months[std::max(0, cboMonth->currentIndex())];
+  lblMonthReading->setText(
+      OtherPillarHtml(QStringLiteral("流月 ") + Text(tavrin::JieWords(chosen.sector)), chosen.pillar, pillars_));
   ShowDays();
 }
 
@@ -767,6 +801,8 @@ void frmChartDetails::cmdLuckPeriod_Click(int period) {
   lblAnnualPillars->setText(QStringLiteral("流年 Annual pillars of luck period %1, %2")
                                 .arg(period)
                                 .arg(YearsText(years.startYear, years.endYear)));
+  lblLuckReading->setText(OtherPillarHtml(QStringLiteral("大运 Luck period %1").arg(period),
+                                          {years.stem, years.branch}, pillars_));
   const int firstAge = years.startYear - analysis_.birthYear;
   for (int i = 0; i < 10; ++i) {
     const int age = firstAge + i;

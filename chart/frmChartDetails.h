@@ -113,6 +113,9 @@ class frmChartDetails : public QDialog {
   // The first period first; drawn from the right, as the pillars run.
   std::array<tavrin::PairColumn*, 8> cmdLuckPeriod;
   QLabel* lblAnnualPillars;
+  // The chosen luck period's and the chosen month's stars and interactions with the chart.
+  QLabel* lblLuckReading;
+  QLabel* lblMonthReading;
   // The years of the chosen luck period, the first first, drawn from the right.
   std::array<tavrin::PairColumn*, 10> picAnnualPillar;
   // The months of the chosen year, and the days of the chosen month when shown.
@@ -173,4 +176,5 @@ class frmChartDetails : public QDialog {
   bool fitted_ = false;
   tavrin::analysis::ChartAnalysis analysis_;
   tavrin::Birth birth_{};
+  std::array<tavrin::Pillar, 4> pillars_{};
 };

@@ -300,6 +300,11 @@ TEST_F(ChartDetails, ShowsStarsInteractionsVoidPalacesAndTheMonthsAndDaysOnDeman
                             "寅巳刑 Yin Si Punishment: Month, Hour"})
     EXPECT_TRUE(interactions.contains(QString::fromUtf8(shown))) << shown << "\n" << interactions.toStdString();
   EXPECT_TRUE(PlainText(*details.lblPalaces).contains(QStringLiteral("命宫 Life palace 甲戌")));
+  // Today's luck period 庚午 with the chart: its 午 completes 寅午戌 with the month and the day.
+  EXPECT_EQ(PlainText(*details.lblLuckReading).toStdString(),
+            "大运 Luck period 4 庚午: stars 太极贵人 Supreme Noble, 将星 General Star; with the chart "
+            "甲庚冲 Jia Geng Clash (Year), 甲庚冲 Jia Geng Clash (Day), 寅午戌三合 Yin Wu Xu Three Harmony (Month, Day), "
+            "子午冲 Zi Wu Clash (Year)");
 
   EXPECT_EQ(details.spnMonthsYear->value(), 2026);
   EXPECT_TRUE(PlainText(*details.lblMonthTable).contains(QStringLiteral("庚寅")));
