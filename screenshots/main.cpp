@@ -174,6 +174,11 @@ int main(int argc, char** argv) {
     details.cboMonth->setCurrentIndex(10);
     details.cmdShowDays->click();
     Save(*details.fraSheet, "chart-details-days");
+    const QString daysPdf = output.filePath(QStringLiteral("chart-details-days.pdf"));
+    const QString daysFailure = tavrin::SaveAsPdf(details.SheetPages(), daysPdf);
+    std::printf("%s %s %s\n", daysFailure.isEmpty() ? "wrote" : "could not write", qPrintable(daysPdf),
+                qPrintable(daysFailure));
+    allSaved = allSaved && daysFailure.isEmpty();
     details.close();
   });
   chart.mnuDetails->trigger();
