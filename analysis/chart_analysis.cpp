@@ -104,6 +104,8 @@ void AnalyzeChart(const Birth& birth, const Chart& chart, const Today& today, Ch
   out.currentLuckPeriod = LuckPeriodOfYear(out.luckYears, today.year);
   out.currentPillarYear = today.pillarYear;
   out.today = today;
+  out.chartPillars = chart.pillars;
+  out.choices = choices;
   out.monthsYear = 0;
   out.dayCount = 0;
 

@@ -105,6 +105,8 @@ struct ChartAnalysis {
   Palaces palaces{};
   StrengthEvidence strength;
   Today today;
+  std::array<Pillar, 4> chartPillars{};  // as cast, for pillars read against them
+  ReadingChoices choices;                // the reading was made with
 
   // The months of a year and the days of a month, only when asked for with
   // ReadMonths and ReadDays (AnalyzeChart leaves none).

@@ -123,4 +123,10 @@ void FindInteractions(std::span<const Pillar> pillars, int required, const Inter
     }
 }
 
+void FindInteractionsWith(const std::array<Pillar, 4>& chart, const Pillar& other, const InteractionChoices& choices,
+                          Interactions& out) {
+  const std::array<Pillar, 5> pillars = {chart[0], chart[1], chart[2], chart[3], other};
+  FindInteractions(pillars, 4, choices, out);
+}
+
 }  // namespace tavrin::analysis

@@ -164,4 +164,9 @@ struct Interactions {
 void FindInteractions(std::span<const Pillar> pillars, int required, const InteractionChoices& choices,
                       Interactions& out);
 
+// The interactions of `other` (a luck, annual or month pillar) with the four
+// of `chart`: bit 4 of each one's pillars is `other`.
+void FindInteractionsWith(const std::array<Pillar, 4>& chart, const Pillar& other, const InteractionChoices& choices,
+                          Interactions& out);
+
 }  // namespace tavrin::analysis

@@ -30,11 +30,13 @@ void PairHanzi(JsonWriter& json, int stem, int branch) {
 
 constexpr std::string_view kPillarKeys[4] = {"year", "month", "day", "hour"};
 
-// The names of the pillars with a bit set in `pillars`.
+// The names of the pillars with a bit set in `pillars`; bit 4, a pillar read
+// against the chart's four, is "other".
 void PillarNames(JsonWriter& json, unsigned pillars) {
   json.BeginArray();
   for (int p = 0; p < 4; ++p)
     if (pillars >> p & 1) json.PlainString(kPillarKeys[p]);
+  if (pillars >> 4 & 1) json.PlainString("other");
   json.EndArray();
 }
 
@@ -233,6 +235,13 @@ void WriteMonthsJson(JsonWriter& json, const analysis::ChartAnalysis& chartAnaly
     PairHanzi(json, month.pillar.stem, month.pillar.branch);
     json.PlainStringMember("jie", JieWords(month.sector));
     json.PlainStringMember("start", LocalStartText(month, chartAnalysis.monthsZoneSecondsEast));
+    json.Key("stars");
+    Stars(json, analysis::StarsOf(month.pillar, chartAnalysis.chartPillars, chartAnalysis.choices.stars));
+    analysis::Interactions interactions;
+    analysis::FindInteractionsWith(chartAnalysis.chartPillars, month.pillar, chartAnalysis.choices.interactions,
+                                   interactions);
+    json.Key("interactions");
+    Interactions(json, interactions);
     json.EndObject();
   }
   json.EndArray();
