@@ -18,6 +18,7 @@ void ReadPillar(const Pillar& pillar, int dayStem, PillarAnalysis& out) {
   for (int slot = 0; slot < 3; ++slot) out.hidden[slot] = slot < branch.hiddenCount ? ReadStem(dayStem, branch.hidden[slot]) : StemReading{};
   out.naYin = NaYin(pillar.stem, pillar.branch);
   out.lifeStage = LifeStage(dayStem, pillar.branch);
+  out.selfStage = LifeStage(pillar.stem, pillar.branch);
 }
 
 ElementCounts CountElements(const std::array<PillarAnalysis, 4>& pillars) {
@@ -56,7 +57,20 @@ Term LifeStage(int dayStem, int branch) {
 
 Today TodayOn(int year, int month, int day) {
   const double noon = JulianDay0(year, month, day) + 0.5;
-  return {year, ChartYear(year, month, SolarLongitude(noon))};
+  return {year, ChartYear(year, month, SolarLongitude(noon)), month, day};
+}
+
+bool ReadMonths(int year, const Birth& birth, ChartAnalysis& out) {
+  out.monthsYear = MonthsOfYear(year, birth.zoneSecondsEast, out.months) ? year : 0;
+  out.monthsZoneSecondsEast = birth.zoneSecondsEast;
+  return out.monthsYear != 0;
+}
+
+bool ReadDays(int year, int month, ChartAnalysis& out) {
+  out.dayCount = DaysOfMonth(year, month, out.days);
+  out.daysYear = year;
+  out.daysMonth = month;
+  return out.dayCount != 0;
 }
 
 AnnualPillar ChartAnalysis::AnnualPillarAt(int age) const {
@@ -65,7 +79,8 @@ AnnualPillar ChartAnalysis::AnnualPillarAt(int age) const {
   return {year, age, pillar.stem, pillar.branch, LuckPeriodOfYear(luckYears, year)};
 }
 
-void AnalyzeChart(const Birth& birth, const Chart& chart, const Today& today, ChartAnalysis& out) {
+void AnalyzeChart(const Birth& birth, const Chart& chart, const Today& today, ChartAnalysis& out,
+                  const ReadingChoices& choices) {
   const int dayStem = chart.pillars[2].stem;
   for (int block = 0; block < 4; ++block) ReadPillar(chart.pillars[block], dayStem, out.pillars[block]);
   out.pillars[2].stem.tenGod = DayMasterTerm;
@@ -75,7 +90,8 @@ void AnalyzeChart(const Birth& birth, const Chart& chart, const Today& today, Ch
   for (std::size_t i = 0; i < out.luckYears.size(); ++i) {
     const LuckPeriod& period = chart.luckPeriods[i];
     const int startYear = firstYear + 10 * static_cast<int>(i);
-    out.luckYears[i] = {period.age, period.pillar.stem, period.pillar.branch, startYear, startYear + 9};
+    out.luckYears[i] = {period.age,    period.pillar.stem, period.pillar.branch,
+                        startYear,     startYear + 9,      startYear - birth.year + 1};
   }
 
   const int birthYear = birth.year;
@@ -87,6 +103,24 @@ void AnalyzeChart(const Birth& birth, const Chart& chart, const Today& today, Ch
   out.currentAnnualPillar = currentAge >= 0 && currentAge < kAnnualPillarCount ? currentAge : -1;
   out.currentLuckPeriod = LuckPeriodOfYear(out.luckYears, today.year);
   out.currentPillarYear = today.pillarYear;
+  out.today = today;
+  out.chartPillars = chart.pillars;
+  out.choices = choices;
+  out.monthsYear = 0;
+  out.dayCount = 0;
+
+  FindInteractions(chart.pillars, -1, choices.interactions, out.interactions);
+  const std::array<StarSet, 4> stars = ChartStars(chart.pillars, choices.stars);
+  out.dayVoid = VoidOf(chart.pillars[2]);
+  out.yearVoid = VoidOf(chart.pillars[0]);
+  for (int block = 0; block < 4; ++block) {
+    PillarAnalysis& pillar = out.pillars[block];
+    pillar.stars = stars[block];
+    pillar.inDayVoid = (out.dayVoid >> pillar.branch & 1) != 0;
+    pillar.inYearVoid = (out.yearVoid >> pillar.branch & 1) != 0;
+  }
+  out.palaces = PalacesOf(chart.pillars);
+  out.strength = StrengthEvidenceOf(chart.pillars);
 }
 
 }  // namespace tavrin::analysis

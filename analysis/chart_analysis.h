@@ -2,6 +2,11 @@
 
 #include <array>
 
+#include "analysis/interactions.h"
+#include "analysis/months_and_days.h"
+#include "analysis/palaces.h"
+#include "analysis/strength.h"
+#include "analysis/symbolic_stars.h"
 #include "analysis/symbols.h"
 #include "engine/chart.h"
 
@@ -27,6 +32,10 @@ struct PillarAnalysis {
   int hiddenCount = 0;
   Term naYin;
   Term lifeStage;
+  Term selfStage;  // of the pillar's own stem on its branch
+  StarSet stars = 0;
+  bool inDayVoid = false;   // its branch is void in the day pillar's decade
+  bool inYearVoid = false;  // in the year pillar's
 };
 
 // Each element counted once for every character that carries it: over the
@@ -44,6 +53,7 @@ struct LuckYears {
   int branch = 0;
   int startYear = 0;
   int endYear = 0;
+  int nominalAge = 0;  // in the start year, counting the birth year as one
 };
 
 // The pillar of a year from its Spring Beginning on. The age is the year
@@ -64,11 +74,20 @@ inline constexpr int kAnnualPillarCount = kLastAnnualAge + 1;
 struct Today {
   int year = 0;
   int pillarYear = 0;
+  int month = 0;
+  int day = 0;
 };
 
 // Today's calendar date for the year fields; the Sun at noon Greenwich time
 // decides whether Spring Beginning has passed.
 Today TodayOn(int year, int month, int day);
+
+// The school choices a reading is made with; the defaults are the program's.
+struct ReadingChoices {
+  InteractionChoices interactions;
+  StarChoices stars;
+  bool operator==(const ReadingChoices&) const = default;
+};
 
 struct ChartAnalysis {
   std::array<PillarAnalysis, 4> pillars{};  // year, month, day, hour
@@ -80,6 +99,27 @@ struct ChartAnalysis {
   int currentLuckPeriod = 0;     // 1 to 8, 0 when today is outside every period
   int currentPillarYear = 0;     // the year whose pillar is today's
   int currentAnnualPillar = -1;  // the age in that year, -1 outside 0 to kLastAnnualAge
+  Interactions interactions;     // between the four pillars: bit 0 the year ... bit 3 the hour
+  StarMarks dayVoid = 0;         // the two branches void in the day pillar's decade
+  StarMarks yearVoid = 0;        // in the year pillar's
+  Palaces palaces{};
+  StrengthEvidence strength;
+  Today today;
+  std::array<Pillar, 4> chartPillars{};  // as cast, for pillars read against them
+  ReadingChoices choices;                // the reading was made with
+
+  // The months of a year and the days of a month, only when asked for with
+  // ReadMonths and ReadDays (AnalyzeChart leaves none).
+  int monthsYear = 0;  // 0 for none
+  int monthsZoneSecondsEast = 0;
+  std::array<MonthOfYear, 12> months{};
+  int daysYear = 0;
+  int daysMonth = 0;
+  int dayCount = 0;  // 0 for none
+  std::array<DayOfMonth, 31> days{};
+  bool IsToday(const DayOfMonth& day) const {
+    return today.year == daysYear && today.month == daysMonth && today.day == day.day;
+  }
 
   // The annual pillar of the year in which the person is `age` (0 to
   // kLastAnnualAge), made when asked rather than stored, so that casting a
@@ -88,6 +128,13 @@ struct ChartAnalysis {
 };
 
 // Reads the chart cast for `birth`; `out` is rewritten whole.
-void AnalyzeChart(const Birth& birth, const Chart& chart, const Today& today, ChartAnalysis& out);
+void AnalyzeChart(const Birth& birth, const Chart& chart, const Today& today, ChartAnalysis& out,
+                  const ReadingChoices& choices = {});
+
+// The months of `year` with their Jie in the birth's zone, into `out`; false
+// (and none) outside the years the precise method casts.
+bool ReadMonths(int year, const Birth& birth, ChartAnalysis& out);
+// The days of `month` of `year`; false (and none) for a month outside 1 to 12.
+bool ReadDays(int year, int month, ChartAnalysis& out);
 
 }  // namespace tavrin::analysis

@@ -75,6 +75,32 @@ void ChartAnalysisOfACastChart(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(ChartAnalysisOfACastChart);
+
+// The part of that analysis the interactions, stars, void, palaces and
+// strength evidence take, on the same charts. Target: at most one microsecond.
+void ReadingOfACastChart(benchmark::State& state) {
+  constexpr unsigned kBirths = 1024;
+  std::vector<Chart> charts(kBirths);
+  for (unsigned i = 0; i < kBirths; ++i)
+    if (ComputeChart(ToBirthDetails(MakeVariedBirth(i)), {}, charts[i]) != CastError::none) {
+      state.SkipWithError("a birth could not be cast");
+      return;
+    }
+  analysis::Interactions interactions;
+  unsigned next = 0;
+  for (auto _ : state) {
+    const std::array<Pillar, 4>& pillars = charts[next++ % kBirths].pillars;
+    analysis::FindInteractions(pillars, -1, {}, interactions);
+    benchmark::DoNotOptimize(interactions);
+    benchmark::DoNotOptimize(analysis::ChartStars(pillars, {}));
+    benchmark::DoNotOptimize(analysis::VoidOf(pillars[0]) | analysis::VoidOf(pillars[2]));
+    benchmark::DoNotOptimize(analysis::PalacesOf(pillars));
+    benchmark::DoNotOptimize(analysis::StrengthEvidenceOf(pillars));
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(ReadingOfACastChart);
 // Precise charts of the same births (with both Jie instants solved), once the
 // Sun's table holds their days: a first run over two centuries fills it,
 // about 35 series evaluations for every 32 days met. Target: at least

@@ -5,6 +5,7 @@
 
 #include <QBoxLayout>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLocale>
@@ -17,11 +18,13 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShowEvent>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTextLayout>
 #include <QWindow>
 
 #include "analysis/symbols.h"
+#include "astro/delta_t.h"
 #include "birth/longitude.h"
 #include "birth/zone.h"
 #include "calendar/lunar_calendar.h"
@@ -69,12 +72,17 @@ constexpr double kTextSize = 8.25;
 constexpr std::array<int, 4> kColumnOfBlock = {4, 3, 2, 1};
 constexpr std::array<std::pair<const char*, const char*>, 4> kPillarNames = {
     {{"年柱", "Year"}, {"月柱", "Month"}, {"日柱", "Day"}, {"时柱", "Hour"}}};
-constexpr std::array<std::pair<const char*, const char*>, 6> kRowNames = {{{"十神", "Ten god"},
+constexpr std::array<std::pair<const char*, const char*>, 9> kRowNames = {{{"十神", "Ten god"},
                                                                            {"天干", "Stem"},
                                                                            {"地支", "Branch"},
                                                                            {"藏干", "Hidden stems"},
                                                                            {"纳音", "Na yin"},
-                                                                           {"十二长生", "Life stage"}}};
+                                                                           {"十二长生", "Life stage"},
+                                                                           {"自坐", "Self stage"},
+                                                                           {"神煞", "Stars"},
+                                                                           {"空亡", "Void"}}};
+constexpr int kReadingColumnWidth = 420;
+constexpr int kMonthCellWidth = 62;
 constexpr int kPillarColumnWidth = 168;
 constexpr int kHeaderPairsPerLine = 3;
 constexpr int kHeaderValueWidth = 190;
@@ -183,8 +191,9 @@ QString PreciseMethodText(const CastOptions& options) {
   const bool trueSun = options.solarTime == SolarTime::trueSun;
   QString text = QStringLiteral("Precise");
   if (trueSun)
-    text += options.dayStarts == DayStarts::at23 ? QStringLiteral(", true sun") : QStringLiteral(", true solar time");
+    text += options.dayStarts != DayStarts::midnight ? QStringLiteral(", true sun") : QStringLiteral(", true solar time");
   if (options.dayStarts == DayStarts::at23) text += QStringLiteral(", day at 23:00");
+  if (options.dayStarts == DayStarts::midnightOwnRat) text += QStringLiteral(", own Rat stem");
   return text;
 }
 
@@ -337,6 +346,8 @@ frmChartDetails::frmChartDetails(QWidget* parent) : QDialog(parent) {
   BuildPillarsAndElements(sheet);
   BuildLuckPeriods(sheet);
   BuildAnnualPillars(sheet);
+  BuildReading(sheet);
+  BuildMonths(sheet);
   BuildSheetView();
   BuildButtons();
 }
@@ -433,6 +444,45 @@ void frmChartDetails::BuildAnnualPillars(QVBoxLayout& sheet) {
     annual->addWidget(cell);
   }
   sheet.addLayout(annual);
+  lblLuckReading = MakeLabel(*fraSheet, QStringLiteral("lblLuckReading"), tavrin::HanziFont(kTextSize), Qt::AlignLeft);
+  lblLuckReading->setTextFormat(Qt::RichText);
+  lblLuckReading->setWordWrap(true);
+  sheet.addWidget(lblLuckReading);
+}
+
+void frmChartDetails::BuildReading(QVBoxLayout& sheet) {
+  auto* reading = new QHBoxLayout;
+  lblInteractions = MakeLabel(*fraSheet, QStringLiteral("lblInteractions"), tavrin::HanziFont(kTextSize),
+                              Qt::AlignLeft | Qt::AlignTop);
+  lblPalaces = MakeLabel(*fraSheet, QStringLiteral("lblPalaces"), tavrin::HanziFont(kTextSize), Qt::AlignLeft | Qt::AlignTop);
+  for (QLabel* label : {lblInteractions, lblPalaces}) {
+    label->setTextFormat(Qt::RichText);
+    label->setWordWrap(true);
+    label->setFixedWidth(kReadingColumnWidth);
+    reading->addWidget(label);
+  }
+  reading->addStretch();
+  sheet.addLayout(reading);
+}
+
+void frmChartDetails::BuildMonths(QVBoxLayout& sheet) {
+  fraMonths = new QWidget(fraSheet);
+  fraMonths->setObjectName(QStringLiteral("fraMonths"));
+  auto* months = new QVBoxLayout(fraMonths);
+  months->setContentsMargins(0, 0, 0, 0);
+  lblMonths = MakeCaption(*fraMonths, QStringLiteral("lblMonths"), QStringLiteral("流月"), QString());
+  lblMonthTable = MakeLabel(*fraMonths, QStringLiteral("lblMonthTable"), tavrin::HanziFont(kSmallSize), Qt::AlignLeft);
+  lblDays = MakeLabel(*fraMonths, QStringLiteral("lblDays"), tavrin::HanziFont(kSmallSize), Qt::AlignLeft);
+  for (QLabel* label : {lblMonthTable, lblDays}) label->setTextFormat(Qt::RichText);
+  months->addWidget(lblMonths);
+  months->addWidget(lblMonthTable);
+  lblMonthReading = MakeLabel(*fraMonths, QStringLiteral("lblMonthReading"), tavrin::HanziFont(kTextSize), Qt::AlignLeft);
+  lblMonthReading->setTextFormat(Qt::RichText);
+  lblMonthReading->setWordWrap(true);
+  months->addWidget(lblMonthReading);
+  months->addWidget(lblDays);
+  lblDays->hide();
+  sheet.addWidget(fraMonths);
 }
 
 void frmChartDetails::BuildSheetView() {
@@ -448,7 +498,7 @@ void frmChartDetails::BuildSheetView() {
 }
 
 void frmChartDetails::BuildPillars(QGridLayout& grid) {
-  for (int row = 0; row < 6; ++row) {
+  for (int row = 0; row < static_cast<int>(kRowNames.size()); ++row) {
     lblRowCaption[row] = MakeCaption(*fraSheet, IndexedName("lblRowCaption", row), Text(kRowNames[row].first),
                                      Text(kRowNames[row].second));
     lblRowCaption[row]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -465,9 +515,14 @@ void frmChartDetails::BuildPillars(QGridLayout& grid) {
     lblHidden[block] = MakeLabel(*fraSheet, IndexedName("lblHidden", block), text, Qt::AlignLeft | Qt::AlignTop);
     lblNaYin[block] = MakeLabel(*fraSheet, IndexedName("lblNaYin", block), text);
     lblLifeStage[block] = MakeLabel(*fraSheet, IndexedName("lblLifeStage", block), text);
-    const std::array<QLabel*, 7> cells = {lblPillarHeading[block], lblTenGod[block], lblStem[block], lblBranch[block],
-                                          lblHidden[block],        lblNaYin[block],  lblLifeStage[block]};
-    for (int row = 0; row < 7; ++row) {
+    lblSelfStage[block] = MakeLabel(*fraSheet, IndexedName("lblSelfStage", block), text);
+    lblStars[block] = MakeLabel(*fraSheet, IndexedName("lblStars", block), text);
+    lblVoid[block] = MakeLabel(*fraSheet, IndexedName("lblVoid", block), text);
+    const std::array<QLabel*, 10> cells = {lblPillarHeading[block], lblTenGod[block], lblStem[block],
+                                           lblBranch[block],        lblHidden[block], lblNaYin[block],
+                                           lblLifeStage[block],     lblSelfStage[block], lblStars[block],
+                                           lblVoid[block]};
+    for (int row = 0; row < static_cast<int>(cells.size()); ++row) {
       cells[row]->setWordWrap(true);
       cells[row]->setFixedWidth(kPillarColumnWidth);
       cells[row]->setTextFormat(row == 0 ? Qt::PlainText : Qt::RichText);
@@ -480,6 +535,23 @@ void frmChartDetails::BuildButtons() {
   auto* buttons = new QHBoxLayout;
   buttons->setContentsMargins(kSheetMargin, 0, kSheetMargin, 0);
   buttons->addStretch();
+  auto* yearCaption = new QLabel(QStringLiteral("Months of &year"), this);
+  spnMonthsYear = new QSpinBox(this);
+  spnMonthsYear->setObjectName(QStringLiteral("spnMonthsYear"));
+  spnMonthsYear->setRange(tavrin::astro::kFirstPreciseYear, tavrin::astro::kLastPreciseYear);
+  yearCaption->setBuddy(spnMonthsYear);
+  auto* monthCaption = new QLabel(QStringLiteral("&Month"), this);
+  cboMonth = new QComboBox(this);
+  cboMonth->setObjectName(QStringLiteral("cboMonth"));
+  for (int sector = 0; sector < 12; ++sector) cboMonth->addItem(Text(tavrin::JieWords(sector)));
+  monthCaption->setBuddy(cboMonth);
+  cmdShowDays = MakeButton(*this, "cmdShowDays", "Show d&ays");
+  cmdShowDays->setCheckable(true);
+  for (QWidget* choice : std::initializer_list<QWidget*>{yearCaption, spnMonthsYear, monthCaption, cboMonth, cmdShowDays})
+    buttons->insertWidget(buttons->count() - 1, choice);
+  connect(spnMonthsYear, &QSpinBox::valueChanged, this, &frmChartDetails::spnMonthsYear_Change);
+  connect(cboMonth, &QComboBox::currentIndexChanged, this, &frmChartDetails::cboMonth_Change);
+  connect(cmdShowDays, &QPushButton::clicked, this, &frmChartDetails::cmdShowDays_Click);
   cmdSavePdf = MakeButton(*this, "cmdSavePdf", "Save as P&DF");
   cmdPrint = MakeButton(*this, "cmdPrint", "&Print");
   cmdClose = MakeButton(*this, "cmdClose", "&Close");
@@ -498,6 +570,8 @@ bool frmChartDetails::ShowChart(const tavrin::BirthDetails& birth, std::optional
   if (!cast) return false;
   tavrin::analysis::AnalyzeChart(*cast, chart, today, read);
   analysis_ = read;
+  birth_ = *cast;
+  pillars_ = chart.pillars;
   std::vector<tavrin::HeaderRow> header = tavrin::DetailsHeaderRows(birth, typedLongitude, place);
   if (chart.isPrecise) header.push_back({QStringLiteral("Method"), tavrin::PreciseMethodText(chart.precise.options)});
   if (const auto lunar = tavrin::calendar::LunarDateOf(birth.BirthYear, birth.BirthMonth, birth.BirthDay))
@@ -505,6 +579,11 @@ bool frmChartDetails::ShowChart(const tavrin::BirthDetails& birth, std::optional
   ShowHeader(header);
   for (int block = 0; block < 4; ++block) ShowPillar(block);
   picElements->SetCounts(analysis_.elements);
+  ShowReading();
+  const QSignalBlocker blockYear(spnMonthsYear), blockMonth(cboMonth);
+  spnMonthsYear->setValue(today.pillarYear);
+  cboMonth->setCurrentIndex(0);
+  spnMonthsYear_Change();
   for (int period = 1; period <= 8; ++period) {
     const tavrin::analysis::LuckYears& years = analysis_.luckYears[period - 1];
     cmdLuckPeriod[period - 1]->SetContent({AgeText(years.startAge), YearsText(years.startYear, years.endYear),
@@ -567,6 +646,157 @@ void frmChartDetails::ShowPillar(int block) {
   lblHidden[block]->setText(hidden.join(QStringLiteral("<br>")));
   lblNaYin[block]->setText(TermHtml(pillar.naYin));
   lblLifeStage[block]->setText(TermHtml(pillar.lifeStage));
+  lblSelfStage[block]->setText(TermHtml(pillar.selfStage));
+  QStringList stars;
+  for (int star = 0; star < tavrin::analysis::kStarCount; ++star)
+    if (pillar.stars >> star & 1)
+      stars << (Text(tavrin::analysis::StarTable[star].name.hanzi) + QLatin1Char(' ') +
+                Text(tavrin::analysis::StarTable[star].name.english))
+                   .toHtmlEscaped();
+  lblStars[block]->setText(stars.isEmpty() ? QStringLiteral("–") : stars.join(QStringLiteral("<br>")));
+  QStringList voids;
+  if (pillar.inDayVoid) voids << QStringLiteral("of the day");
+  if (pillar.inYearVoid) voids << QStringLiteral("of the year");
+  lblVoid[block]->setText(voids.isEmpty() ? QStringLiteral("–")
+                                          : Span(QStringLiteral("空亡 ") + voids.join(QStringLiteral(", ")), kTextSize,
+                                                 kCurrentMark));
+}
+
+namespace {
+
+QString PillarNamesText(unsigned pillars) {
+  QStringList names;
+  for (int block = 0; block < 4; ++block)
+    if (pillars >> block & 1) names << QString::fromLatin1(kPillarNames[block].second);
+  return names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "));
+}
+
+QString BranchesText(tavrin::analysis::StarMarks marks) {
+  QString text;
+  for (int branch = 0; branch < tavrin::kBranchCount; ++branch)
+    if (marks >> branch & 1) text += Text(BranchSymbols[branch].hanzi);
+  return text;
+}
+
+QString PairText(const tavrin::Pillar& pillar) {
+  return Text(StemSymbols[pillar.stem].hanzi) + Text(BranchSymbols[pillar.branch].hanzi);
+}
+
+QString CaptionHtml(const QString& hanzi, const QString& english) {
+  return QStringLiteral("<b style=\"color:%1\">%2 %3</b>").arg(kCaptionText.name(), hanzi, english.toHtmlEscaped());
+}
+
+
+// "大运 庚午: stars 羊刃 Goat Blade; with the chart 甲庚冲 Jia Geng Clash (Year), ...": what
+// a luck, annual or month pillar brings to the four.
+QString OtherPillarHtml(const QString& caption, const tavrin::Pillar& other, const std::array<tavrin::Pillar, 4>& chart) {
+  QStringList stars;
+  const tavrin::analysis::StarSet set = tavrin::analysis::StarsOf(other, chart, {});
+  for (int star = 0; star < tavrin::analysis::kStarCount; ++star)
+    if (set >> star & 1)
+      stars << Text(tavrin::analysis::StarTable[star].name.hanzi) + QLatin1Char(' ') +
+                   Text(tavrin::analysis::StarTable[star].name.english).toHtmlEscaped();
+  tavrin::analysis::Interactions found;
+  tavrin::analysis::FindInteractionsWith(chart, other, {}, found);
+  QStringList interactions;
+  for (const tavrin::analysis::Interaction& each : found.All())
+    interactions << Text(each.Rule().hanzi) + QLatin1Char(' ') + Text(each.Rule().english).toHtmlEscaped() +
+                        QStringLiteral(" (") + PillarNamesText(each.pillars & 0xF) + QLatin1Char(')');
+  return QStringLiteral("<b>%1 %2</b>: stars %3; with the chart %4")
+      .arg(caption.toHtmlEscaped(), PairText(other),
+           stars.isEmpty() ? QStringLiteral("none") : stars.join(QStringLiteral(", ")),
+           interactions.isEmpty() ? QStringLiteral("none") : interactions.join(QStringLiteral(", ")));
+}
+
+}  // namespace
+
+void frmChartDetails::ShowReading() {
+  // Listed with the pillars each joins, as the pillars stand above: hour, day, month, year.
+  QString interactions = CaptionHtml(QStringLiteral("刑冲合会"), QStringLiteral("Interactions"));
+  if (analysis_.interactions.count == 0) interactions += QStringLiteral("<br>none");
+  for (const tavrin::analysis::Interaction& found : analysis_.interactions.All()) {
+    const auto& rule = found.Rule();
+    interactions += QStringLiteral("<br>") + Span(Text(rule.hanzi), kTextSize) + QLatin1Char(' ') +
+                    Text(rule.english).toHtmlEscaped();
+    if (found.element != tavrin::analysis::kNoElement)
+      interactions += QStringLiteral(" (%1)").arg(Text(ElementNames[found.element].english));
+    interactions += QStringLiteral(": ") + PillarNamesText(found.pillars);
+  }
+  lblInteractions->setText(interactions);
+
+  const auto& palaces = analysis_.palaces;
+  const auto& evidence = analysis_.strength;
+  const auto yesNo = [](bool yes) { return yes ? QStringLiteral("yes") : QStringLiteral("no"); };
+  lblPalaces->setText(
+      CaptionHtml(QStringLiteral("宫"), QStringLiteral("Palaces")) +
+      QStringLiteral("<br>胎元 Conception pillar %1<br>命宫 Life palace %2<br>身宫 Body palace %3")
+          .arg(PairText(palaces.conception), PairText(palaces.life), PairText(palaces.body)) +
+      QStringLiteral("<br>") + CaptionHtml(QStringLiteral("空亡"), QStringLiteral("Void")) +
+      QStringLiteral("<br>of the day's decade %1, of the year's %2")
+          .arg(BranchesText(analysis_.dayVoid), BranchesText(analysis_.yearVoid)) +
+      QStringLiteral("<br>") + CaptionHtml(QStringLiteral("旺衰"), QStringLiteral("Strength evidence")) +
+      QStringLiteral("<br>得令 In season: %1<br>得地 Rooted in: %2<br>得势 Supported by: %3")
+          .arg(yesNo(evidence.inSeason), PillarNamesText(evidence.rootedIn), PillarNamesText(evidence.supportedBy)));
+}
+
+void frmChartDetails::spnMonthsYear_Change() {
+  const int year = spnMonthsYear->value();
+  if (!tavrin::analysis::ReadMonths(year, birth_, analysis_)) return;
+  lblMonths->setText(QStringLiteral("流月 Months of %1, each from its Jie (local time)").arg(year));
+  QString table = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\" border=\"1\" style=\"border-color:#bbb\"><tr>");
+  for (const tavrin::analysis::MonthOfYear& month : analysis_.months) {
+    const bool chosen = month.sector == cboMonth->currentIndex();
+    const auto& t = month.startLocal;
+    table += QStringLiteral("<td width=\"%1\" align=\"center\"%2>%3<br>%4-%5 %6:%7<br>%8<br>%9</td>")
+                 .arg(kMonthCellWidth)
+                 .arg(chosen ? QStringLiteral(" bgcolor=\"%1\"").arg(kChosenBack.name()) : QString())
+                 .arg(Text(tavrin::JieWords(month.sector)).toHtmlEscaped())
+                 .arg(t.month, 2, 10, QLatin1Char('0'))
+                 .arg(t.day, 2, 10, QLatin1Char('0'))
+                 .arg(t.hour, 2, 10, QLatin1Char('0'))
+                 .arg(t.minute, 2, 10, QLatin1Char('0'))
+                 .arg(Span(Text(StemSymbols[month.pillar.stem].hanzi), kPairHanziSize, StemColour(month.pillar.stem)) +
+                      Span(Text(BranchSymbols[month.pillar.branch].hanzi), kPairHanziSize,
+                           BranchColour(month.pillar.branch)))
+                 .arg(t.year);
+  }
+  lblMonthTable->setText(table + QStringLiteral("</tr></table>"));
+  const tavrin::analysis::MonthOfYear& chosen = analysis_.months[std::max(0, cboMonth->currentIndex())];
+  lblMonthReading->setText(
+      OtherPillarHtml(QStringLiteral("流月 ") + Text(tavrin::JieWords(chosen.sector)), chosen.pillar, pillars_));
+  ShowDays();
+}
+
+void frmChartDetails::cboMonth_Change() { spnMonthsYear_Change(); }
+
+void frmChartDetails::cmdShowDays_Click() {
+  cmdShowDays->setText(cmdShowDays->isChecked() ? QStringLiteral("Hide d&ays") : QStringLiteral("Show d&ays"));
+  ShowDays();
+}
+
+void frmChartDetails::ShowDays() {
+  lblDays->setVisible(cmdShowDays->isChecked());
+  if (!cmdShowDays->isChecked() || analysis_.monthsYear == 0) return;
+  // The days of the calendar month in which the chosen month's Jie falls.
+  const auto& start = analysis_.months[std::max(0, cboMonth->currentIndex())].startLocal;
+  tavrin::analysis::ReadDays(start.year, start.month, analysis_);
+  constexpr int kDaysPerRow = 8;
+  QString table = QStringLiteral("<b>流日 Days of %1-%2</b> (today marked)"
+                                 "<table cellspacing=\"0\" cellpadding=\"2\" border=\"1\"><tr>")
+                      .arg(start.year, 4, 10, QLatin1Char('0'))
+                      .arg(start.month, 2, 10, QLatin1Char('0'));
+  for (int i = 0; i < analysis_.dayCount; ++i) {
+    const tavrin::analysis::DayOfMonth& day = analysis_.days[i];
+    if (i > 0 && i % kDaysPerRow == 0) table += QStringLiteral("</tr><tr>");
+    const bool today = analysis_.IsToday(day);
+    table += QStringLiteral("<td width=\"%1\" align=\"center\"%2>%3 %4%5</td>")
+                 .arg(kMonthCellWidth)
+                 .arg(today ? QStringLiteral(" bgcolor=\"#fde0e0\"") : QString())
+                 .arg(day.day)
+                 .arg(Span(PairText(day.pillar), kTermHanziSize))
+                 .arg(today ? QStringLiteral(" <b style=\"color:%1\">today</b>").arg(kCurrentMark.name()) : QString());
+  }
+  lblDays->setText(table + QStringLiteral("</tr></table>"));
 }
 
 void frmChartDetails::cmdLuckPeriod_Click(int period) {
@@ -574,6 +804,8 @@ void frmChartDetails::cmdLuckPeriod_Click(int period) {
   lblAnnualPillars->setText(QStringLiteral("流年 Annual pillars of luck period %1, %2")
                                 .arg(period)
                                 .arg(YearsText(years.startYear, years.endYear)));
+  lblLuckReading->setText(OtherPillarHtml(QStringLiteral("大运 Luck period %1").arg(period),
+                                          {years.stem, years.branch}, pillars_));
   const int firstAge = years.startYear - analysis_.birthYear;
   for (int i = 0; i < 10; ++i) {
     const int age = firstAge + i;
@@ -594,10 +826,17 @@ tavrin::PdfPages frmChartDetails::SheetPages() const {
     QPainter painter(&pdf);
     fraSheet->ensurePolished();
     fraSheet->layout()->activate();
-    const double scale = std::min(pdf.width() / static_cast<double>(fraSheet->width()),
-                                  pdf.height() / static_cast<double>(fraSheet->height()));
+    // With the days shown the months and days take a page of their own.
+    const int split = lblDays->isVisibleTo(fraSheet) ? fraMonths->y() : fraSheet->height();
+    const QRect first(0, 0, fraSheet->width(), split);
+    const QRect second(0, split, fraSheet->width(), fraSheet->height() - split);
+    const double scale = std::min(pdf.width() / static_cast<double>(first.width()),
+                                  pdf.height() / static_cast<double>(std::max(first.height(), second.height())));
     painter.scale(scale, scale);
-    fraSheet->render(&painter);
+    fraSheet->render(&painter, QPoint(), QRegion(first));
+    if (second.height() <= 0) return;
+    pdf.newPage();
+    fraSheet->render(&painter, QPoint(), QRegion(second));
   };
 }
 

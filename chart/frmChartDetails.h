@@ -11,10 +11,12 @@
 #include "chart/reading_printer.h"
 
 class QButtonGroup;
+class QComboBox;
 class QGridLayout;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class QSpinBox;
 class QVBoxLayout;
 
 namespace tavrin {
@@ -79,9 +81,12 @@ class ElementBars : public QWidget {
 
 // The chart details: the chart on screen as a practitioner reads it, with its
 // characters, ten gods, na yin, life stages, element counts, luck periods
-// and the annual pillars of one luck period; saved as a PDF or printed on
-// one A4 page. The sheet keeps its own size and scrolls in a window that
-// opens no larger than the screen; the buttons stay below it.
+// and the annual pillars of one luck period; its stars, interactions, void
+// and palaces; the months of a chosen year and, on demand, the days of a
+// chosen month. Saved as a PDF or printed on one A4 page, or two when the
+// days are shown (the second for the months and days). The sheet keeps its
+// own size and scrolls in a window that opens no larger than the screen; the
+// buttons and the choices of year and month stay below it.
 class frmChartDetails : public QDialog {
   Q_OBJECT
  public:
@@ -93,18 +98,34 @@ class frmChartDetails : public QDialog {
   QScrollArea* fraSheetView;
   QLabel* lblTitle;
   QWidget* fraHeader;
-  // Captions of the pillar rows: ten god, stem, branch, hidden stems, na yin, life stage.
-  std::array<QLabel*, 6> lblRowCaption;
+  // Captions of the pillar rows: ten god, stem, branch, hidden stems, na yin,
+  // life stage, self stage, stars, void.
+  std::array<QLabel*, 9> lblRowCaption;
   // Indexed year, month, day, hour, as everywhere; drawn hour first, on the left.
   std::array<QLabel*, 4> lblPillarHeading, lblTenGod, lblStem, lblBranch, lblHidden, lblNaYin, lblLifeStage;
+  std::array<QLabel*, 4> lblSelfStage, lblStars, lblVoid;
+  // The interactions between the pillars; the palaces, the void and the strength evidence.
+  QLabel* lblInteractions;
+  QLabel* lblPalaces;
   QLabel* lblElements;
   tavrin::ElementBars* picElements;
   QLabel* lblLuckPeriods;
   // The first period first; drawn from the right, as the pillars run.
   std::array<tavrin::PairColumn*, 8> cmdLuckPeriod;
   QLabel* lblAnnualPillars;
+  // The chosen luck period's and the chosen month's stars and interactions with the chart.
+  QLabel* lblLuckReading;
+  QLabel* lblMonthReading;
   // The years of the chosen luck period, the first first, drawn from the right.
   std::array<tavrin::PairColumn*, 10> picAnnualPillar;
+  // The months of the chosen year, and the days of the chosen month when shown.
+  QWidget* fraMonths;
+  QLabel* lblMonths;
+  QLabel* lblMonthTable;
+  QLabel* lblDays;
+  QSpinBox* spnMonthsYear;
+  QComboBox* cboMonth;
+  QPushButton* cmdShowDays;
   QPushButton* cmdSavePdf;
   QPushButton* cmdPrint;
   QPushButton* cmdClose;
@@ -119,6 +140,9 @@ class frmChartDetails : public QDialog {
   tavrin::PdfPages SheetPages() const;
 
   void cmdLuckPeriod_Click(int period);
+  void spnMonthsYear_Change();
+  void cboMonth_Change();
+  void cmdShowDays_Click();
   void cmdSavePdf_Click();
   void cmdPrint_Click();
   void cmdClose_Click();
@@ -137,6 +161,10 @@ class frmChartDetails : public QDialog {
   void BuildPillars(QGridLayout& grid);
   void BuildLuckPeriods(QVBoxLayout& sheet);
   void BuildAnnualPillars(QVBoxLayout& sheet);
+  void BuildReading(QVBoxLayout& sheet);
+  void BuildMonths(QVBoxLayout& sheet);
+  void ShowReading();
+  void ShowDays();
   void BuildSheetView();
   void BuildButtons();
   void FitToScreen();
@@ -147,4 +175,6 @@ class frmChartDetails : public QDialog {
   QGridLayout* headerGrid_;
   bool fitted_ = false;
   tavrin::analysis::ChartAnalysis analysis_;
+  tavrin::Birth birth_{};
+  std::array<tavrin::Pillar, 4> pillars_{};
 };

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tavrin {
@@ -12,8 +13,10 @@ enum class Method { classic, precise };
 // clock time when no longitude is given), or that plus the equation of time.
 enum class SolarTime { mean, trueSun };
 // Where the day begins: at midnight, the late Rat hour (23:00 to 24:00)
-// keeping its day; or at 23:00, the late Rat hour taking the next day.
-enum class DayStarts { midnight, at23 };
+// keeping its day and taking the next day's Rat stem; at 23:00, the late Rat
+// hour taking the next day; or at midnight with the late Rat hour keeping its
+// day and its own day's Rat stem.
+enum class DayStarts { midnight, at23, midnightOwnRat };
 
 // Solar time and the day's start refine the precise method; the classic
 // method keeps their defaults.
@@ -30,18 +33,27 @@ struct CastOptions {
 // and the reading file's choice lines write them.
 inline constexpr std::array<std::string_view, 2> kMethodWords = {"classic", "precise"};
 inline constexpr std::array<std::string_view, 2> kSolarTimeWords = {"mean", "true"};
-inline constexpr std::array<std::string_view, 2> kDayStartsWords = {"midnight", "23"};
+inline constexpr std::array<std::string_view, 3> kDayStartsWords = {"midnight", "23", "own-rat"};
 
-template <typename Choice>
-std::string_view WordOf(Choice choice, const std::array<std::string_view, 2>& words) {
+template <typename Choice, std::size_t Count>
+std::string_view WordOf(Choice choice, const std::array<std::string_view, Count>& words) {
   return words[static_cast<int>(choice)];
 }
 
-template <typename Choice>
-std::optional<Choice> ChoiceOf(std::string_view word, const std::array<std::string_view, 2>& words) {
-  for (int i = 0; i < 2; ++i)
+template <typename Choice, std::size_t Count>
+std::optional<Choice> ChoiceOf(std::string_view word, const std::array<std::string_view, Count>& words) {
+  for (std::size_t i = 0; i < Count; ++i)
     if (words[i] == word) return static_cast<Choice>(i);
   return std::nullopt;
+}
+
+// "a or b", "a, b or c": the words a choice accepts, as its errors list them.
+template <std::size_t Count>
+std::string ChoiceList(const std::array<std::string_view, Count>& words) {
+  std::string list;
+  for (std::size_t i = 0; i < Count; ++i)
+    list += std::string(i == 0 ? "" : i + 1 == Count ? " or " : ", ") + std::string(words[i]);
+  return list;
 }
 
 }  // namespace tavrin

@@ -18,9 +18,8 @@ void AppendStem(std::string& box, int stem, PillarBlock block) {
 }  // namespace
 
 std::array<std::string_view, 5> CellsOf(const Pillar& pillar) {
-  const BranchSymbol& branch = BranchSymbols[pillar.branch];
-  std::array<std::string_view, 5> cells{StemLabel(pillar.stem), branch.label};
-  for (int i = 0; i < branch.hiddenCount; ++i) cells[2 + i] = StemLabel(branch.hidden[i]);
+  std::array<std::string_view, 5> cells;
+  for (int cell = 0; cell < 5; ++cell) cells[cell] = CellOf(pillar, cell);
   return cells;
 }
 

@@ -20,7 +20,15 @@ using LuckCaptions = std::array<std::string, kLuckCaptionCount>;
 inline std::string_view StemLabel(int stem) { return StemSymbols[stem].label; }
 inline std::string_view BranchLabel(int branch) { return BranchSymbols[branch].label; }
 
-// A pillar's five cells: stem, branch, and the branch's three hidden stems ("" where it has fewer).
+// One of a pillar's five cells: 0 the stem, 1 the branch, 2 to 4 the
+// branch's hidden stems ("" where it has fewer).
+inline std::string_view CellOf(const Pillar& pillar, int cell) {
+  if (cell == 0) return StemLabel(pillar.stem);
+  const BranchSymbol& branch = BranchSymbols[pillar.branch];
+  if (cell == 1) return branch.label;
+  return cell - 2 < branch.hiddenCount ? StemLabel(branch.hidden[cell - 2]) : std::string_view();
+}
+// All five.
 std::array<std::string_view, 5> CellsOf(const Pillar& pillar);
 
 // The four pillars' cells, year first in slots 0 to 4, hour in 15 to 19.

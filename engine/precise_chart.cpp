@@ -36,9 +36,13 @@ Pillars PillarsAt(const Birth& birth, const Moment& moment, DayStarts dayStarts)
   const MonthSector& sector = MonthSectorTable[moment.sector];
   const Pillar year = YearPillar(ChartYear(birth.year, birth.month, sector.ownJie));
   const long long dayNumber = DayNumber(moment.dayMoment);
-  // The late Rat hour's stem is the next day's either way; the day moves with it only from 23:00.
-  const Pillar hour = HourPillar(moment.localHours, DayPillar(dayNumber).stem);
-  const bool nextDay = dayStarts == DayStarts::at23 && HourOfDay(moment.localHours) >= 23;
+  // The late Rat hour's stem is the next day's unless it keeps its own; the
+  // day moves with it only from 23:00.
+  const int dayStem = DayPillar(dayNumber).stem;
+  const bool lateRat = HourOfDay(moment.localHours) >= 23;
+  const Pillar hour = lateRat && dayStarts == DayStarts::midnightOwnRat ? Pillar{RatHourStem(dayStem), 0}
+                                                                         : HourPillar(moment.localHours, dayStem);
+  const bool nextDay = dayStarts == DayStarts::at23 && lateRat;
   return {year, MonthPillar(year.stem, sector), DayPillar(dayNumber + (nextDay ? 1 : 0)), hour};
 }
 

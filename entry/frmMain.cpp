@@ -73,7 +73,9 @@ constexpr const char* kTrueSolarTimeTip =
     "(up to about 16 minutes either way). Precise method only.";
 constexpr const char* kDayStartsTip =
     "Midnight: from 23:00 to 24:00 the day pillar stays and the hour takes the next day's Rat stem.\n"
-    "23:00: the day pillar changes at 23:00. Precise method only.";
+    "23:00: the day pillar changes at 23:00.\n"
+    "Midnight, own Rat: from 23:00 to 24:00 the day pillar stays and the hour keeps its own day's Rat stem.\n"
+    "Precise method only.";
 
 constexpr const char* kLongitudeTip =
     "Longitude of the birth place in degrees east (E) or west (W), for example 116.4 E or 74 W; "
@@ -241,7 +243,8 @@ void frmMain::BuildMethodChoices(QWidget& client) {
   chkTrueSolarTime = Make<QCheckBox>(fraMethod, "chkTrueSolarTime", "True solar time");
   chkTrueSolarTime->setToolTip(kTrueSolarTimeTip);
   cboDayStarts = Make<QComboBox>(fraMethod, "cboDayStarts");
-  cboDayStarts->addItems({QStringLiteral("Day from midnight"), QStringLiteral("Day from 23:00")});
+  cboDayStarts->addItems({QStringLiteral("Day from midnight"), QStringLiteral("Day from 23:00"),
+                          QStringLiteral("Midnight, own Rat")});
   cboDayStarts->setToolTip(kDayStartsTip);
   lblMethodHint = Make<QLabel>(fraMethod, "lblMethodHint", kMethodHint);
   lblMethodHint->setWordWrap(true);
@@ -458,11 +461,12 @@ void frmMain::ShowZoneInForce() {
   const tavrin::place::Place* place = txtPlace->Chosen();
   if (place == nullptr || pickedOverPlace_) return;
   const QString zoneName = QString::fromUtf8(place->timeZone.data(), static_cast<qsizetype>(place->timeZone.size()));
-  const auto zone = tavrin::place::ZoneHistory::Find(place->timeZone);
-  if (!zone) {
-    ShowZoneWords(zoneName + QStringLiteral(": not in the system's zone database"));
+  const auto lookup = tavrin::place::ZoneHistory::Lookup(place->timeZone);
+  if (const auto* unknown = std::get_if<tavrin::place::ZoneNotFound>(&lookup)) {
+    ShowZoneWords(zoneName + QStringLiteral(": ") + QString::fromStdString(unknown->message));
     return;
   }
+  const auto* zone = &std::get<tavrin::place::ZoneHistory>(lookup);
   const auto found = zone->OffsetAt(ClockTime(*this), fold_, place->longitude);
   if (const auto* problem = std::get_if<tavrin::place::ZoneTimeProblem>(&found)) {
     // No offset is in force until the question is answered at the analysis.
@@ -506,7 +510,7 @@ tavrin::CastOptions frmMain::ChosenOptions() const {
   if (cboMethod->currentIndex() == 1) {
     options.method = tavrin::Method::precise;
     if (chkTrueSolarTime->isChecked()) options.solarTime = tavrin::SolarTime::trueSun;
-    if (cboDayStarts->currentIndex() == 1) options.dayStarts = tavrin::DayStarts::at23;
+    if (cboDayStarts->currentIndex() > 0) options.dayStarts = static_cast<tavrin::DayStarts>(cboDayStarts->currentIndex());
   }
   return options;
 }
@@ -524,7 +528,7 @@ void frmMain::ShowOptions(const tavrin::CastOptions& options) {
 void frmMain::cboMethod_Change() {
   if (cboMethod->currentIndex() != 1 && chkTrueSolarTime->isEnabled()) {
     refinements_.solarTime = chkTrueSolarTime->isChecked() ? tavrin::SolarTime::trueSun : tavrin::SolarTime::mean;
-    refinements_.dayStarts = cboDayStarts->currentIndex() == 1 ? tavrin::DayStarts::at23 : tavrin::DayStarts::midnight;
+    refinements_.dayStarts = static_cast<tavrin::DayStarts>(std::max(0, cboDayStarts->currentIndex()));
   }
   ShowMethod();
 }
@@ -534,7 +538,7 @@ void frmMain::cboMethod_Change() {
 void frmMain::ShowMethod() {
   const bool precise = cboMethod->currentIndex() == 1;
   chkTrueSolarTime->setChecked(precise && refinements_.solarTime == tavrin::SolarTime::trueSun);
-  cboDayStarts->setCurrentIndex(precise && refinements_.dayStarts == tavrin::DayStarts::at23 ? 1 : 0);
+  cboDayStarts->setCurrentIndex(precise ? static_cast<int>(refinements_.dayStarts) : 0);
   chkTrueSolarTime->setEnabled(precise);
   cboDayStarts->setEnabled(precise);
   ShowYears(precise ? tavrin::Method::precise : tavrin::Method::classic);

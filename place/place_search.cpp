@@ -26,11 +26,16 @@ bool Narrows(const PlaceCatalogue::Qualifiers& place, std::string_view qualifier
 }  // namespace
 
 PlaceMatches SearchPlaces(const PlaceCatalogue& catalogue, std::string_view text, std::size_t limit) {
+  // Split after folding, so that a full-width comma (typed by a Chinese input
+  // method) separates too; folding leaves at most one space at either end of a part.
+  const std::string folded = FoldForSearch(text);
   std::vector<std::string> parts;
-  for (std::string_view rest = text;;) {
+  for (std::string_view rest = folded;;) {
     const std::size_t comma = rest.find(',');
-    std::string part = FoldForSearch(rest.substr(0, comma));
-    if (!part.empty() || parts.empty()) parts.push_back(std::move(part));
+    std::string_view part = rest.substr(0, comma);
+    if (part.starts_with(' ')) part.remove_prefix(1);
+    if (part.ends_with(' ')) part.remove_suffix(1);
+    if (!part.empty() || parts.empty()) parts.emplace_back(part);
     if (comma == std::string_view::npos) break;
     rest.remove_prefix(comma + 1);
   }

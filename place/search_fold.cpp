@@ -1,60 +1,104 @@
 #include "place/search_fold.h"
 
-#include "text/text_codec.h"
-
 #include <algorithm>
-#include <cstdint>
+#include <array>
+
+#include <unicode/bytestream.h>
+#include <unicode/casemap.h>
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+#include <unicode/uversion.h>
+
+#include "text/text_codec.h"
 
 namespace tavrin::place {
 namespace {
 
-// The plain letters of U+00C0 to U+017F, one string per code point; an empty
-// one keeps the character. Two-letter entries stand for ligatures and the like.
-constexpr std::string_view kLatinBase[] = {
-    // U+00C0
-    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
-    "d", "n", "o", "o", "o", "o", "o", "", "o", "u", "u", "u", "u", "y", "th", "ss",
-    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
-    "d", "n", "o", "o", "o", "o", "o", "", "o", "u", "u", "u", "u", "y", "th", "y",
-    // U+0100
-    "a", "a", "a", "a", "a", "a", "c", "c", "c", "c", "c", "c", "c", "c", "d", "d",
-    "d", "d", "e", "e", "e", "e", "e", "e", "e", "e", "e", "e", "g", "g", "g", "g",
-    "g", "g", "g", "g", "h", "h", "h", "h", "i", "i", "i", "i", "i", "i", "i", "i",
-    "i", "i", "ij", "ij", "j", "j", "k", "k", "k", "l", "l", "l", "l", "l", "l", "l",
-    "l", "l", "l", "n", "n", "n", "n", "n", "n", "n", "n", "n", "o", "o", "o", "o",
-    "o", "o", "oe", "oe", "r", "r", "r", "r", "r", "r", "s", "s", "s", "s", "s", "s",
-    "s", "s", "t", "t", "t", "t", "t", "t", "u", "u", "u", "u", "u", "u", "u", "u",
-    "u", "u", "u", "u", "w", "w", "y", "y", "y", "z", "z", "z", "z", "z", "z", "s",
-};
-constexpr char32_t kLatinFirst = 0xC0;
+bool IsSpace(UChar32 code) { return code == ' ' || code == '\t' || u_charType(code) == U_SPACE_SEPARATOR; }
 
-// The plain letters of U+1E00 to U+1EFF (Vietnamese among them), one per
-// code point; "?" keeps the character.
-constexpr std::string_view kLatinAdditionalBase =
-    "aabbbbbbccddddddddddeeeeeeeeeeffgghhhhhhhhhhiiiikkkkkkllllllllmm"
-    "mmmmnnnnnnnnoooooooopppprrrrrrrrssssssssssttttttttuuuuuuuuuuvvvv"
-    "wwwwwwwwwwxxxxyyzzzzzzhtwy?s????aaaaaaaaaaaaaaaaaaaaaaaaeeeeeeee"
-    "eeeeeeeeiiiioooooooooooooooooooooooouuuuuuuuuuuuuuyyyyyyyy??????";
-constexpr char32_t kLatinAdditionalFirst = 0x1E00;
-
-// Letters beyond those blocks that place names use often.
-struct Extra {
-  char32_t code;
-  std::string_view base;
-};
-constexpr Extra kExtraBase[] = {
-    {0x01A0, "o"}, {0x01A1, "o"}, {0x01AF, "u"}, {0x01B0, "u"}, {0x01CD, "a"}, {0x01CE, "a"},
-    {0x01CF, "i"}, {0x01D0, "i"}, {0x01D1, "o"}, {0x01D2, "o"}, {0x01D3, "u"}, {0x01D4, "u"},
-    {0x0218, "s"}, {0x0219, "s"}, {0x021A, "t"}, {0x021B, "t"}, {0x02BB, "'"}, {0x02BC, "'"},
-    {0x02BF, "'"}, {0x2019, "'"}, {0x2018, "'"},
-};
-
-char32_t LowerGreekOrCyrillic(char32_t code) {
-  if (code >= 0x0391 && code <= 0x03A9) return code + 0x20;  // Greek capitals
-  if (code >= 0x0410 && code <= 0x042F) return code + 0x20;  // Cyrillic capitals
-  if (code >= 0x0400 && code <= 0x040F) return code + 0x50;  // Ѐ..Џ
-  return code;
+// Marks (the accents a decomposition leaves) and format characters (bidi
+// marks, soft hyphens, zero-width spaces that pasted text brings along).
+bool IsLeftOut(UChar32 code) {
+  return (U_GET_GC_MASK(code) & (U_GC_MN_MASK | U_GC_ME_MASK | U_GC_CF_MASK)) != 0;
 }
+
+void AppendUtf8(UChar32 code, std::string& out) {
+  char bytes[U8_MAX_LENGTH];
+  int32_t length = 0;
+  U8_APPEND_UNSAFE(bytes, length, code);
+  out.append(bytes, static_cast<std::size_t>(length));
+}
+
+// A code point of a decomposition, or one with none, with its case folded
+// and every space made " ".
+void AppendDecomposed(UChar32 code, std::string& piece) {
+  if (IsSpace(code)) {
+    piece += ' ';
+    return;
+  }
+  if (IsLeftOut(code)) return;
+  const UChar32 simple = u_foldCase(code, U_FOLD_CASE_DEFAULT);
+  if (!u_hasBinaryProperty(simple, UCHAR_CHANGES_WHEN_CASEFOLDED)) {
+    AppendUtf8(simple, piece);
+    return;
+  }
+  // Full case folding gives more than one code point ("ß" gives "ss").
+  std::string bytes, folded;
+  AppendUtf8(code, bytes);
+  icu::StringByteSink<std::string> sink(&folded);
+  UErrorCode status = U_ZERO_ERROR;
+  icu::CaseMap::utf8Fold(0, bytes, sink, nullptr, status);
+  if (U_FAILURE(status)) folded = bytes;
+  for (int32_t i = 0; i < static_cast<int32_t>(folded.size());) {
+    UChar32 point;
+    U8_NEXT_UNSAFE(folded.data(), i, point);
+    if (IsSpace(point)) piece += ' ';
+    else if (!IsLeftOut(point)) AppendUtf8(point, piece);
+  }
+}
+
+// What a code point folds to.
+void FoldCodePoint(UChar32 code, std::string& piece) {
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::Normalizer2* decompose = icu::Normalizer2::getNFKDInstance(status);
+  icu::UnicodeString decomposition;
+  // Without ICU's data (it comes with the library) nothing decomposes.
+  if (U_FAILURE(status) || !decompose->getDecomposition(code, decomposition)) {
+    AppendDecomposed(code, piece);
+    return;
+  }
+  for (int32_t k = 0; k < decomposition.length(); k = decomposition.moveIndex32(k, 1))
+    AppendDecomposed(decomposition.char32At(k), piece);
+}
+
+// The folds of the code points last met, by code point, so that each is asked
+// of ICU about once per thread: names repeat their letters.
+class FoldCache {
+ public:
+  std::string_view Fold(char32_t code) {
+    Entry& entry = entries_[code % kEntries];
+    if (entry.code != code) {
+      scratch_.clear();
+      FoldCodePoint(static_cast<UChar32>(code), scratch_);
+      if (scratch_.size() > sizeof entry.bytes) return scratch_;  // long ones are rare: not kept
+      entry.code = code;
+      entry.length = static_cast<unsigned char>(scratch_.size());
+      std::copy(scratch_.begin(), scratch_.end(), entry.bytes);
+    }
+    return {entry.bytes, entry.length};
+  }
+
+ private:
+  static constexpr std::size_t kEntries = 4096;
+  struct Entry {
+    char32_t code = 0xFFFFFFFF;
+    unsigned char length = 0;
+    char bytes[27];
+  };
+  std::array<Entry, kEntries> entries_;
+  std::string scratch_;
+};
 
 }  // namespace
 
@@ -65,42 +109,36 @@ std::string FoldForSearch(std::string_view text) {
 }
 
 void AppendFolded(std::string_view text, std::string& out) {
-  // No character folds to more bytes than it has (a stray byte to the three of
-  // U+FFFD), and a run of spaces to one.
-  const std::size_t outStart = out.size();
-  out.resize(outStart + 3 * text.size());
-  char* const first = out.data() + outStart;
-  char* end = first;
+  thread_local FoldCache cache;
+  const std::size_t start = out.size();
   bool pendingSpace = false;
+  // A folded byte; a space is held until something follows it.
+  const auto add = [&](char c) {
+    if (c == ' ') {
+      pendingSpace = out.size() > start;
+      return;
+    }
+    if (pendingSpace) out += ' ';
+    pendingSpace = false;
+    out += c;
+  };
   for (std::size_t i = 0; i < text.size();) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte < 0x80 && byte != ' ' && byte != '\t') {  // the common case
-      if (pendingSpace) *end++ = ' ';
-      pendingSpace = false;
-      *end++ = static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte);
+    const char c = text[i];
+    if (static_cast<unsigned char>(c) < 0x80) {  // the common case: ASCII, where folding is lower case
+      add(c == '\t' ? ' ' : c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
       ++i;
       continue;
     }
-    const char32_t code = byte < 0x80 ? text[i++] : NextCodePoint(text, i);
-    if (code == ' ' || code == '\t') {
-      pendingSpace = end > first;
-      continue;
-    }
-    if (pendingSpace) *end++ = ' ';
-    pendingSpace = false;
-    std::string_view base;
-    if (code >= kLatinFirst && code < kLatinFirst + std::size(kLatinBase)) {
-      base = kLatinBase[code - kLatinFirst];
-    } else if (code >= kLatinAdditionalFirst && code < kLatinAdditionalFirst + kLatinAdditionalBase.size() &&
-               kLatinAdditionalBase[code - kLatinAdditionalFirst] != '?') {
-      base = kLatinAdditionalBase.substr(code - kLatinAdditionalFirst, 1);
-    } else {
-      for (const Extra& extra : kExtraBase)
-        if (extra.code == code) base = extra.base;
-    }
-    end = base.empty() ? WriteUtf8(LowerGreekOrCyrillic(code), end) : std::copy(base.begin(), base.end(), end);
+    for (const char byte : cache.Fold(NextCodePoint(text, i))) add(byte);
   }
-  out.resize(static_cast<std::size_t>(end - out.data()));
+}
+
+std::string SearchFoldVersion() {
+  UVersionInfo version;
+  u_getVersion(version);
+  char text[U_MAX_VERSION_STRING_LENGTH];
+  u_versionToString(version, text);
+  return text;
 }
 
 }  // namespace tavrin::place

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace date {
 class time_zone;
@@ -44,13 +45,31 @@ struct ZoneTimeProblem {
 // How the message of a clock time shown twice ends.
 inline constexpr std::string_view kSayWhich = "say which: earlier or later";
 
+// Where the system keeps the IANA time zone database (Debian's tzdata).
+inline constexpr std::string_view kZoneDataFolder = "/usr/share/zoneinfo";
+
+// Why a name gives no zone: the system's zone database cannot be read, or it
+// has no zone of that name, and then the names close to it, closest first
+// (at most five). `message` says which, and names them: "no such time zone in
+// the installed tz database; did you mean Asia/Shanghai?".
+struct ZoneNotFound {
+  bool noDatabase = false;
+  std::vector<std::string> closeNames;
+  std::string message;
+};
+
+// "did you mean Asia/Shanghai?", "did you mean Europe/Paris or Europe/Prague?"
+std::string DidYouMean(const std::vector<std::string>& names);
+
 // One zone of the IANA time zone database as the system installs it
 // (/usr/share/zoneinfo), found by name once and asked for many moments.
 class ZoneHistory {
  public:
-  // The zone of that IANA name ("Asia/Shanghai"); nothing for an unknown name
-  // or when the system has no zone database.
+  // The zone of that IANA name in any case ("Asia/Shanghai", "asia/shanghai");
+  // nothing for an unknown name or when the system has no zone database.
   static std::optional<ZoneHistory> Find(std::string_view name);
+  // The same, or why there is none.
+  static std::variant<ZoneHistory, ZoneNotFound> Lookup(std::string_view name);
 
   std::string_view Name() const;
 

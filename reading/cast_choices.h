@@ -14,8 +14,8 @@ namespace tavrin {
 void SetCastChoices(Reading& reading, const CastOptions& options);
 
 // The options a reading was saved with (the defaults for a file without
-// choices), or what is wrong with them: an unknown value, or solar time or the
-// day's start chosen without the precise method.
+// choices), or what is wrong with them: a choice of any kind given twice, an
+// unknown value, or solar time or the day's start chosen without the precise method.
 std::variant<CastOptions, std::string> CastChoicesOf(const Reading& reading);
 
 // What is wrong with `options`, or "" when nothing is.

@@ -73,7 +73,8 @@ Reading ReadReading(std::istream& in) {
     if (read < kReadingLineCount) {
       reading.text[reading.lineCount++] = std::move(text);
     } else if (const auto equals = text.find('='); !cut && equals != std::string::npos && equals > 0) {
-      reading.SetChoice(std::string_view(text).substr(0, equals), std::string_view(text).substr(equals + 1));
+      // A repeated choice is kept too, for CastChoicesOf to refuse.
+      reading.choices.emplace_back(text.substr(0, equals), text.substr(equals + 1));
     }
   }
   // The name line gives the name in full, where the first line has lost characters.

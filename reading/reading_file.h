@@ -21,9 +21,9 @@ inline constexpr std::size_t kReadingByteBudget = kReadingLinesRead * (kReadingL
 std::string ComposeReading(const Reading& reading);
 
 // Reads the first ten lines of a reading file and decodes them back to UTF-8,
-// then up to kReadingChoiceLimit more lines as choices; of those, a line
-// without "=" or with nothing before it, or one cut at the line limit, is
-// skipped. A name line that decodes gives the name in place of the first line. A line ends at CR LF, a
+// then up to kReadingChoiceLimit more lines as choices, in file order and
+// repeats kept; of those, a line without "=" or with nothing before it, or one
+// cut at the line limit, is skipped. A name line that decodes gives the name in place of the first line. A line ends at CR LF, a
 // lone LF or a lone CR; a last line without a break counts too. Bytes of a line past kReadingLineLimit are skipped, and reading
 // stops for good once kReadingByteBudget bytes have been taken from the stream.
 Reading ReadReading(std::istream& in);

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QInputMethodEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QLineEdit>
@@ -172,6 +173,15 @@ int main(int argc, char** argv) {
     const QString failure = tavrin::SaveAsPdf(details.SheetPages(), pdf);
     std::printf("%s %s %s\n", failure.isEmpty() ? "wrote" : "could not write", qPrintable(pdf), qPrintable(failure));
     allSaved = allSaved && failure.isEmpty();
+    // The whole sheet with the days of the month of Greater Snow shown.
+    details.cboMonth->setCurrentIndex(10);
+    details.cmdShowDays->click();
+    Save(*details.fraSheet, "chart-details-days");
+    const QString daysPdf = output.filePath(QStringLiteral("chart-details-days.pdf"));
+    const QString daysFailure = tavrin::SaveAsPdf(details.SheetPages(), daysPdf);
+    std::printf("%s %s %s\n", daysFailure.isEmpty() ? "wrote" : "could not write", qPrintable(daysPdf),
+                qPrintable(daysFailure));
+    allSaved = allSaved && daysFailure.isEmpty();
     details.close();
   });
   chart.mnuDetails->trigger();

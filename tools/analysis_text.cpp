@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "engine/number_text.h"
+#include "tools/analysis_json.h"
 
 namespace tavrin::cast {
 namespace {
@@ -142,16 +143,126 @@ void AppendAnnualPillars(std::string& out, const analysis::ChartAnalysis& chartA
   row.End();
 }
 
+// "year, day" for the pillars with a bit set in `pillars`.
+std::string PillarList(unsigned pillars) {
+  std::string text;
+  for (int p = 0; p < 4; ++p)
+    if (pillars >> p & 1) text += (text.empty() ? "" : ", ") + std::string(kPillarNames[p]);
+  return text.empty() ? "none" : text;
+}
+
+std::string BranchList(analysis::StarMarks marks) {
+  std::string text;
+  for (int branch = 0; branch < tavrin::kBranchCount; ++branch)
+    if (marks >> branch & 1) text += BranchSymbols[branch].hanzi;
+  return text;
+}
+
+void AppendStars(std::string& out, const analysis::ChartAnalysis& chartAnalysis) {
+  Row(out).Cell("Pillar", 8).Cell("Self stage", 18).Cell("Void", 12).Cell("Symbolic stars", 0).End();
+  for (int block = 0; block < 4; ++block) {
+    const auto& pillar = chartAnalysis.pillars[block];
+    const std::string_view voidMark = pillar.inDayVoid && pillar.inYearVoid ? "day, year"
+                                      : pillar.inDayVoid                    ? "day"
+                                      : pillar.inYearVoid                   ? "year"
+                                                                            : "-";
+    Row row(out);
+    row.Cell(kPillarNames[block], 8).Cell({pillar.selfStage.hanzi, pillar.selfStage.english}, 18).Cell(voidMark, 12);
+    bool first = true;
+    for (int star = 0; star < analysis::kStarCount; ++star) {
+      if (!(pillar.stars >> star & 1)) continue;
+      if (!first) {
+        row.End();
+        row.Cell("", 38);
+      }
+      first = false;
+      row.Cell({analysis::StarTable[star].name.hanzi, analysis::StarTable[star].name.english}, 0);
+    }
+    if (first) row.Cell("-", 0);
+    row.End();
+  }
+  Row(out)
+      .Cell("Void of the day's decade " + BranchList(chartAnalysis.dayVoid) + ", of the year's " +
+                BranchList(chartAnalysis.yearVoid),
+            0)
+      .End();
+}
+
+void AppendInteractions(std::string& out, const analysis::ChartAnalysis& chartAnalysis) {
+  Row(out).Cell("Interactions", 0).End();
+  if (chartAnalysis.interactions.count == 0) Row(out).Cell("  none", 0).End();
+  for (const analysis::Interaction& found : chartAnalysis.interactions.All()) {
+    const auto& rule = found.Rule();
+    Row(out)
+        .Cell("", 2)
+        .Cell(rule.hanzi, 12)
+        .Cell(rule.english, 40)
+        .Cell(found.element == analysis::kNoElement ? "" : ElementNames[found.element].english, 7)
+        .Cell(PillarList(found.pillars), 0)
+        .End();
+  }
+}
+
+void AppendPalacesAndEvidence(std::string& out, const analysis::ChartAnalysis& chartAnalysis) {
+  const auto palace = [](const tavrin::Pillar& pillar) {
+    return PairText(pillar.stem, pillar.branch) + " " + std::string(StemSymbols[pillar.stem].pinyin) + " " +
+           std::string(BranchSymbols[pillar.branch].pinyin);
+  };
+  const auto& palaces = chartAnalysis.palaces;
+  Row(out).Cell("Conception pillar", 20).Cell(palace(palaces.conception), 0).End();
+  Row(out).Cell("Life palace", 20).Cell(palace(palaces.life), 0).End();
+  Row(out).Cell("Body palace", 20).Cell(palace(palaces.body), 0).End();
+  const auto& evidence = chartAnalysis.strength;
+  Row(out).Cell("Day Master in season", 24).Cell(evidence.inSeason ? "yes" : "no", 0).End();
+  Row(out).Cell("Rooted in", 24).Cell(PillarList(evidence.rootedIn), 0).End();
+  Row(out).Cell("Supported by", 24).Cell(PillarList(evidence.supportedBy), 0).End();
+  std::string ages;
+  for (const auto& period : chartAnalysis.luckYears) ages += (ages.empty() ? "" : " ") + std::to_string(period.nominalAge);
+  Row(out).Cell("Nominal age at the luck periods' starts", 0).End();
+  Row(out).Cell("", 2).Cell(ages, 0).End();
+}
+
+void AppendMonthsAndDays(std::string& out, const analysis::ChartAnalysis& chartAnalysis) {
+  if (chartAnalysis.monthsYear != 0) {
+    out += '\n';
+    Row(out).Cell("Months of " + std::to_string(chartAnalysis.monthsYear) + " (pillar, Jie, its local start)", 0).End();
+    for (const analysis::MonthOfYear& month : chartAnalysis.months)
+      Row(out)
+          .Cell("", 2)
+          .Cell(PairText(month.pillar.stem, month.pillar.branch), 6)
+          .Cell(JieWords(month.sector), 20)
+          .Cell(LocalStartText(month, chartAnalysis.monthsZoneSecondsEast), 0)
+          .End();
+  }
+  if (chartAnalysis.dayCount != 0) {
+    constexpr int kPerLine = 4;
+    out += '\n';
+    Row(out).Cell("Days of " + DateText(chartAnalysis.daysYear, chartAnalysis.daysMonth, 1).substr(0, 7), 0).End();
+    Row row(out);
+    for (int i = 0; i < chartAnalysis.dayCount; ++i) {
+      const analysis::DayOfMonth& day = chartAnalysis.days[i];
+      if (i > 0 && i % kPerLine == 0) row.End();
+      if (i % kPerLine == 0) row.Cell("", 2);
+      row.Cell({DateText(chartAnalysis.daysYear, chartAnalysis.daysMonth, day.day), PairText(day.pillar.stem, day.pillar.branch),
+                chartAnalysis.IsToday(day) ? "*" : ""},
+               18);
+    }
+    row.End();
+  }
+}
+
 }  // namespace
 
 void AppendAnalysisText(std::string& out, const analysis::ChartAnalysis& chartAnalysis) {
-  AppendPillarTable(out, chartAnalysis);
-  out += '\n';
-  AppendElements(out, chartAnalysis);
-  out += '\n';
-  AppendLuckYears(out, chartAnalysis);
-  out += '\n';
-  AppendAnnualPillars(out, chartAnalysis);
+  using Section = void (*)(std::string&, const analysis::ChartAnalysis&);
+  bool first = true;
+  for (const Section section : {AppendPillarTable, AppendElements, AppendLuckYears, AppendAnnualPillars, AppendStars,
+                                AppendInteractions, AppendPalacesAndEvidence}) {
+    if (!first) out += '\n';
+    first = false;
+    section(out, chartAnalysis);
+  }
+  AppendMonthsAndDays(out, chartAnalysis);
 }
 
 }  // namespace tavrin::cast

@@ -101,7 +101,8 @@ void CopyRow(const CsvReader& reader, Chunk& chunk) {
 // Casts the row into `birth` and `chart`, as far as `needs` asks, and
 // analyses it into `chartAnalysis` when asked; on a fault says what is wrong.
 std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, const CastOptions& options,
-                                   const CastNeeds& needs, const analysis::Today& today, EnteredBirth& birth,
+                                   const CastNeeds& needs, const analysis::Today& today,
+                                   const analysis::ReadingChoices& reading, EnteredBirth& birth,
                                    Chart& chart, analysis::ChartAnalysis& chartAnalysis) {
   if (row.faulty) return std::string(chunk.Field(row.firstField));
   if (row.fieldCount < 5 || row.fieldCount > 8)
@@ -132,7 +133,7 @@ std::optional<std::string> CastRow(const Chunk& chunk, const Chunk::Row& row, co
   }
   if (auto error = BirthFromFields(fields, birth)) return DescribeFieldError(*error, "");
   birth.options = options;
-  const CastError error = CastAsNeeded(BirthOf(birth), birth.options, needs, today, chart, chartAnalysis);
+  const CastError error = CastAsNeeded(BirthOf(birth), birth.options, needs, today, reading, chart, chartAnalysis);
   if (error != CastError::none) return std::string(DescribeCastError(error));
   return std::nullopt;
 }
@@ -148,13 +149,14 @@ struct Caster {
   Chart chart;
   analysis::ChartAnalysis chartAnalysis;
   JsonWriter json;
+  CsvText csv;
 
   void Cast(Chunk& chunk) {
     chunk.out.clear();
     chunk.errors.clear();
     chunk.anyChart = chunk.anyFailed = false;
     for (const auto& row : chunk.rows) {
-      const std::optional<std::string> fault = CastRow(chunk, row, options, needs, today, birth, chart, chartAnalysis);
+      const std::optional<std::string> fault = CastRow(chunk, row, options, needs, today, line.reading, birth, chart, chartAnalysis);
       if (fault) chunk.anyFailed = true;
       else if (needs.birthDetails) details = DetailsOf(birth);
       switch (line.format) {
@@ -166,8 +168,10 @@ struct Caster {
           chunk.out += json.Text();
           break;
         case OutputFormat::csv:
-          if (fault) AppendBatchErrorCsv(chunk.out, row.line, *fault, line.fields);
-          else AppendBatchChartCsv(chunk.out, row.line, details, chart, chartAnalysis, line.fields, WhereOf(birth));
+          csv.Clear();
+          if (fault) AppendBatchErrorCsv(csv, row.line, *fault, line.fields);
+          else AppendBatchChartCsv(csv, row.line, details, chart, chartAnalysis, line.fields, WhereOf(birth));
+          chunk.out += csv.Text();
           break;
         case OutputFormat::text:
           if (fault) {
@@ -192,7 +196,7 @@ class CastingCrew {
       : start_(static_cast<std::ptrdiff_t>(jobs) + 1), done_(static_cast<std::ptrdiff_t>(jobs) + 1) {
     casters_.reserve(jobs);
     for (unsigned i = 0; i < jobs; ++i)
-      casters_.push_back(Caster{line, today, line.OptionsOver({}), NeedsOf(line), {}, {}, {}, {}, {}});
+      casters_.push_back(Caster{line, today, line.OptionsOver({}), NeedsOf(line), {}, {}, {}, {}, {}, {}});
     if (jobs == 1) return;
     for (unsigned i = 0; i < jobs; ++i) threads_.emplace_back([this, i] { Work(i); });
   }
@@ -282,9 +286,9 @@ ExitStatus CastBatch(std::istream& in, const CommandLine& line, const analysis::
   };
 
   if (line.format == OutputFormat::csv) {
-    std::string header;
+    CsvText header;
     AppendCsvHeader(header, line.fields, CsvFrame::batchRow);
-    out << header;
+    out << header.Text();
   }
   // The next round is read while this one is cast, and this one is written
   // while the next one is cast.

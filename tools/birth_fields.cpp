@@ -124,12 +124,25 @@ std::optional<FieldError> BirthFromFields(const BirthFields& fields, EnteredBirt
       TrimSpaces(fields.zone).empty() && fields.place ? fields.place->timeZone : TrimSpaces(fields.zone);
   // A zone that is no number may be a zone name.
   std::optional<place::ZoneHistory> namedZone;
-  if (!ParseDecimal(zoneText)) namedZone = place::ZoneHistory::Find(zoneText);
+  std::optional<place::ZoneNotFound> unknownZone;
+  if (!ParseDecimal(zoneText)) {
+    auto found = place::ZoneHistory::Lookup(zoneText);
+    if (auto* zone = std::get_if<place::ZoneHistory>(&found)) namedZone = *zone;
+    else unknownZone = std::get<place::ZoneNotFound>(std::move(found));
+  }
   if (namedZone) {
     entry.zone = &*namedZone;
   } else if (zoneText.find('/') != std::string_view::npos) {
-    return Fail("zone", zoneText, "no such time zone in the installed tz database");
+    // A place's zone is named with what went wrong.
+    if (fields.zoneFieldValue.empty()) return Fail(fields.zoneField, zoneText, unknownZone->message);
+    return Fail(fields.zoneField, fields.zoneFieldValue,
+                "its zone " + std::string(zoneText) + ": " + unknownZone->message);
   } else if (auto error = ReadZone(zoneText, entry)) {
+    // A word may be a zone name mistyped ("Shanghai", "UCT").
+    if (unknownZone && unknownZone->noDatabase)
+      error->reason += " (no zone name can be used: " + unknownZone->message + ")";
+    if (unknownZone && !unknownZone->closeNames.empty())
+      error->reason += "; " + place::DidYouMean(unknownZone->closeNames);
     return error;
   }
   // A named zone that gives no offset at the birth is told before the fields after it.

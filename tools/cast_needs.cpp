@@ -11,10 +11,11 @@ CastNeeds NeedsOf(const CommandLine& line) {
 }
 
 CastError CastAsNeeded(const Birth& birth, const CastOptions& options, const CastNeeds& needs,
-                       const analysis::Today& today, Chart& chart, analysis::ChartAnalysis& chartAnalysis) {
+                       const analysis::Today& today, const analysis::ReadingChoices& choices, Chart& chart,
+                       analysis::ChartAnalysis& chartAnalysis) {
   const CastError error =
       needs.luckPeriods ? ComputeChart(birth, options, chart) : ComputePillars(birth, options, chart);
-  if (error == CastError::none && needs.analysis) analysis::AnalyzeChart(birth, chart, today, chartAnalysis);
+  if (error == CastError::none && needs.analysis) analysis::AnalyzeChart(birth, chart, today, chartAnalysis, choices);
   return error;
 }
 

@@ -14,8 +14,10 @@ struct CastNeeds {
 };
 CastNeeds NeedsOf(const CommandLine& line);
 
-// Casts `birth` into `chart` and analyses it into `chartAnalysis`, each as far as `needs` asks.
+// Casts `birth` into `chart` and analyses it into `chartAnalysis` with the
+// school `choices`, each as far as `needs` asks.
 CastError CastAsNeeded(const Birth& birth, const CastOptions& options, const CastNeeds& needs,
-                       const analysis::Today& today, Chart& chart, analysis::ChartAnalysis& chartAnalysis);
+                       const analysis::Today& today, const analysis::ReadingChoices& choices, Chart& chart,
+                       analysis::ChartAnalysis& chartAnalysis);
 
 }  // namespace tavrin::cast

@@ -19,6 +19,7 @@
 #include "tools/place_lookup.h"
 #include "tools/printable_text.h"
 #include "place/place_choices.h"
+#include "place/search_fold.h"
 #include "tools/command_line.h"
 #include "tools/error_line.h"
 #include "tools/reading_access.h"
@@ -34,13 +35,16 @@ constexpr std::string_view kPlaceCredits =
 // `out` when the cast or the save fails.
 ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, const EnteredBirth& birth,
                        std::ostream& out, std::ostream& err) {
+  const Birth cast = BirthOf(birth);
   Chart chart;
   analysis::ChartAnalysis chartAnalysis;
-  const CastError error = CastAsNeeded(BirthOf(birth), birth.options, NeedsOf(line), today, chart, chartAnalysis);
+  const CastError error = CastAsNeeded(cast, birth.options, NeedsOf(line), today, line.reading, chart, chartAnalysis);
   if (error != CastError::none) {
     WriteErrorLine(err, DescribeCastError(error));
     return kBadInput;
   }
+  if (line.monthsYear != 0) analysis::ReadMonths(line.monthsYear, cast, chartAnalysis);
+  if (line.daysYear != 0) analysis::ReadDays(line.daysYear, line.daysMonth, chartAnalysis);
   if (line.savePath) {
     if (auto reason = SaveReading(*line.savePath, birth)) {
       WriteErrorLine(err, "--save " + std::string(*line.savePath) + ": " + *reason);
@@ -55,10 +59,10 @@ ExitStatus CastAndShow(const CommandLine& line, const analysis::Today& today, co
     json.LineBreak();
     out << json.Text();
   } else if (line.format == OutputFormat::csv) {
-    std::string csv;
+    CsvText csv;
     AppendCsvHeader(csv, line.fields, CsvFrame::oneChart);
     AppendChartCsv(csv, details, chart, chartAnalysis, line.fields, where);
-    out << csv;
+    out << csv.Text();
   } else {
     std::string text;
     AppendChartText(text, details, chart, chartAnalysis, where);
@@ -89,11 +93,12 @@ std::optional<BirthFields> PlaceFields(const CommandLine& line, std::ostream& er
     }
   }
   if (line.timeZone) {
-    if (!place::ZoneHistory::Find(*line.timeZone)) {
-      WriteErrorLine(err, "--tz " + std::string(*line.timeZone) + ": no such time zone in the installed tz database");
+    const auto zone = place::ZoneHistory::Lookup(*line.timeZone);
+    if (const auto* unknown = std::get_if<place::ZoneNotFound>(&zone)) {
+      WriteErrorLine(err, "--tz " + std::string(*line.timeZone) + ": " + unknown->message);
       return std::nullopt;
     }
-    fields.zone = *line.timeZone;
+    fields.zone = std::get<place::ZoneHistory>(zone).Name();
     fields.zoneField = "tz";
     fields.zoneFieldValue = {};
   }
@@ -117,7 +122,7 @@ ExitStatus CastOne(const CommandLine& line, const analysis::Today& today, std::o
     choices.placeId = fields->place->id;
     choices.placeName = fields->place->asciiName;
   }
-  if (line.timeZone) choices.timeZone = std::string(*line.timeZone);
+  if (line.timeZone) choices.timeZone = std::string(fields->zone);
   if (fields->place && !line.birth.zone.empty()) choices.timeZone = std::string(place::kSavedOffsetStands);
   birth.options = line.OptionsOver({});
   return CastAndShow(line, today, birth, out, err);
@@ -173,6 +178,8 @@ ExitStatus Run(const CommandLine& line, std::istream& in, std::ostream& out, std
     out << "tavrin-cast " << kVersionText << '\n' << kPlaceCredits;
     const std::string zones = place::ZoneDatabaseVersion();
     out << "Time zones: the IANA tz database" << (zones.empty() ? "" : " " + zones) << ", from Debian's tzdata.\n";
+    const std::string icu = place::SearchFoldVersion();
+    out << "Place search: folded by ICU " << icu << ", from Debian's libicu" << icu.substr(0, icu.find('.')) << ".\n";
     return kDone;
   }
   if (line.action == Action::listPlaces) return ListPlacesOf(line, out, err);

@@ -18,11 +18,10 @@ bool NeedsQuotes(std::string_view cell) {
   return false;
 }
 
-void AppendChartCells(std::string& out, const FieldSources& sources, const FieldSelection& fields, bool first) {
+void AppendChartCells(CsvText& out, const FieldSources& sources, const FieldSelection& fields, bool first) {
   const std::span<const ChartField> table = ChartFields();
   const ChartParts parts(sources);
-  for (const std::size_t row : FieldRows(FieldFormat::csv)) {
-    if (!fields.Has(row)) continue;
+  for (const std::size_t row : fields.Rows(FieldFormat::csv)) {
     const ChartField& field = table[row];
     if (!first) out += ',';
     first = false;
@@ -30,45 +29,44 @@ void AppendChartCells(std::string& out, const FieldSources& sources, const Field
   }
 }
 
-void AppendLine(std::string& out, long long line) {
-  char digits[24];
-  out.append(digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, line).ptr - digits));
+void AppendLine(CsvText& out, long long line) {
+  char* digits = out.Room(24);
+  out.Took(std::to_chars(digits, digits + 24, line).ptr);
 }
 
 }  // namespace
 
 // Copies plain runs whole; only a quote (doubled) and bytes from 0x80 (checked as UTF-8) are looked at one by one.
-void AppendCsvCell(std::string& out, std::string_view cell) {
+void AppendCsvCell(CsvText& out, std::string_view cell) {
   const bool quoted = NeedsQuotes(cell);
   if (quoted) out += '"';
   std::size_t run = 0;  // start of the bytes not written yet
   for (std::size_t at = 0; at < cell.size(); ++at) {
     const auto byte = static_cast<unsigned char>(cell[at]);
     if (byte != '"' && byte < 0x80) continue;
-    out.append(cell, run, at - run);
+    out += cell.substr(run, at - run);
     if (byte == '"') {
       out += "\"\"";
     } else if (const std::size_t length = Utf8SequenceLength(cell, at); length > 0) {
-      out.append(cell, at, length);
+      out += cell.substr(at, length);
       at += length - 1;
     } else {
       out += kReplacementCharacter;
     }
     run = at + 1;
   }
-  out.append(cell, run);
+  out += cell.substr(run);
   if (quoted) out += '"';
 }
 
-void AppendCsvHeader(std::string& out, const FieldSelection& fields, CsvFrame frame) {
+void AppendCsvHeader(CsvText& out, const FieldSelection& fields, CsvFrame frame) {
   bool first = true;
   if (frame == CsvFrame::batchRow) {
     out += "line";
     first = false;
   }
   const std::span<const ChartField> table = ChartFields();
-  for (const std::size_t row : FieldRows(FieldFormat::csv)) {
-    if (!fields.Has(row)) continue;
+  for (const std::size_t row : fields.Rows(FieldFormat::csv)) {
     if (!first) out += ',';
     first = false;
     AppendCsvCell(out, table[row].name);
@@ -77,14 +75,14 @@ void AppendCsvHeader(std::string& out, const FieldSelection& fields, CsvFrame fr
   out += kRowEnd;
 }
 
-void AppendChartCsv(std::string& out, const BirthDetails& birth, const Chart& chart,
+void AppendChartCsv(CsvText& out, const BirthDetails& birth, const Chart& chart,
                     const analysis::ChartAnalysis& chartAnalysis, const FieldSelection& fields,
                     const BirthWhere& where) {
   AppendChartCells(out, {birth, chart, chartAnalysis, where}, fields, true);
   out += kRowEnd;
 }
 
-void AppendBatchChartCsv(std::string& out, long long line, const BirthDetails& birth, const Chart& chart,
+void AppendBatchChartCsv(CsvText& out, long long line, const BirthDetails& birth, const Chart& chart,
                          const analysis::ChartAnalysis& chartAnalysis, const FieldSelection& fields,
                          const BirthWhere& where) {
   AppendLine(out, line);
@@ -93,10 +91,9 @@ void AppendBatchChartCsv(std::string& out, long long line, const BirthDetails& b
   out += kRowEnd;
 }
 
-void AppendBatchErrorCsv(std::string& out, long long line, std::string_view error, const FieldSelection& fields) {
+void AppendBatchErrorCsv(CsvText& out, long long line, std::string_view error, const FieldSelection& fields) {
   AppendLine(out, line);
-  for (const std::size_t row : FieldRows(FieldFormat::csv))
-    if (fields.Has(row)) out += ',';
+  for (std::size_t i = 0; i < fields.Rows(FieldFormat::csv).size(); ++i) out += ',';
   out += ',';
   AppendCsvCell(out, error);
   out += kRowEnd;

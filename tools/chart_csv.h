@@ -7,6 +7,7 @@
 #include "engine/birth_details.h"
 #include "engine/chart.h"
 #include "tools/birth_place.h"
+#include "tools/csv_text.h"
 #include "tools/field_selection.h"
 
 namespace tavrin::cast {
@@ -21,18 +22,18 @@ enum class CsvFrame { oneChart, batchRow };
 // character (line breaks among them) or spaces at either end (quotes
 // doubled); control characters are kept as they are; bytes that are not
 // well-formed UTF-8 become U+FFFD, as in the JSON.
-void AppendCsvHeader(std::string& out, const FieldSelection& fields, CsvFrame frame);
-void AppendChartCsv(std::string& out, const BirthDetails& birth, const Chart& chart,
+void AppendCsvHeader(CsvText& out, const FieldSelection& fields, CsvFrame frame);
+void AppendChartCsv(CsvText& out, const BirthDetails& birth, const Chart& chart,
                     const analysis::ChartAnalysis& chartAnalysis, const FieldSelection& fields,
                     const BirthWhere& where = {});
 // A batch row: its line, the chart's columns and an empty error.
-void AppendBatchChartCsv(std::string& out, long long line, const BirthDetails& birth, const Chart& chart,
+void AppendBatchChartCsv(CsvText& out, long long line, const BirthDetails& birth, const Chart& chart,
                          const analysis::ChartAnalysis& chartAnalysis, const FieldSelection& fields,
                          const BirthWhere& where = {});
 // A batch row that could not be cast: its line, empty chart columns and the error.
-void AppendBatchErrorCsv(std::string& out, long long line, std::string_view error, const FieldSelection& fields);
+void AppendBatchErrorCsv(CsvText& out, long long line, std::string_view error, const FieldSelection& fields);
 
 // Appends one cell's text, quoted as above where it needs it.
-void AppendCsvCell(std::string& out, std::string_view cell);
+void AppendCsvCell(CsvText& out, std::string_view cell);
 
 }  // namespace tavrin::cast

@@ -114,73 +114,90 @@ void InterpretationJson(JsonWriter& json, const Sources& sources) {
 // appended as they are; texts of the birth go through the CSV quoting.
 
 // The shortest text that reads back as the same number.
-void AppendShortest(std::string& out, auto value) {
-  char digits[32];
-  out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+void AppendShortest(CsvText& out, auto value) {
+  char* digits = out.Room(32);
+  out.Took(std::to_chars(digits, digits + 32, value).ptr);
 }
 
 // Three numbers of at least `widths` digits, zero-padded, with `separator` between them.
-void AppendPadded(std::string& out, std::array<int, 3> numbers, std::array<int, 3> widths, char separator) {
+void AppendPadded(CsvText& out, std::array<int, 3> numbers, std::array<int, 3> widths, char separator) {
   for (int i = 0; i < 3; ++i) {
     if (i > 0) out += separator;
     char digits[12];
     const auto end = std::to_chars(digits, digits + sizeof digits, numbers[i]).ptr;
-    if (end - digits < widths[i]) out.append(static_cast<std::size_t>(widths[i] - (end - digits)), '0');
-    out.append(digits, end);
+    for (auto padding = widths[i] - (end - digits); padding > 0; --padding) out += '0';
+    out += std::string_view(digits, static_cast<std::size_t>(end - digits));
   }
 }
 
-void PillarCell(std::string& out, const Sources& sources, int slot) {
-  out += CellsOf(sources.chart.pillars[slot / 5])[slot % 5];
+void PillarCell(CsvText& out, const Sources& sources, int slot) {
+  out += CellOf(sources.chart.pillars[slot / 5], slot % 5);
 }
 
-void LuckStem(std::string& out, const Sources& sources, int period) {
+void LuckStem(CsvText& out, const Sources& sources, int period) {
   out += StemLabel(sources.chart.luckPeriods[period].pillar.stem);
 }
 
-void LuckBranch(std::string& out, const Sources& sources, int period) {
+void LuckBranch(CsvText& out, const Sources& sources, int period) {
   out += BranchLabel(sources.chart.luckPeriods[period].pillar.branch);
 }
 
-void TenGod(std::string& out, const Sources& sources, int pillar) {
+void TenGod(CsvText& out, const Sources& sources, int pillar) {
   out += sources.analysis.pillars[pillar].stem.tenGod.hanzi;
 }
 
-void NaYin(std::string& out, const Sources& sources, int pillar) {
+void NaYin(CsvText& out, const Sources& sources, int pillar) {
   out += sources.analysis.pillars[pillar].naYin.hanzi;
 }
 
-void LifeStage(std::string& out, const Sources& sources, int pillar) {
+void LifeStage(CsvText& out, const Sources& sources, int pillar) {
   out += sources.analysis.pillars[pillar].lifeStage.hanzi;
 }
 
-void ElementCount(std::string& out, const Sources& sources, int element) {
+void ElementCount(CsvText& out, const Sources& sources, int element) {
   AppendShortest(out, sources.analysis.elements.eightCharacters[element]);
 }
 
-void ElementCountWithHidden(std::string& out, const Sources& sources, int element) {
+void ElementCountWithHidden(CsvText& out, const Sources& sources, int element) {
   AppendShortest(out, sources.analysis.elements.withHiddenStems[element]);
+}
+
+// A pillar's stars in characters, a space between them.
+void Stars(CsvText& out, const Sources& sources, int pillar) {
+  const analysis::StarSet stars = sources.analysis.pillars[pillar].stars;
+  bool first = true;
+  for (int row = 0; row < analysis::kStarCount; ++row) {
+    if (!(stars >> row & 1)) continue;
+    if (!first) out += ' ';
+    first = false;
+    out += analysis::StarTable[row].name.hanzi;
+  }
+}
+
+void Void(CsvText& out, const Sources& sources, int pillar) {
+  const auto& reading = sources.analysis.pillars[pillar];
+  out += reading.inDayVoid || reading.inYearVoid ? "true" : "false";
 }
 
 constexpr ChartField kFields[] = {
     {"name", Group::birth, [](JsonWriter& json, const Sources& s) { json.String(s.birth.Name); },
-     [](std::string& out, const Sources& s, int) { AppendCsvCell(out, s.birth.Name); }},
+     [](CsvText& out, const Sources& s, int) { AppendCsvCell(out, s.birth.Name); }},
     {"birth", Group::birth, BirthJson, nullptr},
     {"lunarDate", Group::lunar, LunarDateJson, nullptr},
     {"date", Group::birth, nullptr,
-     [](std::string& out, const Sources& s, int) {
+     [](CsvText& out, const Sources& s, int) {
        AppendPadded(out, {s.birth.BirthYear, s.birth.BirthMonth, s.birth.BirthDay}, {4, 2, 2}, '-');
      }},
     {"time", Group::birth, nullptr,
-     [](std::string& out, const Sources& s, int) {
+     [](CsvText& out, const Sources& s, int) {
        AppendPadded(out, {s.birth.BirthHour, s.birth.BirthMinute, s.birth.BirthSecond}, {2, 2, 2}, ':');
      }},
     {"zone", Group::birth, nullptr,
-     [](std::string& out, const Sources& s, int) { AppendCsvCell(out, s.birth.ZoneOffset); }},
+     [](CsvText& out, const Sources& s, int) { AppendCsvCell(out, s.birth.ZoneOffset); }},
     {"gender", Group::birth, nullptr,
-     [](std::string& out, const Sources& s, int) { AppendCsvCell(out, s.birth.GenderText); }},
+     [](CsvText& out, const Sources& s, int) { AppendCsvCell(out, s.birth.GenderText); }},
     {"longitude", Group::birth, nullptr,
-     [](std::string& out, const Sources& s, int) { AppendShortest(out, s.birth.Longitude); }},
+     [](CsvText& out, const Sources& s, int) { AppendShortest(out, s.birth.Longitude); }},
 
     {"localHours", Group::numbers, [](JsonWriter& json, const Sources& s) { json.Number(s.chart.localHours); },
      nullptr},
@@ -215,9 +232,9 @@ constexpr ChartField kFields[] = {
     {"hourHidden3", Group::pillars, nullptr, PillarCell, 19},
 
     {"luckDirection", Group::luck, [](JsonWriter& json, const Sources& s) { json.Integer(s.chart.luckDirection); },
-     [](std::string& out, const Sources& s, int) { AppendShortest(out, s.chart.luckDirection); }},
+     [](CsvText& out, const Sources& s, int) { AppendShortest(out, s.chart.luckDirection); }},
     {"luckStartAge", Group::luck, [](JsonWriter& json, const Sources& s) { json.Hundredths(s.chart.luckStartAge); },
-     [](std::string& out, const Sources& s, int) { AppendGeneralNumber(out, s.chart.luckStartAge, "."); }},
+     [](CsvText& out, const Sources& s, int) { out.Took(WriteGeneralNumber(out.Room(kLongestGeneralNumber + 1), s.chart.luckStartAge, ".")); }},
     {"luckPeriods", Group::luck, LuckPeriodsJson, nullptr},
     {"luck1Stem", Group::luck, nullptr, LuckStem, 0},
     {"luck1Branch", Group::luck, nullptr, LuckBranch, 0},
@@ -267,6 +284,14 @@ constexpr ChartField kFields[] = {
     {"earthWithHidden", Group::analysis, nullptr, ElementCountWithHidden, 2},
     {"metalWithHidden", Group::analysis, nullptr, ElementCountWithHidden, 3},
     {"waterWithHidden", Group::analysis, nullptr, ElementCountWithHidden, 4},
+    {"yearStars", Group::analysis, nullptr, Stars, 0},
+    {"yearVoid", Group::analysis, nullptr, Void, 0},
+    {"monthStars", Group::analysis, nullptr, Stars, 1},
+    {"monthVoid", Group::analysis, nullptr, Void, 1},
+    {"dayStars", Group::analysis, nullptr, Stars, 2},
+    {"dayVoid", Group::analysis, nullptr, Void, 2},
+    {"hourStars", Group::analysis, nullptr, Stars, 3},
+    {"hourVoid", Group::analysis, nullptr, Void, 3},
 
     {"method", Group::precise,
      [](JsonWriter& json, const Sources& s) {
@@ -296,6 +321,10 @@ constexpr ChartField kFields[] = {
 
     {"place", Group::place, [](JsonWriter& json, const Sources& s) { WritePlaceJson(json, *s.where.place); }, nullptr},
     {"timeZone", Group::zone, [](JsonWriter& json, const Sources& s) { WriteTimeZoneJson(json, *s.where.zone); },
+     nullptr},
+    {"monthlyPillars", Group::months, [](JsonWriter& json, const Sources& s) { WriteMonthsJson(json, s.analysis); },
+     nullptr},
+    {"dailyPillars", Group::days, [](JsonWriter& json, const Sources& s) { WriteDaysJson(json, s.analysis); },
      nullptr},
 };
 static_assert(std::size(kFields) <= FieldSelection::kMostFields);
@@ -332,6 +361,8 @@ ChartParts::ChartParts(const FieldSources& sources) : birth_(&sources.birth) {
   add(Group::trueSolarTime, chart.isPrecise && chart.precise.options.solarTime == SolarTime::trueSun);
   add(Group::place, sources.where.place != nullptr);
   add(Group::zone, sources.where.zone.has_value());
+  add(Group::months, sources.analysis.monthsYear != 0);
+  add(Group::days, sources.analysis.dayCount != 0);
 }
 
 bool ChartParts::HasLunarDate() const { return LunarDateOfBirth(*birth_).has_value(); }

@@ -14,6 +14,7 @@ struct ChartAnalysis;
 
 namespace tavrin::cast {
 
+class CsvText;
 class JsonWriter;
 struct BirthWhere;
 
@@ -29,8 +30,11 @@ struct FieldSources {
 // The part of a chart a field comes from. Every chart has the first six; a
 // field of the others is written only when the chart has that part: a chart
 // cast with the precise method, with true solar time, from a chosen place or
-// in a zone given by name, or born on a day the lunar calendar covers.
-enum class FieldGroup { birth, numbers, pillars, luck, texts, analysis, precise, trueSolarTime, place, zone, lunar };
+// in a zone given by name, or born on a day the lunar calendar covers; or
+// the months of a year and the days of a month, when they were asked for.
+enum class FieldGroup {
+  birth, numbers, pillars, luck, texts, analysis, precise, trueSolarTime, place, zone, lunar, months, days
+};
 
 // The groups a chart has.
 class ChartParts {
@@ -63,7 +67,7 @@ struct ChartField {
   // Writes the member's value (its key is written before); null for a field that is no JSON member.
   void (*json)(JsonWriter& json, const FieldSources& sources);
   // Appends the cell's text, quoted where CSV needs it; null for a field that is no CSV column.
-  void (*csv)(std::string& out, const FieldSources& sources, int item);
+  void (*csv)(CsvText& out, const FieldSources& sources, int item);
   int item = 0;  // which pillar cell, luck period, pillar or element a column reads
   Written written = Written::byDefault;
 

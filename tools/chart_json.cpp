@@ -9,9 +9,9 @@ void WriteChartJson(JsonWriter& json, const BirthDetails& birth, const Chart& ch
   const ChartParts parts(sources);
   const std::span<const ChartField> table = ChartFields();
   json.BeginObject();
-  for (const std::size_t row : FieldRows(FieldFormat::json)) {
+  for (const std::size_t row : fields.Rows(FieldFormat::json)) {
     const ChartField& field = table[row];
-    if (!fields.Has(row) || !parts.Has(field.group)) continue;
+    if (!parts.Has(field.group)) continue;
     json.Key(field.name);
     field.json(json, sources);
   }

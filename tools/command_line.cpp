@@ -4,6 +4,7 @@
 #include <bitset>
 #include <algorithm>
 #include <charconv>
+#include <tuple>
 
 #include "reading/cast_choices.h"
 
@@ -23,8 +24,16 @@ struct LaterValues {
   std::string_view method;
   std::string_view solarTime;
   std::string_view dayStarts;
+  std::string_view months;
+  std::string_view days;
+  std::string_view noble;
+  std::string_view horseGoat;
   std::string_view calendar;
 };
+
+// The words of the reading's school choices, default first.
+constexpr std::array<std::string_view, 2> kNobleWords = {"day", "year"};
+constexpr std::array<std::string_view, 2> kHorseGoatWords = {"earth", "fire"};
 
 struct OptionSpec {
   std::string_view name;
@@ -34,7 +43,7 @@ struct OptionSpec {
   void (*apply)(CommandLine&, LaterValues&, std::string_view value);
 };
 
-constexpr std::array<OptionSpec, 28> kOptions = {{
+constexpr std::array<OptionSpec, 32> kOptions = {{
     {"--name", "NAME", Group::requiredBirth, "the person's name",
      [](CommandLine& c, LaterValues&, std::string_view v) { c.birth.name = v; }},
     {"--date", "YYYY-MM-DD", Group::requiredBirth,
@@ -74,6 +83,19 @@ constexpr std::array<OptionSpec, 28> kOptions = {{
     {"--today", "YYYY-MM-DD", Group::mode,
      "the date that marks the current luck period and year; today when left out",
      [](CommandLine& c, LaterValues&, std::string_view v) { c.today = v; }},
+    {"--months", "YEAR", Group::oneChart,
+     "also the twelve month pillars of YEAR (1600 to 2199) from its Spring\n"
+     "      Beginning, each with its Jie's local start in the birth's zone",
+     [](CommandLine&, LaterValues& later, std::string_view v) { later.months = v; }},
+    {"--days", "YYYY-MM", Group::oneChart, "also the day pillars of that month, today's marked",
+     [](CommandLine&, LaterValues& later, std::string_view v) { later.days = v; }},
+    {"--noble", "day|year", Group::oneChart,
+     "the Heavenly Noble (天乙贵人) read from the day stem (default) or the\n"
+     "      year stem",
+     [](CommandLine&, LaterValues& later, std::string_view v) { later.noble = v; }},
+    {"--wu-wei", "earth|fire", Group::oneChart,
+     "the element the combination 午未 forms: earth (default) or fire",
+     [](CommandLine&, LaterValues& later, std::string_view v) { later.horseGoat = v; }},
     {"--json", "", Group::mode, "write JSON instead of text (one object per line in a batch)",
      [](CommandLine& c, LaterValues&, std::string_view) { c.format = OutputFormat::json; }},
     {"--format", "text|json|csv", Group::mode,
@@ -91,9 +113,10 @@ constexpr std::array<OptionSpec, 28> kOptions = {{
      "the day and hour from local mean solar time (default) or true solar time\n"
      "      (mean plus the equation of time); needs --method precise",
      [](CommandLine&, LaterValues& later, std::string_view v) { later.solarTime = v; }},
-    {"--day-starts", "midnight|23", Group::mode,
+    {"--day-starts", "midnight|23|own-rat", Group::mode,
      "the day changes at midnight (default; 23:00-24:00 takes the next day's Rat\n"
-     "      stem) or at 23:00; needs --method precise",
+     "      stem), at 23:00, or at midnight with 23:00-24:00 keeping its own day's\n"
+     "      Rat stem (own-rat); needs --method precise",
      [](CommandLine&, LaterValues& later, std::string_view v) { later.dayStarts = v; }},
     {"--place", "TEXT", Group::optionalBirth,
      "the birth place, a city: its longitude and its zone's offset at the birth",
@@ -201,15 +224,14 @@ std::optional<UsageError> CheckCombination(const CommandLine& line, const std::b
   return std::nullopt;
 }
 
-template <typename Choice>
+template <typename Choice, std::size_t Count>
 std::optional<UsageError> ReadChoice(std::string_view option, std::string_view value,
-                                     const std::array<std::string_view, 2>& words,
+                                     const std::array<std::string_view, Count>& words,
                                      const std::bitset<kOptions.size()>& given, std::optional<Choice>& choice) {
   if (!IsGiven(option, given)) return std::nullopt;
   choice = ChoiceOf<Choice>(value, words);
   if (choice) return std::nullopt;
-  return Usage(std::string(option) + " " + std::string(value) + ": expected " + std::string(words[0]) + " or " +
-               std::string(words[1]));
+  return Usage(std::string(option) + " " + std::string(value) + ": expected " + ChoiceList(words));
 }
 
 // Reads --format, --fields, --jobs and the casting choices into `line`.
@@ -237,8 +259,36 @@ std::optional<UsageError> ReadLaterValues(const LaterValues& later, const std::b
   // A reading file may hold the method; the other choices are checked with it when it is read.
   if (const std::string problem = ProblemWith(line.OptionsOver({}));
       !problem.empty() && line.action != Action::openReading && line.action != Action::findPillars)
-    return Usage(problem.starts_with("true") ? "--solar-time true needs --method precise"
-                                             : "--day-starts 23 needs --method precise");
+    return Usage(problem.starts_with("true")
+                     ? "--solar-time true needs --method precise"
+                     : "--day-starts " + std::string(WordOf(*line.dayStarts, kDayStartsWords)) + " needs --method precise");
+  for (const auto& [option, value, words, chosen] :
+       {std::tuple{"--noble", later.noble, kNobleWords, &line.reading.stars.nobleByYearStem},
+        std::tuple{"--wu-wei", later.horseGoat, kHorseGoatWords, &line.reading.interactions.horseGoatFire}}) {
+    std::optional<bool> choice;
+    if (auto error = ReadChoice(option, value, words, given, choice)) return error;
+    if (choice) *chosen = *choice;
+  }
+  if (IsGiven("--months", given)) {
+    const auto [end, error] =
+        std::from_chars(later.months.data(), later.months.data() + later.months.size(), line.monthsYear);
+    if (error != std::errc() || end != later.months.data() + later.months.size() || line.monthsYear < 1600 ||
+        line.monthsYear > 2199)
+      return Usage("--months " + std::string(later.months) + ": expected a year from 1600 to 2199");
+  }
+  if (IsGiven("--days", given)) {
+    const std::string_view text = later.days;
+    const auto number = [&](std::size_t from, std::size_t length, int& value) {
+      const char* first = text.data() + from;
+      const auto [end, error] = std::from_chars(first, first + length, value);
+      return error == std::errc() && end == first + length;
+    };
+    if (text.size() != 7 || text[4] != '-' || !number(0, 4, line.daysYear) || !number(5, 2, line.daysMonth) ||
+        line.daysYear < 1 || line.daysMonth < 1 || line.daysMonth > 12) {
+      line.daysYear = line.daysMonth = 0;
+      return Usage("--days " + std::string(text) + ": expected YYYY-MM, a year from 0001 and a month 01 to 12");
+    }
+  }
   if (IsGiven("--calendar", given)) {
     if (later.calendar != "gregorian" && later.calendar != "lunar")
       return Usage("--calendar " + std::string(later.calendar) + ": expected gregorian or lunar");

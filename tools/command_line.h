@@ -6,6 +6,7 @@
 #include <string_view>
 #include <variant>
 
+#include "analysis/chart_analysis.h"
 #include "engine/cast_options.h"
 #include "tools/birth_fields.h"
 #include "tools/field_selection.h"
@@ -30,6 +31,10 @@ struct CommandLine {
   std::optional<Method> method;
   std::optional<SolarTime> solarTime;
   std::optional<DayStarts> dayStarts;
+  int monthsYear = 0;  // --months: the year whose month pillars are written, 0 for none
+  int daysYear = 0;    // --days: the month whose day pillars are written, 0 for none
+  int daysMonth = 0;
+  analysis::ReadingChoices reading;  // the school choices of the reading
 
   // `base` with the choices given here in place of its own.
   CastOptions OptionsOver(CastOptions base) const;

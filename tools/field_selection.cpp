@@ -13,12 +13,22 @@ std::string JoinedNames(std::span<const std::string_view> names) {
 FieldSelection::FieldSelection() {
   const std::span<const ChartField> fields = ChartFields();
   for (std::size_t row = 0; row < fields.size(); ++row) chosen_[row] = fields[row].written == Written::byDefault;
+  ListRows();
+}
+
+void FieldSelection::ListRows() {
+  for (const FieldFormat format : {FieldFormat::json, FieldFormat::csv}) {
+    std::vector<std::size_t>& rows = rows_[static_cast<int>(format)];
+    rows.clear();
+    for (const std::size_t row : FieldRows(format))
+      if (chosen_[row]) rows.push_back(row);
+  }
 }
 
 bool FieldSelection::Asks(FieldGroup group, FieldFormat format) const {
   const std::span<const ChartField> fields = ChartFields();
-  for (const std::size_t row : FieldRows(format))
-    if (chosen_[row] && fields[row].group == group) return true;
+  for (const std::size_t row : Rows(format))
+    if (fields[row].group == group) return true;
   return false;
 }
 
@@ -39,7 +49,10 @@ std::variant<FieldSelection, std::string> FieldSelection::Parse(std::string_view
       return (name.empty() ? std::string("empty name") : "unknown name " + std::string(name)) +
              " in --fields; accepted: " + JoinedNames(FieldNames(format));
     }
-    if (comma == list.size()) return selection;
+    if (comma == list.size()) {
+      selection.ListRows();
+      return selection;
+    }
     start = comma + 1;
   }
 }

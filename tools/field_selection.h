@@ -1,10 +1,12 @@
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "tools/chart_fields.h"
 
@@ -23,11 +25,16 @@ class FieldSelection {
   static std::variant<FieldSelection, std::string> Parse(std::string_view list, FieldFormat format);
 
   bool Has(std::size_t field) const { return chosen_[field]; }  // a row of ChartFields()
+  // The rows of ChartFields() chosen among `format`'s fields, in the table's order.
+  std::span<const std::size_t> Rows(FieldFormat format) const { return rows_[static_cast<int>(format)]; }
   // Whether any field `format` writes comes from `group`: what a cast must work out.
   bool Asks(FieldGroup group, FieldFormat format) const;
 
  private:
+  void ListRows();
+
   std::bitset<kMostFields> chosen_;
+  std::array<std::vector<std::size_t>, 2> rows_;  // by FieldFormat
 };
 
 // "a,b,c": the names as --help and the errors list them.

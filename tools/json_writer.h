@@ -2,9 +2,10 @@
 
 #include <charconv>
 #include <cstddef>
-#include <cstring>
 #include <string>
 #include <string_view>
+
+#include "tools/short_copy.h"
 
 namespace tavrin::cast {
 
@@ -55,6 +56,7 @@ class JsonWriter {
   }
   // A number of at most two decimals (an age) as that decimal: 12.37, 8.5, 10.
   void Hundredths(double value);
+  void Null() { Verbatim("null"); }
   void Boolean(bool value) { Verbatim(value ? std::string_view("true") : std::string_view("false")); }
   void LineBreak() {  // ends one line of JSON Lines
     Close('\n');
@@ -83,21 +85,7 @@ class JsonWriter {
     size_ = static_cast<std::size_t>(out - buffer_.data());
     afterValue_ = value;
   }
-  // Short texts, most of them, are copied in two overlapping words.
-  static char* Copy(std::string_view text, char* out) {
-    const char* in = text.data();
-    const std::size_t n = text.size();
-    if (n >= 8 && n <= 16) {
-      std::memcpy(out, in, 8);
-      std::memcpy(out + n - 8, in + n - 8, 8);
-    } else if (n >= 4 && n < 8) {
-      std::memcpy(out, in, 4);
-      std::memcpy(out + n - 4, in + n - 4, 4);
-    } else {
-      std::memcpy(out, in, n);
-    }
-    return out + n;
-  }
+  static char* Copy(std::string_view text, char* out) { return CopyShort(text, out); }
   void Open(char bracket) {
     char* out = Room(1);
     *out++ = bracket;

@@ -35,6 +35,8 @@ std::vector<std::string> PreciseLines(const Chart& chart) {
     lines.push_back("True solar time: the equation of time is " +
                     Formatted("%+.1f", precise.equationOfTimeMinutes) + " minutes");
   if (precise.options.dayStarts == DayStarts::at23) lines.push_back("The day starts at 23:00");
+  if (precise.options.dayStarts == DayStarts::midnightOwnRat)
+    lines.push_back("The late Rat hour keeps its own day's stem");
   lines.push_back(JieLine("Previous", precise.previousJie));
   lines.push_back(JieLine("Next", precise.nextJie));
   const LuckStart& start = precise.luckStart;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,39 @@ int BranchOf(std::string_view hanzi) {
 // The hanzi of the first `count` characters of a UTF-8 text of three-byte characters.
 std::string_view Characters(std::string_view text, std::size_t first, std::size_t count) {
   return text.substr(first * 3, count * 3);
+}
+
+Pillar PillarOf(std::string_view hanzi) { return {StemOf(Characters(hanzi, 0, 1)), BranchOf(Characters(hanzi, 1, 1))}; }
+
+std::string PairHanzi(const Pillar& pillar) {
+  return std::string(StemSymbols[pillar.stem].hanzi) + std::string(BranchSymbols[pillar.branch].hanzi);
+}
+
+std::vector<Pillar> PillarsOf(std::initializer_list<std::string_view> pairs) {
+  std::vector<Pillar> pillars;
+  for (const auto pair : pairs) pillars.push_back(PillarOf(pair));
+  return pillars;
+}
+
+// "子午冲 year day": an interaction's name and the pillars it joins, named
+// year, month, day, hour and then "other" for a fifth pillar.
+std::multiset<std::string> InteractionTexts(const Interactions& interactions) {
+  static constexpr std::string_view kNames[5] = {"year", "month", "day", "hour", "other"};
+  std::multiset<std::string> texts;
+  for (const Interaction& found : interactions.All()) {
+    std::string text(found.Rule().hanzi);
+    for (int p = 0; p < 5; ++p)
+      if (found.pillars >> p & 1) text += " " + std::string(kNames[p]);
+    texts.insert(text);
+  }
+  return texts;
+}
+
+std::string StarTexts(StarSet stars) {
+  std::string text;
+  for (int row = 0; row < kStarCount; ++row)
+    if (stars >> row & 1) text += (text.empty() ? "" : " ") + std::string(StarTable[row].name.hanzi);
+  return text;
 }
 
 // The ten gods as a practitioner's reference table prints them: one row per
@@ -137,6 +171,32 @@ TEST(ChartAnalysis, WorkedChart) {
   }
   EXPECT_EQ(analysis.currentLuckPeriod, 2);
   EXPECT_EQ(analysis.currentAnnualPillar, 26);
+
+  EXPECT_EQ(analysis.luckYears[0].nominalAge, 9);
+  EXPECT_EQ(analysis.luckYears[7].nominalAge, 79);
+  EXPECT_EQ(year.selfStage.hanzi, "病");
+  EXPECT_EQ(month.selfStage.hanzi, "胎");
+  EXPECT_EQ(day.selfStage.hanzi, "帝旺");
+  // 戊午's decade runs from 甲寅: 子 and 丑 are void, and the month's 子 with them.
+  EXPECT_EQ(analysis.dayVoid, (1u << BranchOf("子")) | (1u << BranchOf("丑")));
+  EXPECT_EQ(analysis.yearVoid, (1u << BranchOf("申")) | (1u << BranchOf("酉")));
+  EXPECT_FALSE(year.inDayVoid);
+  EXPECT_TRUE(month.inDayVoid);
+  EXPECT_FALSE(month.inYearVoid);
+  // Earth in a water month, rooted in the two 午, helped by 己, 丙 and 戊.
+  EXPECT_FALSE(analysis.strength.inSeason);
+  EXPECT_EQ(analysis.strength.rootedIn, 0b1100);
+  EXPECT_EQ(analysis.strength.supportedBy, 0b1011);
+  EXPECT_EQ(PairHanzi(analysis.palaces.conception), "丁卯");
+  EXPECT_EQ(PairHanzi(analysis.palaces.life), "乙亥");
+  EXPECT_EQ(PairHanzi(analysis.palaces.body), "丁丑");
+  EXPECT_EQ(InteractionTexts(analysis.interactions),
+            (std::multiset<std::string>{"子卯刑 year month", "卯午破 year day", "卯午破 year hour",
+                                        "子午冲 month day", "子午冲 month hour", "午午自刑 day hour"}));
+  EXPECT_EQ(StarTexts(year.stars), "桃花");
+  EXPECT_EQ(StarTexts(month.stars), "桃花 红鸾 空亡");
+  EXPECT_EQ(StarTexts(day.stars), "羊刃 天喜");
+  EXPECT_EQ(StarTexts(hour.stars), "羊刃 将星 天喜");
 }
 
 // A period's years start in the calendar year its start date falls in: a
@@ -193,6 +253,136 @@ TEST(ChartAnalysis, AnnualPillarsAgreeWithTheEngine) {
       EXPECT_EQ((Pillar{annual.stem, annual.branch}), chart.pillars[0]) << annual.year;
     }
   }
+}
+
+// The months of 2026 (a 丙午 year: 庚寅 first) with the almanac's Jie in
+// Beijing time, and the days of December 2026 counted on from 戊午 on
+// 1 January 2000 (9,839 days: 丁巳 on the 9th), one of a Julian month too.
+TEST(MonthsAndDays, WorkedYearAndMonths) {
+  const BirthDetails details = Birth(1984, 2, 10, 10, 30, "8", 120);
+  ChartAnalysis analysis;
+  AnalyzeChart(*BirthOf(details), Cast(details), TodayOn(2026, 12, 9), analysis);
+  ASSERT_TRUE(ReadMonths(2026, *BirthOf(details), analysis));
+  struct Month {
+    int index;
+    std::string_view hanzi;
+    int month, day, hour, minute;
+  };
+  for (const Month m : {Month{0, "庚寅", 2, 4, 4, 2}, Month{10, "庚子", 12, 7, 10, 52}, Month{11, "辛丑", 1, 5, 22, 10}}) {
+    const MonthOfYear& month = analysis.months[m.index];
+    EXPECT_EQ(PairHanzi(month.pillar), m.hanzi);
+    EXPECT_EQ(month.sector, m.index);
+    const astro::CivilTime& t = month.startLocal;
+    EXPECT_EQ(t.month, m.month) << m.hanzi;
+    EXPECT_EQ(t.day, m.day) << m.hanzi;
+    EXPECT_NEAR(t.hour * 60 + t.minute + t.second / 60.0, m.hour * 60 + m.minute, 1.0) << m.hanzi;
+  }
+  EXPECT_FALSE(ReadMonths(1599, *BirthOf(details), analysis));
+  EXPECT_EQ(analysis.monthsYear, 0);
+
+  struct Days {
+    int year, month, count;
+    std::string_view first, ninth;
+  };
+  for (const Days d : {Days{2026, 12, 31, "己酉", "丁巳"}, Days{2000, 2, 29, "己丑", "丁酉"}, Days{1500, 2, 29, "", ""},
+                       Days{2026, 13, 0, "", ""}}) {
+    EXPECT_EQ(ReadDays(d.year, d.month, analysis), d.count > 0);
+    ASSERT_EQ(analysis.dayCount, d.count) << d.year << "-" << d.month;
+    if (d.first.empty()) continue;
+    EXPECT_EQ(PairHanzi(analysis.days[0].pillar), d.first);
+    EXPECT_EQ(PairHanzi(analysis.days[8].pillar), d.ninth);
+  }
+  ReadDays(2026, 12, analysis);
+  for (int i = 0; i < analysis.dayCount; ++i) EXPECT_EQ(analysis.IsToday(analysis.days[i]), i == 8);
+}
+
+// Each family of interaction on a chart worked out by hand: a partial harmony
+// or punishment gives way to the whole one, and a fifth pillar is read only
+// against the four.
+TEST(Interactions, WorkedCharts) {
+  struct Case {
+    std::vector<Pillar> pillars;
+    int required;
+    InteractionChoices choices;
+    std::multiset<std::string> expected;
+  };
+  const std::vector<Case> cases = {
+      {PillarsOf({"甲子", "己丑", "丙午", "辛未"}), -1, {},
+       {"甲己合 year month", "丙辛合 day hour", "子丑合 year month", "子午冲 year day", "子未害 year hour",
+        "丑午害 month day", "丑未冲 month hour", "丑未刑 month hour", "午未合 day hour"}},
+      {PillarsOf({"壬申", "甲子", "庚辰", "丙子"}), -1, {},
+       {"甲庚冲 month day", "丙壬冲 year hour", "申子辰三合 year month day hour"}},
+      {PillarsOf({"庚寅", "己巳", "戊辰", "丙辰"}), -1, {}, {"寅巳刑 year month", "寅巳害 year month", "辰辰自刑 day hour"}},
+      {PillarsOf({"壬申", "甲辰", "丙午", "戊戌"}), -1, {},
+       {"丙壬冲 year day", "申辰拱合 year month", "辰戌冲 month hour", "午戌半合 day hour"}},
+      {PillarsOf({"乙丑", "甲戌", "丁未", "辛卯"}), -1, {},
+       {"乙辛冲 year hour", "丑戌未三刑 year month day", "丑未冲 year day", "未戌破 month day", "卯戌合 month hour",
+        "卯未半合 day hour"}},
+      {PillarsOf({"甲寅", "丙寅", "乙卯", "戊辰"}), -1, {}, {"寅卯辰三会 year month day hour", "卯辰害 day hour"}},
+      {PillarsOf({"甲子", "己丑", "丙午", "辛未", "庚午"}), 4, {},
+       {"甲庚冲 year other", "子午冲 year other", "丑午害 month other", "午午自刑 day other", "午未合 hour other"}},
+  };
+  for (const Case& c : cases) {
+    Interactions found;
+    FindInteractions(c.pillars, c.required, c.choices, found);
+    EXPECT_EQ(InteractionTexts(found), c.expected) << PairHanzi(c.pillars[0]) << PairHanzi(c.pillars[1]);
+  }
+}
+
+// The element each combination forms, and the school choice for 午未.
+TEST(Interactions, Elements) {
+  struct Case {
+    std::vector<Pillar> pillars;
+    InteractionChoices choices;
+    std::string_view hanzi;
+    Element element;
+  };
+  const std::vector<Case> cases = {
+      {PillarsOf({"丁巳", "壬午"}), {}, "丁壬合", Element::wood},
+      {PillarsOf({"戊午", "癸亥"}), {}, "戊癸合", Element::fire},
+      {PillarsOf({"甲辰", "丁酉"}), {}, "辰酉合", Element::metal},
+      {PillarsOf({"甲午", "乙未"}), {}, "午未合", Element::earth},
+      {PillarsOf({"甲午", "乙未"}), {.horseGoatFire = true}, "午未合", Element::fire},
+      {PillarsOf({"丙子", "甲申"}), {}, "申子半合", Element::water},
+      {PillarsOf({"癸亥", "乙亥", "丙子", "丁丑"}), {}, "亥子丑三会", Element::water},
+  };
+  for (const Case& c : cases) {
+    Interactions found;
+    FindInteractions(c.pillars, -1, c.choices, found);
+    const auto all = found.All();
+    const auto it = std::find_if(all.begin(), all.end(), [&](const Interaction& i) { return i.Rule().hanzi == c.hanzi; });
+    ASSERT_NE(it, all.end()) << c.hanzi;
+    EXPECT_EQ(it->element, static_cast<int>(c.element)) << c.hanzi;
+  }
+}
+
+// Stars by hand: the day stem's may stand on its own pillar (a 甲寅 day on
+// its 禄神); a branch's are not marked on the pillar they are read from (the
+// year's 子 gives 将星 to the hour, not to itself).
+TEST(SymbolicStars, WorkedCharts) {
+  struct Case {
+    std::array<Pillar, 4> chart;
+    StarChoices choices;
+    std::array<std::string_view, 4> stars;
+  };
+  const auto chart = [](std::string_view y, std::string_view m, std::string_view d, std::string_view h) {
+    return std::array<Pillar, 4>{PillarOf(y), PillarOf(m), PillarOf(d), PillarOf(h)};
+  };
+  const std::vector<Case> cases = {
+      {chart("甲子", "丙寅", "甲寅", "甲子"), {},
+       {"太极贵人 空亡", "禄神 驿马 月德贵人 孤辰", "禄神 驿马 孤辰", "太极贵人 将星 空亡"}},
+      {chart("甲子", "丙寅", "庚辰", "丙子"), {},
+       {"将星", "太极贵人 驿马 月德贵人 孤辰", "国印贵人 华盖 魁罡 十恶大败", "将星 月德贵人"}},
+      {chart("乙丑", "戊寅", "庚午", "丙子"), {}, {"天乙贵人 天医", "太极贵人 劫煞 孤辰 红鸾", "桃花", "月德贵人"}},
+      {chart("乙丑", "戊寅", "庚午", "丙子"), {.nobleByYearStem = true},
+       {"天医", "太极贵人 劫煞 孤辰 红鸾", "桃花", "天乙贵人 月德贵人"}},
+  };
+  for (const Case& c : cases) {
+    const std::array<StarSet, 4> stars = ChartStars(c.chart, c.choices);
+    for (int p = 0; p < 4; ++p) EXPECT_EQ(StarTexts(stars[p]), c.stars[p]) << PairHanzi(c.chart[0]) << " pillar " << p;
+  }
+  // A luck 丁卯 against the first chart: 羊刃 of 甲, 桃花 of the day's 寅, 天德 of the 寅 month, 红鸾 of the 子 year.
+  EXPECT_EQ(StarTexts(StarsOf(PillarOf("丁卯"), cases[0].chart, {})), "羊刃 桃花 天德贵人 红鸾");
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include <QRawFont>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSpinBox>
+#include <QComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocumentFragment>
@@ -285,6 +287,54 @@ TEST_F(ChartDetails, SaveAsPdfWritesTheWholeSheetOnOneA4PageWithTheChineseFontIn
   for (const char* shown : {"Name Test", "日主", "甲", "戌", "海中金", "Gold in the Sea", "1992–2001", "2062–2071",
                             "2031", "luck period 4, 2022–2031"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown << "\n" << text.toStdString();
+}
+
+// The reading of the sample chart under its pillars, worked by hand: 甲 day
+// stars, the 甲己 and 寅巳 interactions, the day's 戌 void in the year's decade,
+// and the months of a year chosen by the keyboard with their days on demand,
+// which take the PDF's second page.
+TEST_F(ChartDetails, ShowsStarsInteractionsVoidPalacesAndTheMonthsAndDaysOnDemand) {
+  frmChartDetails& details = ShowSample(2026, 12, 9);
+  EXPECT_EQ(PlainText(*details.lblStars[0]).toStdString(), "太极贵人 Supreme Noble");
+  EXPECT_TRUE(PlainText(*details.lblStars[1]).startsWith(QStringLiteral("禄神 Prosperity Star")));
+  EXPECT_EQ(PlainText(*details.lblVoid[2]).toStdString(), "空亡 of the year");
+  EXPECT_EQ(PlainText(*details.lblVoid[0]).toStdString(), "–");
+  EXPECT_EQ(PlainText(*details.lblSelfStage[3]).toStdString(), "帝旺\nPeak");
+  const QString interactions = PlainText(*details.lblInteractions);
+  for (const char* shown : {"甲己合 Jia Ji Combination (Earth): Year, Hour", "寅戌拱合 Yin Xu Arched Harmony (Fire): Month, Day",
+                            "寅巳刑 Yin Si Punishment: Month, Hour"})
+    EXPECT_TRUE(interactions.contains(QString::fromUtf8(shown))) << shown << "\n" << interactions.toStdString();
+  EXPECT_TRUE(PlainText(*details.lblPalaces).contains(QStringLiteral("命宫 Life palace 甲戌")));
+  // Today's luck period 庚午 with the chart: its 午 completes 寅午戌 with the month and the day.
+  EXPECT_EQ(PlainText(*details.lblLuckReading).toStdString(),
+            "大运 Luck period 4 庚午: stars 太极贵人 Supreme Noble, 将星 General Star; with the chart "
+            "甲庚冲 Jia Geng Clash (Year), 甲庚冲 Jia Geng Clash (Day), 寅午戌三合 Yin Wu Xu Three Harmony (Month, Day), "
+            "子午冲 Zi Wu Clash (Year)");
+
+  EXPECT_EQ(details.spnMonthsYear->value(), 2026);
+  EXPECT_TRUE(PlainText(*details.lblMonthTable).contains(QStringLiteral("庚寅")));
+  details.spnMonthsYear->setFocus();
+  QTest::keyClick(details.spnMonthsYear, Qt::Key_Up);
+  EXPECT_TRUE(details.lblMonths->text().contains(QStringLiteral("2027")));
+  EXPECT_TRUE(PlainText(*details.lblMonthTable).contains(QStringLiteral("壬寅")));  // 2027 is a 丁未 year
+  EXPECT_FALSE(details.lblDays->isVisible());
+  details.cboMonth->setCurrentIndex(10);  // Greater Snow, 7 December 2027
+  details.cmdShowDays->setFocus();
+  QTest::keyClick(details.cmdShowDays, Qt::Key_Space);
+  ASSERT_TRUE(details.lblDays->isVisible());
+  EXPECT_TRUE(PlainText(*details.lblDays).contains(QStringLiteral("Days of 2027-12")));
+  EXPECT_EQ(PlainText(*details.lblDays).count(QStringLiteral("today")), 1);  // the caption's only
+  QTest::keyClick(details.spnMonthsYear, Qt::Key_Down);
+  EXPECT_TRUE(PlainText(*details.lblDays).contains(QStringLiteral("9 丁巳 today")));
+
+  if (testing::HavePdfToText()) {
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("details.pdf"));
+    ASSERT_TRUE(SaveAsPdf(details.SheetPages(), pdf).isEmpty());
+    const QString info = testing::PdfToolOutput(QStringLiteral("pdfinfo"), pdf);
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages: +2\n")))) << info.toStdString();
+    EXPECT_TRUE(testing::PdfText(pdf).contains(QStringLiteral("太极贵人")));
+  }
 }
 
 }  // namespace

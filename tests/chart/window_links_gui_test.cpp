@@ -310,7 +310,7 @@ TEST_F(WindowLinks, EveryAccessKeyOnEveryWindowReachesItsControlAloneAndHiddenCo
       {"report window", []() -> QWidget& { return FormInstance<frmSave>::Get(); },
        {"Alt+D cmdSavePdf", "Alt+P cmdPrint", "Alt+S cmdSave"}},
       {"chart details", [&dialog]() -> QWidget& { return *(dialog = std::make_unique<frmChartDetails>()); },
-       {"Alt+C cmdClose", "Alt+D cmdSavePdf", "Alt+P cmdPrint"}},
+       {"Alt+A cmdShowDays", "Alt+C cmdClose", "Alt+D cmdSavePdf", "Alt+P cmdPrint"}},
       {"picker", [&dialog]() -> QWidget& { return *(dialog = std::make_unique<frmTimeZone>()); }, {"Alt+Q cmdQuit"}},
       {"About box", [&dialog]() -> QWidget& { return *(dialog = std::make_unique<frmAbout>()); }, {}},
   };

@@ -119,6 +119,10 @@ TEST(PreciseChart, SolarTimeAndTheDaysStartMoveOnlyTheDayAndHour) {
   EXPECT_EQ(PillarText(at23, 2), PillarText(nextDay, 2));
   EXPECT_EQ(PillarText(midnight, 3), PillarText(nextDay, 3));
   EXPECT_EQ(PillarText(at23, 3), PillarText(nextDay, 3));
+  // Or it keeps its day and its own day's Rat stem: 壬 day, 庚子 hour (00:30 of that day is 庚子 too).
+  const Chart ownRat = CastPrecise(late, SolarTime::mean, DayStarts::midnightOwnRat);
+  EXPECT_EQ(PillarText(ownRat, 2), "+Water [Ren] Dragon [Chen]");
+  EXPECT_EQ(PillarText(ownRat, 3), "+Metal [Geng] Rat [Zi]");
 }
 
 TEST(PreciseChart, WarnsOfABirthNearABoundaryWithThePillarsBeyondIt) {

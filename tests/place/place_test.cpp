@@ -11,12 +11,14 @@
 namespace tavrin::place {
 namespace {
 
-TEST(SearchFold, LatinAccentsAndCaseGoOtherScriptsStay) {
+TEST(SearchFold, AccentsWidthLigaturesAndCaseGoLettersStay) {
   const std::pair<std::string_view, std::string_view> cases[] = {
-      {"Zürich", "zurich"},         {"ŁÓDŹ", "lodz"},         {"  São   Paulo ", "sao paulo"},
+      {"Zürich", "zurich"},         {"ŁÓDŹ", "łodz"},         {"  São   Paulo ", "sao paulo"},
       {"Ürümqi", "urumqi"},         {"Thượng Hải", "thuong hai"}, {"Straße", "strasse"},
-      {"上海", "上海"},             {"МОСКВА", "москва"},     {"Ἀθῆναι", "Ἀθῆναι"},
-      {"Ra\xCA\xBCs", "ra's"},      {"a\xFF" "b", "a\uFFFDb"},  {"", ""},
+      {"上海", "上海"},             {"МОСКВА", "москва"},     {"Ἀθῆναι", "αθηναι"},
+      {"Ra\xCA\xBCs", "ra\xCA\xBCs"},  {"a\xFF" "b", "a\uFFFDb"},  {"", ""},
+      {"Zu\u0308rich", "zurich"},   {"Ｎｅｗ\u3000Ｙｏｒｋ", "new york"}, {"\uFB01\u0132", "fiij"},
+      {"İSTANBUL", "istanbul"},     {"\u200Fالقاهرة\u200E", "القاهرة"}, {"Sankt\u00ADPölten", "sanktpolten"},
   };
   for (const auto& [text, folded] : cases) EXPECT_EQ(FoldForSearch(text), folded) << text;
 }
@@ -57,7 +59,12 @@ class SmallCatalogue : public ::testing::Test {
         << City("5", "Lhasa", "拉萨", "91.1", "CN", "14", "118721", "Asia/Urumqi")
         << City("6", "Parisot", "", "1.86", "FR", "76", "20000", "Europe/Paris")
         << City("7", "broken", "", "east", "FR", "11", "1", "Europe/Paris")
-        << City("8", "City of Paris", "Paris", "2.3", "FR", "11", "2138551", "Europe/Paris");
+        << City("8", "City of Paris", "Paris", "2.3", "FR", "11", "2138551", "Europe/Paris")
+        << City("9", "Zürich", "", "8.55", "CH", "ZH", "341730", "Europe/Zurich")
+        << City("10", "Shanghai", "上海", "121.46", "CN", "23", "22315474", "Asia/Shanghai")
+        << City("11", "Tokyo", "東京", "139.69", "JP", "40", "8336599", "Asia/Tokyo")
+        << City("12", "Moscow", "Москва", "37.62", "RU", "48", "10381222", "Europe/Moscow")
+        << City("13", "Cairo", "القاهرة", "31.25", "EG", "11", "7734614", "Africa/Cairo");
   }
   void TearDown() override { std::filesystem::remove_all(folder_); }
   std::filesystem::path folder_;
@@ -67,7 +74,7 @@ TEST_F(SmallCatalogue, SearchRanksNarrowsAndSaysWhenOnePlaceDominates) {
   auto loaded = PlaceCatalogue::Load(folder_);
   ASSERT_EQ(loaded.index(), 0u) << std::get<1>(loaded);
   const auto& catalogue = std::get<PlaceCatalogue>(loaded);
-  EXPECT_EQ(catalogue.Places().size(), 7u);  // the row with no longitude is left out
+  EXPECT_EQ(catalogue.Places().size(), 12u);  // the row with no longitude is left out
   struct Case {
     std::string_view text;
     std::vector<std::uint32_t> ids;
@@ -81,6 +88,10 @@ TEST_F(SmallCatalogue, SearchRanksNarrowsAndSaysWhenOnePlaceDominates) {
       {"Springfield, Illinois", {3}, true},     {"Springfield, Ohio", {}, false},
       {"拉萨", {5}, true},                      {"lutetia", {1}, true},
       {"", {}, false},                          {" , France", {}, false},
+      // However the name is typed: decomposed, in capitals, full-width, with a ligature, in its own script.
+      {"Zu\u0308rich", {9}, true},              {"ZÜRICH", {9}, true},     {"Ｓｈａｎｇｈａｉ", {10}, true},
+      {"Spring\uFB01eld, Illinois", {3}, true}, {"東京", {11}, true},      {"москва", {12}, true},
+      {"\u200Fالقاهرة", {13}, true},           {"Paris\uFF0C Texas", {2}, true},  // a full-width comma
   };
   for (const Case& c : cases) {
     const PlaceMatches matches = SearchPlaces(catalogue, c.text, 10);
@@ -150,6 +161,43 @@ TEST(ZoneHistory, OffsetsInForceSkippedAndRepeatedTimes) {
   }
   EXPECT_FALSE(ZoneHistory::Find("Asia/Nowhere"));
   EXPECT_FALSE(ZoneHistory::Find(""));
+}
+
+// A zone name in another case is the zone; an unknown one gets the names
+// close to it, and a path or the machine's own zone is no zone.
+TEST(ZoneHistory, NamesInAnyCaseAndCloseNamesForTheUnknown) {
+  if (!ZoneHistory::Find("Asia/Shanghai")) GTEST_SKIP() << "no tz database in /usr/share/zoneinfo (Debian's tzdata)";
+  struct Case {
+    std::string zone;
+    std::string_view found;               // the zone's own name, or empty
+    std::vector<std::string> closeNames;  // when none is found
+  };
+  const Case cases[] = {
+      {"asia/shanghai", "Asia/Shanghai", {}},     {"ASIA/SHANGHAI", "Asia/Shanghai", {}},
+      {"us/eastern", "US/Eastern", {}},           {"Asia/Shangai", "", {"Asia/Shanghai"}},
+      {"shanghai", "", {"Asia/Shanghai"}},        {"Europe/Pariss", "", {"Europe/Paris"}},
+      {"Mars/Olympus", "", {}},                   {std::string(100000, 'a'), "", {}},
+      {"../../etc/passwd", "", {}},               {"/etc/localtime", "", {}},
+      {"localtime", "", {}},                      {"posixrules", "", {}},
+      {"right/UTC", "", {"Etc/UTC", "UTC"}},      {"RIGHT/utc", "", {"Etc/UTC", "UTC"}},
+  };
+  for (const Case& c : cases) {
+    const auto found = ZoneHistory::Lookup(c.zone);
+    const std::string_view shown = std::string_view(c.zone).substr(0, 40);
+    if (!c.found.empty()) {
+      ASSERT_EQ(found.index(), 0u) << shown;
+      EXPECT_EQ(std::get<ZoneHistory>(found).Name(), c.found);
+      continue;
+    }
+    ASSERT_EQ(found.index(), 1u) << shown;
+    const ZoneNotFound& unknown = std::get<ZoneNotFound>(found);
+    EXPECT_FALSE(unknown.noDatabase);
+    EXPECT_EQ(unknown.closeNames, c.closeNames) << shown;
+    EXPECT_TRUE(unknown.message.starts_with("no such time zone in the installed tz database")) << unknown.message;
+  }
+  const auto paris = std::get<ZoneNotFound>(ZoneHistory::Lookup("Europe/Pariss"));
+  EXPECT_EQ(paris.message, "no such time zone in the installed tz database; did you mean Europe/Paris?");
+  EXPECT_EQ(DidYouMean({"Etc/UTC", "UTC", "UCT"}), "did you mean Etc/UTC, UTC or UCT?");
 }
 
 TEST(PlaceChoices, SurviveAReadingAndIgnoreWhatTheyDoNotKnow) {

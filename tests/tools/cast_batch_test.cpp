@@ -93,9 +93,11 @@ TEST(Batch, CsvRowsInInputOrderWithTheBadRowInItsPlace) {
   EXPECT_TRUE(lines[1].starts_with("2,\"Smith, \"\"Jo\"\"\",1984-02-10,10:30:00,8,Male,116,+Wood [Jia],Rat [Zi],"))
       << lines[1];
   // The analysis, worked out by hand for this Jia day: ten god, na yin and
-  // life stage of each pillar, then the elements without and with the hidden stems.
+  // life stage of each pillar, then the elements without and with the hidden
+  // stems, then each pillar's stars and whether it is void.
   EXPECT_TRUE(lines[1].ends_with(",比肩,海中金,沐浴,食神,炉中火,临官,日主,山头火,养,正财,大林木,病,"
-                                 "3,2,2,0,1,4,5,5,2,2,\r"))
+                                 "3,2,2,0,1,4,5,5,2,2,太极贵人,false,禄神 驿马 月德贵人 孤辰,false,"
+                                 "国印贵人 寡宿,true,文昌贵人 劫煞 亡神,false,\r"))
       << lines[1];
 }
 
@@ -216,6 +218,9 @@ TEST(Batch, EachRowThatCannotBeCastIsReportedAndTheNextIsCast) {
       {"Jo,2033-11-30,10:30,8,male,,,lunar-leap", "date 2033-11-30: the leap eleventh month of 2033 has 29 days"},
       {"Jo,1984-02-10,10:30,8,male,,,julian", "calendar julian: expected gregorian, lunar or lunar-leap"},
       {"Jo,1984-02-10,10:30,Asia/Nowhere,male", "zone Asia/Nowhere: no such time zone in the installed tz database"},
+      {"Jo,1984-02-10,10:30,Shanghai,male",
+       "zone Shanghai: expected hours east of Greenwich as a decimal number (e.g. 8, -5 or 5.5); "
+       "did you mean Asia/Shanghai?"},
       {"Jo,1991-09-15,01:30,Asia/Shanghai,male",
        "zone Asia/Shanghai: 1991-09-15 01:30:00 in Asia/Shanghai happened twice, first at +9 (CDT, daylight time), "
        "then at +8 (CST) after the clocks went back; say which: earlier or later"},

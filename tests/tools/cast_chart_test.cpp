@@ -156,11 +156,13 @@ TEST(CastOne, SampleChartAsJson) {
         "\"tenGod\":{\"hanzi\":\"比肩\",\"english\":\"Friend\"}},\"branch\":{\"hanzi\":\"子\",\"pinyin\":\"zǐ\","
         "\"element\":\"Water\"},\"hidden\":[{\"hanzi\":\"癸\",\"tenGod\":{\"hanzi\":\"正印\",\"english\":"
         "\"Direct Resource\"}}],\"naYin\":{\"hanzi\":\"海中金\",\"english\":\"Gold in the Sea\"},"
-        "\"lifeStage\":{\"hanzi\":\"沐浴\",\"english\":\"Bath\"}}",
+        "\"lifeStage\":{\"hanzi\":\"沐浴\",\"english\":\"Bath\"},\"selfStage\":{\"hanzi\":\"沐浴\",\"english\":\"Bath\"},"
+        "\"stars\":[{\"hanzi\":\"太极贵人\",\"english\":\"Supreme Noble\"}],\"void\":false}",
         "\"tenGod\":{\"hanzi\":\"日主\",\"english\":\"Day Master\"}",
         "\"elements\":{\"eightCharacters\":{\"Wood\":3,\"Fire\":2,\"Earth\":2,\"Metal\":0,\"Water\":1},"
         "\"withHiddenStems\":{\"Wood\":4,\"Fire\":5,\"Earth\":5,\"Metal\":2,\"Water\":2}}",
-        "\"luckPeriods\":[{\"age\":8.17,\"startYear\":1992,\"endYear\":2001,\"hanzi\":\"丁卯\"}",
+        "\"luckPeriods\":[{\"age\":8.17,\"startYear\":1992,\"endYear\":2001,\"hanzi\":\"丁卯\","
+        "\"nominalAge\":9}",
         "\"current\":{\"luckPeriod\":4,\"year\":2026}}}\n",
         "\"pillarCells\":[\"+Wood [Jia]\",\"Rat [Zi]\",\"-Water [Gui]\",\"\",\"\",\"+Fire [Bing]\",\"Tiger [Yin]\",",
         "\"-Earth [Ji]\",\"Snake [Si]\",",

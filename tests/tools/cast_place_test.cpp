@@ -53,6 +53,9 @@ TEST(CastPlace, ZoneInForceFromThePlaceOrTheZoneName) {
        "  Springfield, Missouri, United States  37.22 N 93.3 W  America/Chicago\n"},
       {{"--place", "Xyzzyville", "--date", "2000-06-01"}, 2, "--place Xyzzyville: no such place"},
       {{"--tz", "Mars/Olympus", "--date", "2000-06-01"}, 2, "--tz Mars/Olympus: no such time zone"},
+      {{"--tz", "asia/shanghai", "--date", "2000-06-01"}, 0, R"("timeZone":{"name":"Asia/Shanghai")"},
+      {{"--tz", "Asia/Shangai", "--date", "2000-06-01"}, 2,
+       "--tz Asia/Shangai: no such time zone in the installed tz database; did you mean Asia/Shanghai?\n"},
       {{"--tz", "Asia/Tokyo", "--zone", "9", "--date", "2000-06-01"}, 2, "--tz cannot be combined with --zone"},
       {{"--tz", "Asia/Tokyo", "--fold", "first", "--date", "2000-06-01"}, 2, "--fold first: expected earlier or later"},
   };

@@ -403,6 +403,9 @@ TEST(OpenReading, RefusesABadFileNamingTheLineItsValueAndWhatIsAccepted) {
        "method=exact: expected classic or precise"},
       {"classic.baz", Made::file, ReadingBytes(With(AnnWith(10, ""), {"dayStarts=23"})),
        "the day starting at 23:00 needs the precise method"},
+      {"twice.baz", Made::file,
+       ReadingBytes(With(AnnWith(10, ""), {"place=1796236 Shanghai", "method=classic", "place=2643743 London"})),
+       "the choice \"place\" is given twice"},
   };
   for (const auto& c : cases) {
     const Scratch scratch;
