@@ -113,10 +113,12 @@ class frmChartDetails : public QDialog {
   // The first period first; drawn from the right, as the pillars run.
   std::array<tavrin::PairColumn*, 8> cmdLuckPeriod;
   QLabel* lblAnnualPillars;
-  // The chosen luck period's and the chosen month's stars and interactions with the chart.
+  // The chosen luck period's, annual pillar's and month's stars and interactions with the chart.
   QLabel* lblLuckReading;
+  QLabel* lblAnnualReading;
   QLabel* lblMonthReading;
-  // The years of the chosen luck period, the first first, drawn from the right.
+  // The years of the chosen luck period, the first first, drawn from the right;
+  // one is chosen as a luck period is.
   std::array<tavrin::PairColumn*, 10> picAnnualPillar;
   // The months of the chosen year, and the days of the chosen month when shown.
   QWidget* fraMonths;
@@ -140,6 +142,7 @@ class frmChartDetails : public QDialog {
   tavrin::PdfPages SheetPages() const;
 
   void cmdLuckPeriod_Click(int period);
+  void picAnnualPillar_Click(int index);
   void spnMonthsYear_Change();
   void cboMonth_Change();
   void cmdShowDays_Click();
@@ -172,9 +175,9 @@ class frmChartDetails : public QDialog {
   void ShowPillar(int block);
 
   QButtonGroup* luckGroup_;
+  QButtonGroup* annualGroup_;
   QGridLayout* headerGrid_;
   bool fitted_ = false;
   tavrin::analysis::ChartAnalysis analysis_;
   tavrin::Birth birth_{};
-  std::array<tavrin::Pillar, 4> pillars_{};
 };
