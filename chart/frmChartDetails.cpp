@@ -6,6 +6,7 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLocale>
@@ -239,6 +240,17 @@ QSize PairColumn::sizeHint() const {
   const int small = QFontMetrics(HanziFont(kSmallSize)).height();
   const int large = QFontMetrics(HanziFont(kPairHanziSize)).height();
   return {QFontMetrics(font()).horizontalAdvance(QStringLiteral("Age 88.88 ")) + 12, 4 * small + 2 * large + 14};
+}
+
+// Tab enters a row of choices at the one chosen, as it enters a row of option buttons.
+void PairColumn::focusInEvent(QFocusEvent* event) {
+  QAbstractButton* chosen = group() != nullptr ? group()->checkedButton() : nullptr;
+  const bool tabbed = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+  if (tabbed && chosen != nullptr && chosen != this) {
+    chosen->setFocus(event->reason());
+    return;
+  }
+  QAbstractButton::focusInEvent(event);
 }
 
 void PairColumn::paintEvent(QPaintEvent*) {

@@ -56,6 +56,7 @@ class PairColumn : public QAbstractButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   Content content_;
