@@ -82,9 +82,9 @@ class ElementBars : public QWidget {
 
 // The chart details: the chart on screen as a practitioner reads it, with its
 // characters, ten gods, na yin, life stages, element counts, luck periods
-// and the annual pillars of one luck period; its stars, interactions, void
-// and palaces; the months of a chosen year and, on demand, the days of a
-// chosen month. Saved as a PDF or printed on one A4 page, or two when the
+// and the annual pillars of one luck period, the chosen period and year read
+// against the chart; its stars, interactions, void and palaces; the months
+// of a chosen year and, on demand, the days of a chosen month. Saved as a PDF or printed on one A4 page, or two when the
 // days are shown (the second for the months and days). The sheet keeps its
 // own size and scrolls in a window that opens no larger than the screen; the
 // buttons and the choices of year and month stay below it.
