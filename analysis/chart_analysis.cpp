@@ -79,6 +79,13 @@ AnnualPillar ChartAnalysis::AnnualPillarAt(int age) const {
   return {year, age, pillar.stem, pillar.branch, LuckPeriodOfYear(luckYears, year)};
 }
 
+OtherPillarReading ChartAnalysis::ReadAgainstChart(const Pillar& other) const {
+  OtherPillarReading reading;
+  reading.stars = StarsOf(other, chartPillars, choices.stars);
+  FindInteractionsWith(chartPillars, other, choices.interactions, reading.interactions);
+  return reading;
+}
+
 void AnalyzeChart(const Birth& birth, const Chart& chart, const Today& today, ChartAnalysis& out,
                   const ReadingChoices& choices) {
   const int dayStem = chart.pillars[2].stem;

@@ -66,6 +66,14 @@ struct AnnualPillar {
   int luckPeriod = 0;
 };
 
+// What a luck, annual or month pillar brings to a chart: the stars it
+// carries and its interactions with the four pillars (bit 4 of each one's
+// pillars is it).
+struct OtherPillarReading {
+  StarSet stars = 0;
+  Interactions interactions;
+};
+
 inline constexpr int kLastAnnualAge = 100;
 inline constexpr int kAnnualPillarCount = kLastAnnualAge + 1;
 
@@ -125,6 +133,10 @@ struct ChartAnalysis {
   // kLastAnnualAge), made when asked rather than stored, so that casting a
   // chart does not pay for a hundred rows it may never show.
   AnnualPillar AnnualPillarAt(int age) const;
+
+  // `other` read against the chart with the reading's choices, when asked,
+  // as the annual pillars are made.
+  OtherPillarReading ReadAgainstChart(const Pillar& other) const;
 };
 
 // Reads the chart cast for `birth`; `out` is rewritten whole.

@@ -6,6 +6,7 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLocale>
@@ -242,6 +243,17 @@ QSize PairColumn::sizeHint() const {
   return {QFontMetrics(font()).horizontalAdvance(QStringLiteral("Age 88.88 ")) + 12, 4 * small + 2 * large + 14};
 }
 
+// Tab enters a row of choices at the one chosen, as it enters a row of option buttons.
+void PairColumn::focusInEvent(QFocusEvent* event) {
+  QAbstractButton* chosen = group() != nullptr ? group()->checkedButton() : nullptr;
+  const bool tabbed = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+  if (tabbed && chosen != nullptr && chosen != this) {
+    chosen->setFocus(event->reason());
+    return;
+  }
+  QAbstractButton::focusInEvent(event);
+}
+
 void PairColumn::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -436,18 +448,31 @@ void frmChartDetails::BuildAnnualPillars(QVBoxLayout& sheet) {
   lblAnnualPillars = MakeCaption(*fraSheet, QStringLiteral("lblAnnualPillars"), QStringLiteral("流年"), QString());
   sheet.addWidget(lblAnnualPillars);
   auto* annual = new QHBoxLayout;
+  annualGroup_ = new QButtonGroup(this);
+  annualGroup_->setExclusive(true);
   for (int i = 9; i >= 0; --i) {
     auto* cell = new tavrin::PairColumn(fraSheet);
     cell->setObjectName(IndexedName("picAnnualPillar", i));
-    cell->setFocusPolicy(Qt::NoFocus);
+    cell->setCheckable(true);
+    cell->setFocusPolicy(Qt::StrongFocus);
+    annualGroup_->addButton(cell, i);
     picAnnualPillar[i] = cell;
     annual->addWidget(cell);
+    connect(cell, &QAbstractButton::toggled, this, [this, i, cell](bool on) {
+      if (!on) return;
+      picAnnualPillar_Click(i);
+      if (isVisible()) fraSheetView->ensureWidgetVisible(cell);
+    });
   }
   sheet.addLayout(annual);
-  lblLuckReading = MakeLabel(*fraSheet, QStringLiteral("lblLuckReading"), tavrin::HanziFont(kTextSize), Qt::AlignLeft);
-  lblLuckReading->setTextFormat(Qt::RichText);
-  lblLuckReading->setWordWrap(true);
-  sheet.addWidget(lblLuckReading);
+  for (QLabel** reading : {&lblLuckReading, &lblAnnualReading}) {
+    *reading = MakeLabel(*fraSheet, reading == &lblLuckReading ? QStringLiteral("lblLuckReading")
+                                                                : QStringLiteral("lblAnnualReading"),
+                         tavrin::HanziFont(kTextSize), Qt::AlignLeft);
+    (*reading)->setTextFormat(Qt::RichText);
+    (*reading)->setWordWrap(true);
+    sheet.addWidget(*reading);
+  }
 }
 
 void frmChartDetails::BuildReading(QVBoxLayout& sheet) {
@@ -571,7 +596,6 @@ bool frmChartDetails::ShowChart(const tavrin::BirthDetails& birth, std::optional
   tavrin::analysis::AnalyzeChart(*cast, chart, today, read);
   analysis_ = read;
   birth_ = *cast;
-  pillars_ = chart.pillars;
   std::vector<tavrin::HeaderRow> header = tavrin::DetailsHeaderRows(birth, typedLongitude, place);
   if (chart.isPrecise) header.push_back({QStringLiteral("Method"), tavrin::PreciseMethodText(chart.precise.options)});
   if (const auto lunar = tavrin::calendar::LunarDateOf(birth.BirthYear, birth.BirthMonth, birth.BirthDay))
@@ -689,17 +713,16 @@ QString CaptionHtml(const QString& hanzi, const QString& english) {
 
 // "大运 庚午: stars 羊刃 Goat Blade; with the chart 甲庚冲 Jia Geng Clash (Year), ...": what
 // a luck, annual or month pillar brings to the four.
-QString OtherPillarHtml(const QString& caption, const tavrin::Pillar& other, const std::array<tavrin::Pillar, 4>& chart) {
+QString OtherPillarHtml(const QString& caption, const tavrin::Pillar& other,
+                        const tavrin::analysis::ChartAnalysis& chartAnalysis) {
+  const tavrin::analysis::OtherPillarReading reading = chartAnalysis.ReadAgainstChart(other);
   QStringList stars;
-  const tavrin::analysis::StarSet set = tavrin::analysis::StarsOf(other, chart, {});
   for (int star = 0; star < tavrin::analysis::kStarCount; ++star)
-    if (set >> star & 1)
+    if (reading.stars >> star & 1)
       stars << Text(tavrin::analysis::StarTable[star].name.hanzi) + QLatin1Char(' ') +
                    Text(tavrin::analysis::StarTable[star].name.english).toHtmlEscaped();
-  tavrin::analysis::Interactions found;
-  tavrin::analysis::FindInteractionsWith(chart, other, {}, found);
   QStringList interactions;
-  for (const tavrin::analysis::Interaction& each : found.All())
+  for (const tavrin::analysis::Interaction& each : reading.interactions.All())
     interactions << Text(each.Rule().hanzi) + QLatin1Char(' ') + Text(each.Rule().english).toHtmlEscaped() +
                         QStringLiteral(" (") + PillarNamesText(each.pillars & 0xF) + QLatin1Char(')');
   return QStringLiteral("<b>%1 %2</b>: stars %3; with the chart %4")
@@ -763,7 +786,7 @@ void frmChartDetails::spnMonthsYear_Change() {
   lblMonthTable->setText(table + QStringLiteral("</tr></table>"));
   const tavrin::analysis::MonthOfYear& chosen = analysis_.months[std::max(0, cboMonth->currentIndex())];
   lblMonthReading->setText(
-      OtherPillarHtml(QStringLiteral("流月 ") + Text(tavrin::JieWords(chosen.sector)), chosen.pillar, pillars_));
+      OtherPillarHtml(QStringLiteral("流月 ") + Text(tavrin::JieWords(chosen.sector)), chosen.pillar, analysis_));
   ShowDays();
 }
 
@@ -805,8 +828,9 @@ void frmChartDetails::cmdLuckPeriod_Click(int period) {
                                 .arg(period)
                                 .arg(YearsText(years.startYear, years.endYear)));
   lblLuckReading->setText(OtherPillarHtml(QStringLiteral("大运 Luck period %1").arg(period),
-                                          {years.stem, years.branch}, pillars_));
+                                          {years.stem, years.branch}, analysis_));
   const int firstAge = years.startYear - analysis_.birthYear;
+  int chosen = -1;  // today's year where the period holds it, else its first shown
   for (int i = 0; i < 10; ++i) {
     const int age = firstAge + i;
     tavrin::PairColumn& cell = *picAnnualPillar[i];
@@ -815,7 +839,22 @@ void frmChartDetails::cmdLuckPeriod_Click(int period) {
     const tavrin::analysis::AnnualPillar annual = analysis_.AnnualPillarAt(age);
     cell.SetContent({QString::number(annual.year), QStringLiteral("Age %1").arg(annual.age), annual.stem,
                      annual.branch, analysis_.currentAnnualPillar == age});
+    if (chosen < 0 || cell.content().current) chosen = i;
   }
+  if (chosen < 0) {
+    lblAnnualReading->clear();
+    return;
+  }
+  if (picAnnualPillar[chosen]->isChecked()) {
+    picAnnualPillar_Click(chosen);
+  } else {
+    picAnnualPillar[chosen]->setChecked(true);
+  }
+}
+
+void frmChartDetails::picAnnualPillar_Click(int index) {
+  const tavrin::PairColumn::Content& cell = picAnnualPillar[index]->content();
+  lblAnnualReading->setText(OtherPillarHtml(QStringLiteral("流年 ") + cell.above, {cell.stem, cell.branch}, analysis_));
 }
 
 tavrin::PdfPages frmChartDetails::SheetPages() const {

@@ -56,6 +56,7 @@ class PairColumn : public QAbstractButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   Content content_;
@@ -81,9 +82,9 @@ class ElementBars : public QWidget {
 
 // The chart details: the chart on screen as a practitioner reads it, with its
 // characters, ten gods, na yin, life stages, element counts, luck periods
-// and the annual pillars of one luck period; its stars, interactions, void
-// and palaces; the months of a chosen year and, on demand, the days of a
-// chosen month. Saved as a PDF or printed on one A4 page, or two when the
+// and the annual pillars of one luck period, the chosen period and year read
+// against the chart; its stars, interactions, void and palaces; the months
+// of a chosen year and, on demand, the days of a chosen month. Saved as a PDF or printed on one A4 page, or two when the
 // days are shown (the second for the months and days). The sheet keeps its
 // own size and scrolls in a window that opens no larger than the screen; the
 // buttons and the choices of year and month stay below it.
@@ -113,10 +114,12 @@ class frmChartDetails : public QDialog {
   // The first period first; drawn from the right, as the pillars run.
   std::array<tavrin::PairColumn*, 8> cmdLuckPeriod;
   QLabel* lblAnnualPillars;
-  // The chosen luck period's and the chosen month's stars and interactions with the chart.
+  // The chosen luck period's, annual pillar's and month's stars and interactions with the chart.
   QLabel* lblLuckReading;
+  QLabel* lblAnnualReading;
   QLabel* lblMonthReading;
-  // The years of the chosen luck period, the first first, drawn from the right.
+  // The years of the chosen luck period, the first first, drawn from the right;
+  // one is chosen as a luck period is.
   std::array<tavrin::PairColumn*, 10> picAnnualPillar;
   // The months of the chosen year, and the days of the chosen month when shown.
   QWidget* fraMonths;
@@ -140,6 +143,7 @@ class frmChartDetails : public QDialog {
   tavrin::PdfPages SheetPages() const;
 
   void cmdLuckPeriod_Click(int period);
+  void picAnnualPillar_Click(int index);
   void spnMonthsYear_Change();
   void cboMonth_Change();
   void cmdShowDays_Click();
@@ -172,9 +176,9 @@ class frmChartDetails : public QDialog {
   void ShowPillar(int block);
 
   QButtonGroup* luckGroup_;
+  QButtonGroup* annualGroup_;
   QGridLayout* headerGrid_;
   bool fitted_ = false;
   tavrin::analysis::ChartAnalysis analysis_;
   tavrin::Birth birth_{};
-  std::array<tavrin::Pillar, 4> pillars_{};
 };

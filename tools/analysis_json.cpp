@@ -77,6 +77,15 @@ void Interactions(JsonWriter& json, const analysis::Interactions& interactions) 
   json.EndArray();
 }
 
+// The stars and interactions of a luck, annual or month pillar read against the chart.
+void OtherPillarMembers(JsonWriter& json, const analysis::ChartAnalysis& chartAnalysis, int stem, int branch) {
+  const analysis::OtherPillarReading reading = chartAnalysis.ReadAgainstChart({stem, branch});
+  json.Key("stars");
+  Stars(json, reading.stars);
+  json.Key("interactions");
+  Interactions(json, reading.interactions);
+}
+
 void Palace(JsonWriter& json, std::string_view key, const tavrin::Pillar& palace) {
   json.Key(key);
   json.BeginObject();
@@ -185,6 +194,7 @@ void WriteAnalysisJson(JsonWriter& json, const analysis::ChartAnalysis& chartAna
     json.IntegerMember("endYear", period.endYear);
     PairHanzi(json, period.stem, period.branch);
     json.IntegerMember("nominalAge", period.nominalAge);
+    OtherPillarMembers(json, chartAnalysis, period.stem, period.branch);
     json.EndObject();
   }
   json.EndArray();
@@ -206,6 +216,7 @@ void WriteAnnualPillarsJson(JsonWriter& json, const analysis::ChartAnalysis& cha
     json.IntegerMember("age", annual.age);
     PairHanzi(json, annual.stem, annual.branch);
     json.IntegerMember("luckPeriod", annual.luckPeriod);
+    OtherPillarMembers(json, chartAnalysis, annual.stem, annual.branch);
     json.EndObject();
   }
   json.EndArray();
@@ -235,13 +246,7 @@ void WriteMonthsJson(JsonWriter& json, const analysis::ChartAnalysis& chartAnaly
     PairHanzi(json, month.pillar.stem, month.pillar.branch);
     json.PlainStringMember("jie", JieWords(month.sector));
     json.PlainStringMember("start", LocalStartText(month, chartAnalysis.monthsZoneSecondsEast));
-    json.Key("stars");
-    Stars(json, analysis::StarsOf(month.pillar, chartAnalysis.chartPillars, chartAnalysis.choices.stars));
-    analysis::Interactions interactions;
-    analysis::FindInteractionsWith(chartAnalysis.chartPillars, month.pillar, chartAnalysis.choices.interactions,
-                                   interactions);
-    json.Key("interactions");
-    Interactions(json, interactions);
+    OtherPillarMembers(json, chartAnalysis, month.pillar.stem, month.pillar.branch);
     json.EndObject();
   }
   json.EndArray();

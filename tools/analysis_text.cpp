@@ -1,6 +1,7 @@
 #include "tools/analysis_text.h"
 
 #include <string_view>
+#include <vector>
 
 #include "engine/number_text.h"
 #include "tools/analysis_json.h"
@@ -110,6 +111,52 @@ std::string PairText(int stem, int branch) {
   return std::string(StemSymbols[stem].hanzi) + std::string(BranchSymbols[branch].hanzi);
 }
 
+// "year, day" for the pillars with a bit set in `pillars`.
+std::string PillarList(unsigned pillars) {
+  std::string text;
+  for (int p = 0; p < 4; ++p)
+    if (pillars >> p & 1) text += (text.empty() ? "" : ", ") + std::string(kPillarNames[p]);
+  return text.empty() ? "none" : text;
+}
+
+constexpr std::size_t kLineWidth = 80;
+
+// "stars 桃花 红鸾; with the chart 子午冲 (Day), 卯午破 (Year)": what a luck or
+// annual pillar brings to the chart, in characters, after `lead` on the
+// row, its further lines indented as far as `lead` is wide.
+void AppendReading(std::string& out, const analysis::ChartAnalysis& chartAnalysis, int stem, int branch,
+                   const std::string& lead) {
+  const analysis::OtherPillarReading reading = chartAnalysis.ReadAgainstChart({stem, branch});
+  std::vector<std::string> words = {"stars"};
+  for (int star = 0; star < analysis::kStarCount; ++star)
+    if (reading.stars >> star & 1) words.emplace_back(analysis::StarTable[star].name.hanzi);
+  if (words.size() == 1) words.emplace_back("none");
+  words.back() += ';';
+  words.emplace_back("with the chart");
+  for (const analysis::Interaction& found : reading.interactions.All())
+    words.push_back(std::string(found.Rule().hanzi) + " (" + PillarList(found.pillars) + "),");
+  if (reading.interactions.count == 0) words.emplace_back("none");
+  else words.back().pop_back();
+
+  const std::size_t indent = DisplayWidth(lead);
+  out += lead;
+  std::size_t used = indent;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::size_t width = DisplayWidth(words[i]);
+    if (i > 0 && used + 1 + width > kLineWidth) {
+      out += '\n';
+      out.append(indent, ' ');
+      used = indent;
+    } else if (i > 0) {
+      out += ' ';
+      ++used;
+    }
+    out += words[i];
+    used += width;
+  }
+  out += '\n';
+}
+
 void AppendLuckYears(std::string& out, const analysis::ChartAnalysis& chartAnalysis) {
   Row(out).Cell("Luck periods by year", 0).End();
   Row(out).Cell("  No", 6).Cell("From age", 10).Cell("Years", 12).Cell("Pillar", 0).End();
@@ -124,6 +171,7 @@ void AppendLuckYears(std::string& out, const analysis::ChartAnalysis& chartAnaly
                BranchSymbols[period.branch].pinyin, current ? "*" : ""},
               0)
         .End();
+    AppendReading(out, chartAnalysis, period.stem, period.branch, std::string(6, ' '));
   }
 }
 
@@ -141,14 +189,12 @@ void AppendAnnualPillars(std::string& out, const analysis::ChartAnalysis& chartA
              18);
   }
   row.End();
-}
-
-// "year, day" for the pillars with a bit set in `pillars`.
-std::string PillarList(unsigned pillars) {
-  std::string text;
-  for (int p = 0; p < 4; ++p)
-    if (pillars >> p & 1) text += (text.empty() ? "" : ", ") + std::string(kPillarNames[p]);
-  return text.empty() ? "none" : text;
+  Row(out).Cell("Annual pillars against the chart", 0).End();
+  for (int i = 0; i < analysis::kAnnualPillarCount; ++i) {
+    const analysis::AnnualPillar annual = chartAnalysis.AnnualPillarAt(i);
+    AppendReading(out, chartAnalysis, annual.stem, annual.branch,
+                  "  " + std::to_string(annual.year) + "  " + PairText(annual.stem, annual.branch) + "  ");
+  }
 }
 
 std::string BranchList(analysis::StarMarks marks) {

@@ -197,6 +197,30 @@ TEST(ChartAnalysis, WorkedChart) {
   EXPECT_EQ(StarTexts(month.stars), "桃花 红鸾 空亡");
   EXPECT_EQ(StarTexts(day.stars), "羊刃 天喜");
   EXPECT_EQ(StarTexts(hour.stars), "羊刃 将星 天喜");
+
+  // Read against the chart: the first luck period 乙亥 (劫煞 of the day's 午, 天医 of the 子 month), the
+  // year 2026 丙午, and 丙申 with the Heavenly Noble by the year stem 己 (子申) rather than the day's 戊.
+  ChartAnalysis byYearStem;
+  AnalyzeChart(*BirthOf(birth), Cast(birth), {2026, 2026}, byYearStem,
+               {.interactions = {}, .stars = {.nobleByYearStem = true}});
+  struct Other {
+    const ChartAnalysis& analysis;
+    Pillar pillar;
+    std::string_view stars;
+    std::multiset<std::string> interactions;
+  };
+  const AnnualPillar year2026 = analysis.AnnualPillarAt(26);
+  for (const Other& other : {
+           Other{analysis, {analysis.luckYears[0].stem, analysis.luckYears[0].branch}, "劫煞 天医", {"亥卯半合 year other"}},
+           Other{analysis, {year2026.stem, year2026.branch}, "羊刃 将星 天喜",
+                 {"卯午破 year other", "子午冲 month other", "午午自刑 day other", "午午自刑 hour other"}},
+           Other{analysis, PillarOf("丙申"), "文昌贵人 驿马 劫煞", {"申子半合 month other"}},
+           Other{byYearStem, PillarOf("丙申"), "天乙贵人 文昌贵人 驿马 劫煞", {"申子半合 month other"}},
+       }) {
+    const OtherPillarReading reading = other.analysis.ReadAgainstChart(other.pillar);
+    EXPECT_EQ(StarTexts(reading.stars), other.stars) << PairHanzi(other.pillar);
+    EXPECT_EQ(InteractionTexts(reading.interactions), other.interactions) << PairHanzi(other.pillar);
+  }
 }
 
 // A period's years start in the calendar year its start date falls in: a

@@ -310,6 +310,16 @@ TEST_F(ChartDetails, ShowsStarsInteractionsVoidPalacesAndTheMonthsAndDaysOnDeman
             "大运 Luck period 4 庚午: stars 太极贵人 Supreme Noble, 将星 General Star; with the chart "
             "甲庚冲 Jia Geng Clash (Year), 甲庚冲 Jia Geng Clash (Day), 寅午戌三合 Yin Wu Xu Three Harmony (Month, Day), "
             "子午冲 Zi Wu Clash (Year)");
+  // Today's year 丙午 is chosen with it; Tab reaches the years and the arrow keys choose another.
+  EXPECT_TRUE(details.picAnnualPillar[4]->isChecked());
+  EXPECT_EQ(PlainText(*details.lblAnnualReading).toStdString(),
+            "流年 2026 丙午: stars 太极贵人 Supreme Noble, 将星 General Star, 月德贵人 Monthly Virtue; with the chart "
+            "寅午戌三合 Yin Wu Xu Three Harmony (Month, Day), 子午冲 Zi Wu Clash (Year)");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), details.picAnnualPillar[4]);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+  EXPECT_TRUE(details.picAnnualPillar[5]->isChecked());
+  EXPECT_TRUE(PlainText(*details.lblAnnualReading).startsWith(QStringLiteral("流年 2027 丁未: stars")));
 
   EXPECT_EQ(details.spnMonthsYear->value(), 2026);
   EXPECT_TRUE(PlainText(*details.lblMonthTable).contains(QStringLiteral("庚寅")));

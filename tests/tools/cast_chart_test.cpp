@@ -162,7 +162,7 @@ TEST(CastOne, SampleChartAsJson) {
         "\"elements\":{\"eightCharacters\":{\"Wood\":3,\"Fire\":2,\"Earth\":2,\"Metal\":0,\"Water\":1},"
         "\"withHiddenStems\":{\"Wood\":4,\"Fire\":5,\"Earth\":5,\"Metal\":2,\"Water\":2}}",
         "\"luckPeriods\":[{\"age\":8.17,\"startYear\":1992,\"endYear\":2001,\"hanzi\":\"丁卯\","
-        "\"nominalAge\":9}",
+        "\"nominalAge\":9,\"stars\":[",
         "\"current\":{\"luckPeriod\":4,\"year\":2026}}}\n",
         "\"pillarCells\":[\"+Wood [Jia]\",\"Rat [Zi]\",\"-Water [Gui]\",\"\",\"\",\"+Fire [Bing]\",\"Tiger [Yin]\",",
         "\"-Earth [Ji]\",\"Snake [Si]\",",
@@ -177,9 +177,9 @@ TEST(CastOne, SampleChartAsJson) {
   for (const char* fields : {"all", "annualPillars"}) {
     const auto asked = Cast(SampleArgs({"--json", "--today", "2026-12-09", "--fields", fields}));
     ASSERT_EQ(asked.status, 0) << asked.err;
-    for (const char* want : {"\"annualPillars\":[{\"year\":1984,\"age\":0,\"hanzi\":\"甲子\",\"luckPeriod\":0}",
-                             "{\"year\":2026,\"age\":42,\"hanzi\":\"丙午\",\"luckPeriod\":4}",
-                             "{\"year\":2084,\"age\":100,\"hanzi\":\"甲辰\",\"luckPeriod\":0}]}\n"})
+    for (const char* want : {"\"annualPillars\":[{\"year\":1984,\"age\":0,\"hanzi\":\"甲子\",\"luckPeriod\":0,\"stars\":[",
+                             "{\"year\":2026,\"age\":42,\"hanzi\":\"丙午\",\"luckPeriod\":4,\"stars\":[",
+                             "{\"year\":2084,\"age\":100,\"hanzi\":\"甲辰\",\"luckPeriod\":0,\"stars\":["})
       EXPECT_NE(asked.out.find(want), std::string::npos) << fields << ": " << want;
   }
   const auto all = Cast(SampleArgs({"--json", "--today", "2026-12-09", "--fields", "all"}));
