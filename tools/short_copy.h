@@ -17,7 +17,7 @@ inline char* CopyShort(std::string_view text, char* out) {
   } else if (n >= 4 && n < 8) {
     std::memcpy(out, in, 4);
     std::memcpy(out + n - 4, in + n - 4, 4);
-  } else {
+  } else if (n > 0) {  // an empty text may have no storage at all
     std::memcpy(out, in, n);
   }
   return out + n;
