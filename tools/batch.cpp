@@ -27,11 +27,19 @@ constexpr std::string_view kRecordSeparator =
 
 // A chunk closes at its row limit or at kChunkBytes of fields, whichever comes
 // first. The rows of both rounds in flight stay within kRowsInFlight however
-// many threads there are (a JSON row's output is about 11 KB).
+// many threads there are, and their output near kOutputInFlight: a JSON row
+// with every member is some 70 KB, a CSV row well under one.
 constexpr std::size_t kRowsInFlight = 256;
 constexpr std::size_t kChunkBytes = 64 * 1024;
+constexpr std::size_t kOutputInFlight = 4 * 1024 * 1024;
+constexpr std::size_t kFirstChunkRows = 4;  // until a round's output tells what a row writes
 
 std::size_t ChunkRows(unsigned jobs) { return std::max<std::size_t>(1, kRowsInFlight / (2 * jobs)); }
+
+// The rows a chunk may take when a row's output is `rowBytes`.
+std::size_t ChunkRowsFor(unsigned jobs, std::size_t rowBytes) {
+  return std::clamp<std::size_t>(kOutputInFlight / (2 * jobs) / std::max<std::size_t>(rowBytes, 1), 1, ChunkRows(jobs));
+}
 
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == text.npos; }
 
@@ -251,7 +259,7 @@ ExitStatus CastBatch(std::istream& in, const CommandLine& line, const analysis::
   const unsigned jobs = ThreadCount(line.jobs);
   // Two rounds that take turns; the threads keep the address of the one they cast.
   std::array<std::vector<Chunk>, 2> rounds = {std::vector<Chunk>(jobs), std::vector<Chunk>(jobs)};
-  const std::size_t rowLimit = ChunkRows(jobs);
+  std::size_t rowLimit = std::min(kFirstChunkRows, ChunkRows(jobs));
   std::size_t casting = 0;
   CastingCrew crew(line, today, jobs);
   CsvReader reader(in);
@@ -274,8 +282,11 @@ ExitStatus CastBatch(std::istream& in, const CommandLine& line, const analysis::
     return filled;
   };
   const auto write = [&](const std::vector<Chunk>& round, std::size_t filled) {
+    std::size_t rows = 0, bytes = 0;
     for (std::size_t i = 0; i < filled && out; ++i) {
       const Chunk& chunk = round[i];
+      rows += chunk.rows.size();
+      bytes += chunk.out.size();
       std::string_view text = chunk.out;
       if (chunk.anyChart && !anyChartWritten) text.remove_prefix(kRecordSeparator.size());
       anyChartWritten = anyChartWritten || chunk.anyChart;
@@ -283,6 +294,7 @@ ExitStatus CastBatch(std::istream& in, const CommandLine& line, const analysis::
       for (const auto& message : chunk.errors) WriteErrorLine(err, message);
       anyFailed = anyFailed || chunk.anyFailed;
     }
+    if (rows > 0) rowLimit = ChunkRowsFor(jobs, bytes / rows);
   };
 
   if (line.format == OutputFormat::csv) {
