@@ -32,7 +32,7 @@ class JsonWriter {
   void Key(std::string_view name) {
     char* out = Room(name.size() + 3);
     *out++ = '"';
-    out = Copy(name, out);
+    out = CopyShort(name, out);
     *out++ = '"';
     *out++ = ':';
     End(out, false);
@@ -43,12 +43,12 @@ class JsonWriter {
   void PlainString(std::string_view text) {
     char* out = Room(text.size() + 2);
     *out++ = '"';
-    out = Copy(text, out);
+    out = CopyShort(text, out);
     *out++ = '"';
     End(out, true);
   }
   // A value already written as JSON, copied as it is.
-  void Verbatim(std::string_view value) { End(Copy(value, Room(value.size())), true); }
+  void Verbatim(std::string_view value) { End(CopyShort(value, Room(value.size())), true); }
   void Number(double value);  // the shortest text that reads back as the same double
   void Integer(long long value) {
     char* out = Room(24);
@@ -85,7 +85,6 @@ class JsonWriter {
     size_ = static_cast<std::size_t>(out - buffer_.data());
     afterValue_ = value;
   }
-  static char* Copy(std::string_view text, char* out) { return CopyShort(text, out); }
   void Open(char bracket) {
     char* out = Room(1);
     *out++ = bracket;
