@@ -5,6 +5,7 @@
 
 #include "astro/civil_time.h"
 #include "astro/jie.h"
+#include "birth/zone.h"
 #include "engine/birth_moment.h"
 #include "engine/pillars.h"
 #include "engine/vocabulary.h"
@@ -77,6 +78,65 @@ int PeriodOf(const Pillar& hour, int dayStem) {
   return -1;
 }
 
+// The first second of 1 January of a civil year.
+long long FirstSecondOf(int year) { return DayStart(static_cast<long long>(JulianDay0(year, 1, 1) + 0.5)); }
+
+int CivilYearOf(long long second) { return astro::CivilTimeOf(static_cast<double>(second) / kDaySeconds).year; }
+
+// Clock seconds over which the clocks kept one offset, and the offset of
+// their standard time, whose meridian the day and hour are read at.
+struct Stretch {
+  long long first, last;
+  int offsetSeconds, standardSeconds;
+};
+
+// Adds the spans of `query`'s pillars within `stretch`, in the order found.
+// The search runs in mean time at the standard meridian: the clock time less
+// any summer time. The year and month change at the Jie's instants, the day
+// and hour with the mean time.
+void AddSpans(const PillarQuery& query, DayStarts dayStarts, const Stretch& stretch, std::vector<ClockSpan>& spans) {
+  const long long summer = stretch.offsetSeconds - stretch.standardSeconds;
+  const long long meanFirst = stretch.first - summer, meanLast = stretch.last - summer;
+  const double meridian = stretch.standardSeconds / static_cast<double>(kDaySeconds);
+  const int sector = Modulo(query.month.branch - 2, kBranchCount);
+  const int hourPeriod = query.hour ? PeriodOf(*query.hour, query.day.stem) : -1;
+  const auto add = [&](long long first, long long last, long long monthFirst, long long monthLast) {
+    first = std::max(first, monthFirst);
+    last = std::min(last, monthLast);
+    if (first <= last) spans.push_back({first + summer, last + summer, stretch.offsetSeconds});
+  };
+  // The chart year counts from Spring Beginning, so its last two months fall in the next civil year.
+  for (int year = CivilYearOf(meanFirst) - 1; year <= CivilYearOf(meanLast); ++year) {
+    if (YearPillar(year) != query.year) continue;
+    const double guess = JulianDay0(year, 2, 4) + 30.44 * sector;
+    if ((guess + 35) * kDaySeconds < meanFirst || (guess - 35) * kDaySeconds > meanLast) continue;
+    const double opens = astro::SolveLongitude(MonthSectorTable[sector].lower, guess);
+    const double closes = astro::SolveLongitude(MonthSectorTable[(sector + 1) % 12].lower, opens + 30.4);
+    const long long monthFirst = std::max(SecondAtOrAfter(opens + meridian), meanFirst);
+    const long long monthLast = std::min(SecondAtOrAfter(closes + meridian) - 1, meanLast);
+    if (monthFirst > monthLast) continue;
+    // The civil days the month touches, and the one after (whose late Rat hour of the day before may count).
+    for (long long dayNumber = DayNumber(monthFirst / static_cast<double>(kDaySeconds)) - 1;
+         DayStart(dayNumber) - 3600 <= monthLast; ++dayNumber) {
+      if (DayPillar(dayNumber) != query.day) continue;
+      const long long midnight = DayStart(dayNumber), nextMidnight = DayStart(dayNumber + 1);
+      // The seconds of the day pillar: the civil day, or 23:00 to 23:00 when the day starts at 23:00.
+      const long long shift = dayStarts == DayStarts::at23 ? -3600 : 0;
+      if (hourPeriod < 0) {
+        add(midnight + shift, nextMidnight + shift - 1, monthFirst, monthLast);
+      } else if (hourPeriod == 0) {
+        // The early Rat hour from midnight, or from 23:00 with the day; a day
+        // that keeps its own Rat stem has it again from 23:00.
+        add(midnight + shift, midnight + 3600 - 1, monthFirst, monthLast);
+        if (dayStarts == DayStarts::midnightOwnRat) add(nextMidnight - 3600, nextMidnight - 1, monthFirst, monthLast);
+      } else {
+        const long long periodStart = midnight + (2 * hourPeriod - 1) * 3600LL;
+        add(periodStart, std::min(periodStart + 7200, nextMidnight + shift) - 1, monthFirst, monthLast);
+      }
+    }
+  }
+}
+
 }  // namespace
 
 std::variant<PillarQuery, std::string> ParsePillars(std::string_view text) {
@@ -130,8 +190,9 @@ std::string ProblemWithPillars(const PillarQuery& query, DayStarts dayStarts) {
            PillarHanzi(query.month);
   if (query.hour) {
     const int period = PeriodOf(*query.hour, query.day.stem);
-    // At 23:00 the late Rat hour opens the next day, whose early Rat hour it is.
-    if (period < 0 || (period == 12 && dayStarts == DayStarts::at23)) {
+    // At 23:00 the late Rat hour opens the next day, whose early Rat hour it
+    // is; a day that keeps its own Rat stem has no other.
+    if (period < 0 || (period == 12 && dayStarts != DayStarts::midnight)) {
       const Pillar hour = HourPillar(query.hour->branch == 0 ? 0 : 2 * query.hour->branch - 1, query.day.stem);
       return "on a " + std::string(StemSymbols[query.day.stem].hanzi) + " day the " +
              std::string(BranchSymbols[query.hour->branch].hanzi) + " hour is " + PillarHanzi(hour) + ", not " +
@@ -143,42 +204,36 @@ std::string ProblemWithPillars(const PillarQuery& query, DayStarts dayStarts) {
 
 std::vector<ClockSpan> FindSpans(const PillarQuery& query, double zoneHoursEast, DayStarts dayStarts, int fromYear,
                                  int toYear) {
+  const int zone = SecondsOfOffset(zoneHoursEast);
   std::vector<ClockSpan> spans;
-  const double zone = zoneHoursEast / 24;
-  const long long firstSecond = DayStart(static_cast<long long>(JulianDay0(fromYear, 1, 1) + 0.5));
-  const long long lastSecond = DayStart(static_cast<long long>(JulianDay0(toYear + 1, 1, 1) + 0.5)) - 1;
-  const int sector = Modulo(query.month.branch - 2, kBranchCount);
-  const int hourPeriod = query.hour ? PeriodOf(*query.hour, query.day.stem) : -1;
-  // The chart year counts from Spring Beginning, so its last two months fall in the next civil year.
-  for (int year = fromYear - 1; year <= toYear; ++year) {
-    if (YearPillar(year) != query.year) continue;
-    const double guess = JulianDay0(year, 2, 4) + 30.44 * sector;
-    if (guess + 35 < JulianDay0(fromYear, 1, 1) || guess - 35 > JulianDay0(toYear + 1, 1, 1)) continue;
-    const double opens = astro::SolveLongitude(MonthSectorTable[sector].lower, guess);
-    const double closes = astro::SolveLongitude(MonthSectorTable[(sector + 1) % 12].lower, opens + 30.4);
-    const long long monthFirst = std::max(SecondAtOrAfter(opens + zone), firstSecond);
-    const long long monthLast = std::min(SecondAtOrAfter(closes + zone) - 1, lastSecond);
-    if (monthFirst > monthLast) continue;
-    // The civil days the month touches, and the one after (whose late Rat hour of the day before may count).
-    for (long long dayNumber = DayNumber(monthFirst / static_cast<double>(kDaySeconds)) - 1;
-         DayStart(dayNumber) - 3600 <= monthLast; ++dayNumber) {
-      if (DayPillar(dayNumber) != query.day) continue;
-      // The seconds of the day pillar: the civil day, or 23:00 to 23:00 when the day starts at 23:00.
-      const long long shift = dayStarts == DayStarts::at23 ? -3600 : 0;
-      long long first = DayStart(dayNumber) + shift, last = DayStart(dayNumber + 1) + shift - 1;
-      if (hourPeriod >= 0) {
-        // The early Rat hour from midnight; at 23:00 it starts an hour earlier, with the day.
-        const long long periodStart = hourPeriod == 0 ? first : DayStart(dayNumber) + (2 * hourPeriod - 1) * 3600LL;
-        first = periodStart;
-        last = hourPeriod == 0 ? DayStart(dayNumber) + 3600 - 1 : std::min(periodStart + 7200 - 1, last);
-      }
-      first = std::max(first, monthFirst);
-      last = std::min(last, monthLast);
-      if (first <= last) spans.push_back({first, last});
-    }
-  }
-  std::sort(spans.begin(), spans.end(), [](const ClockSpan& a, const ClockSpan& b) { return a.first < b.first; });
+  AddSpans(query, dayStarts, {FirstSecondOf(fromYear), FirstSecondOf(toYear + 1) - 1, zone, zone}, spans);
   return spans;
+}
+
+std::vector<ClockSpan> FindSpans(const PillarQuery& query, const place::ZoneHistory& zone, DayStarts dayStarts,
+                                 int fromYear, int toYear) {
+  const long long first = FirstSecondOf(fromYear), last = FirstSecondOf(toYear + 1) - 1;
+  std::vector<ClockSpan> spans;
+  // No clock is a day away from Greenwich.
+  for (const place::ZoneStretch& stretch : zone.StretchesOver(first - kDaySeconds, last + kDaySeconds)) {
+    const int offset = stretch.offset.seconds;
+    const long long clockFirst = std::max(stretch.firstSecond + offset, first);
+    const long long clockLast = std::min(stretch.lastSecond + offset, last);
+    if (clockFirst <= clockLast)
+      AddSpans(query, dayStarts, {clockFirst, clockLast, offset, stretch.offset.standardSeconds}, spans);
+  }
+  std::stable_sort(spans.begin(), spans.end(), [](const ClockSpan& a, const ClockSpan& b) {
+    return a.first - a.offsetSeconds < b.first - b.offsetSeconds;
+  });
+  // Where only the clocks' record changed, not their time, a span goes on.
+  std::vector<ClockSpan> joined;
+  for (const ClockSpan& span : spans) {
+    if (!joined.empty() && joined.back().offsetSeconds == span.offsetSeconds && joined.back().last + 1 == span.first)
+      joined.back().last = span.last;
+    else
+      joined.push_back(span);
+  }
+  return joined;
 }
 
 std::string IsoClockTime(long long second) {

@@ -62,7 +62,8 @@ frmFindPillars::frmFindPillars(frmMain& form) : QDialog(&form), form_(form) {
   spnZone->setSingleStep(0.25);
   spnZone->setValue(8);
   cboDayStarts = make("cboDayStarts");
-  cboDayStarts->addItems({QStringLiteral("Day from midnight"), QStringLiteral("Day from 23:00")});
+  cboDayStarts->addItems(
+      {QStringLiteral("Day from midnight"), QStringLiteral("Day from 23:00"), QStringLiteral("Midnight, own Rat")});
   fields->addRow(QStringLiteral("&Year pillar"), cboYearPillar);
   fields->addRow(QStringLiteral("&Month pillar"), cboMonthPillar);
   fields->addRow(QStringLiteral("&Day pillar"), cboDayPillar);
@@ -100,7 +101,8 @@ void frmFindPillars::ShowMonths() {
   cboMonthPillar->setCurrentIndex(std::max(shown, 0));
 }
 
-// The hours a day of this stem has; with the day from midnight, its late Rat hour too.
+// The hours a day of this stem has; with the day from midnight, its late Rat
+// hour too (the next day's Rat stem).
 void frmFindPillars::ShowHours() {
   const int shown = cboHourPillar->currentIndex();
   cboHourPillar->clear();
@@ -115,6 +117,12 @@ void frmFindPillars::ShowHours() {
   cboHourPillar->setCurrentIndex(std::clamp(shown, 0, cboHourPillar->count() - 1));
 }
 
+tavrin::DayStarts frmFindPillars::DayStarts() const {
+  static constexpr tavrin::DayStarts kChoices[] = {tavrin::DayStarts::midnight, tavrin::DayStarts::at23,
+                                                   tavrin::DayStarts::midnightOwnRat};
+  return kChoices[std::clamp(cboDayStarts->currentIndex(), 0, 2)];
+}
+
 tavrin::calendar::PillarQuery frmFindPillars::Query() const {
   tavrin::calendar::PillarQuery query{PillarOf(cboYearPillar), PillarOf(cboMonthPillar), PillarOf(cboDayPillar),
                                       std::nullopt};
@@ -123,9 +131,7 @@ tavrin::calendar::PillarQuery frmFindPillars::Query() const {
 }
 
 void frmFindPillars::cmdFind_Click() {
-  const tavrin::DayStarts dayStarts =
-      cboDayStarts->currentIndex() == 0 ? tavrin::DayStarts::midnight : tavrin::DayStarts::at23;
-  spans_ = tavrin::calendar::FindSpans(Query(), spnZone->value(), dayStarts, 1600, 2199);
+  spans_ = tavrin::calendar::FindSpans(Query(), spnZone->value(), DayStarts(), 1600, 2199);
   lstSpans->clear();
   for (const tavrin::calendar::ClockSpan& span : spans_)
     lstSpans->addItem(QString::fromStdString(tavrin::calendar::IsoClockTime(span.first) + "  to  " +
@@ -142,9 +148,7 @@ void frmFindPillars::lstSpans_Activated() {
   const auto number = [&first](std::size_t at, std::size_t length) {
     return std::stoi(first.substr(at, length));
   };
-  const tavrin::DayStarts dayStarts =
-      cboDayStarts->currentIndex() == 0 ? tavrin::DayStarts::midnight : tavrin::DayStarts::at23;
   form_.ShowBirthMoment({number(0, 4), number(5, 2), number(8, 2)}, number(11, 2), number(14, 2), number(17, 2),
-                        spnZone->value(), dayStarts);
+                        spnZone->value(), DayStarts());
   accept();
 }

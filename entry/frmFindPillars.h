@@ -32,8 +32,9 @@ class frmFindPillars : public QDialog {
   QPushButton* cmdFind;
   QListWidget* lstSpans;
 
-  // The pillars the pickers show.
+  // The pillars the pickers show, and the day's start chosen.
   tavrin::calendar::PillarQuery Query() const;
+  tavrin::DayStarts DayStarts() const;
 
  private:
   void ShowMonths();

@@ -265,6 +265,19 @@ std::variant<ZoneOffsetInForce, ZoneTimeProblem> ZoneHistory::OffsetAt(const Loc
   return problem;
 }
 
+std::vector<ZoneStretch> ZoneHistory::StretchesOver(long long first, long long last) const {
+  // The Unix epoch, 1970-01-01 00:00 UT, is Julian Date 2440587.5.
+  constexpr long long kUnixEpochSecond = 2440587LL * 86400 + 43200;
+  std::vector<ZoneStretch> stretches;
+  for (long long second = first; second <= last;) {
+    const date::sys_info info = zone_->get_info(date::sys_seconds{std::chrono::seconds{second - kUnixEpochSecond}});
+    const long long ends = info.end.time_since_epoch().count() + kUnixEpochSecond;  // the first second after it
+    stretches.push_back({second, std::min(ends - 1, last), OffsetOf(*zone_, info, std::nullopt)});
+    second = ends;
+  }
+  return stretches;
+}
+
 std::string ZoneDatabaseVersion() {
   // Debian's tzdata names its version on the first line of tzdata.zi ("# version 2025b").
   std::ifstream file(std::filesystem::path(kZoneDataFolder) / "tzdata.zi");

@@ -33,6 +33,15 @@ struct ZoneOffsetInForce {
   int standardSeconds = 0;
 };
 
+// A stretch of time over which a zone's clocks kept one offset: its first and
+// last second of Universal Time, counted from Julian Date 0 (so a day's
+// noon is a multiple of 86400).
+struct ZoneStretch {
+  long long firstSecond = 0;
+  long long lastSecond = 0;
+  ZoneOffsetInForce offset;
+};
+
 // A local time the zone's clocks skipped (they went forward over it) or showed
 // twice (they went back over it). `before` and `after` are the offsets on
 // either side of the change; for a time shown twice, `before` is the earlier one.
@@ -80,6 +89,12 @@ class ZoneHistory {
   // is a problem; a time shown twice is a problem unless `fold` says which.
   std::variant<ZoneOffsetInForce, ZoneTimeProblem> OffsetAt(const LocalDateTime& local, std::optional<Fold> fold,
                                                             std::optional<double> placeLongitude) const;
+
+  // The stretches of one offset that cover the seconds `first` to `last`
+  // (UT from Julian Date 0, years 1600 to 2199 or near them), earliest first;
+  // the first and the last are cut at `first` and `last`. Before the zone's
+  // first record the clocks keep the tz database's local mean time.
+  std::vector<ZoneStretch> StretchesOver(long long first, long long last) const;
 
  private:
   explicit ZoneHistory(const date::time_zone* zone) : zone_(zone) {}

@@ -135,8 +135,8 @@ constexpr std::array<OptionSpec, 32> kOptions = {{
     {"--find-pillars", "PILLARS", Group::mode,
      "list the spans of clock time whose precise chart has these pillars\n"
      "      (characters, pinyin or labels: \"geng chen wu yin ren chen geng xu\"; three\n"
-     "      without the hour), in --zone (8 when left out), the day starting as\n"
-     "      --day-starts says",
+     "      without the hour), in --zone (8 when left out) or --tz, the day starting\n"
+     "      as --day-starts says",
      [](CommandLine& c, LaterValues&, std::string_view v) {
        c.action = Action::findPillars;
        c.pillarsText = v;
@@ -195,7 +195,7 @@ std::optional<UsageError> CheckCombination(const CommandLine& line, const std::b
   }
   if (IsGiven("--find-pillars", given)) {
     for (const auto& option : kOptions)
-      if (given[IndexOf(option)] && option.name != "--find-pillars" && option.name != "--zone" &&
+      if (given[IndexOf(option)] && option.name != "--find-pillars" && option.name != "--zone" && option.name != "--tz" &&
           option.name != "--from" && option.name != "--to" && option.name != "--day-starts" && option.name != "--json")
         return Usage(std::string(option.name) + " cannot be combined with --find-pillars");
   } else if (IsGiven("--from", given) || IsGiven("--to", given)) {
@@ -357,6 +357,8 @@ std::string HelpText() {
       "       tavrin-cast --name NAME --date YYYY-MM-DD --time HH:MM[:SS]\n"
       "                   --place TEXT | --tz NAME [--fold earlier|later] ...\n"
       "       tavrin-cast --places TEXT\n"
+      "       tavrin-cast --find-pillars PILLARS [--from YEAR] [--to YEAR]\n"
+      "                   [--zone HOURS_EAST | --tz NAME] [--day-starts ...] [--json]\n"
       "       tavrin-cast --open FILE.baz [--save FILE.baz] [CASTING] [OUTPUT]\n"
       "       tavrin-cast --batch FILE [--jobs N] [CASTING] [OUTPUT]\n"
       "       tavrin-cast --help | --version\n"

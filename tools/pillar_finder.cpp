@@ -2,6 +2,7 @@
 
 #include "astro/delta_t.h"
 #include "birth/zone.h"
+#include "place/zone_history.h"
 #include "calendar/pillar_search.h"
 #include "engine/number_text.h"
 #include "tools/error_line.h"
@@ -33,11 +34,22 @@ ExitStatus FindPillars(const CommandLine& line, std::ostream& out, std::ostream&
     WriteErrorLine(err, option + ": " + problem);
     return kBadInput;
   }
+  std::optional<place::ZoneHistory> named;
+  std::optional<double> zone;
   const std::string_view zoneText = line.birth.zone.empty() ? "8" : line.birth.zone;
-  const std::optional<double> zone = ParseDecimal(zoneText);
-  if (!zone || *zone < -kWidestZoneHours || *zone > kWidestZoneHours) {
-    WriteErrorLine(err, "--zone " + std::string(zoneText) + ": expected hours east of Greenwich, -14 to 14");
-    return kBadInput;
+  if (line.timeZone) {
+    auto found = place::ZoneHistory::Lookup(*line.timeZone);
+    if (const auto* unknown = std::get_if<place::ZoneNotFound>(&found)) {
+      WriteErrorLine(err, "--tz " + std::string(*line.timeZone) + ": " + unknown->message);
+      return kBadInput;
+    }
+    named = std::get<place::ZoneHistory>(found);
+  } else {
+    zone = ParseDecimal(zoneText);
+    if (!zone || *zone < -kWidestZoneHours || *zone > kWidestZoneHours) {
+      WriteErrorLine(err, "--zone " + std::string(zoneText) + ": expected hours east of Greenwich, -14 to 14");
+      return kBadInput;
+    }
   }
   const std::optional<int> from = YearOf(line.fromYear, astro::kFirstPreciseYear);
   const std::optional<int> to = YearOf(line.toYear, astro::kLastPreciseYear);
@@ -45,7 +57,8 @@ ExitStatus FindPillars(const CommandLine& line, std::ostream& out, std::ostream&
     WriteErrorLine(err, "--from and --to: expected years from 1600 to 2199, the first not after the last");
     return kBadInput;
   }
-  const std::vector<calendar::ClockSpan> spans = calendar::FindSpans(query, *zone, dayStarts, *from, *to);
+  const std::vector<calendar::ClockSpan> spans = named ? calendar::FindSpans(query, *named, dayStarts, *from, *to)
+                                                       : calendar::FindSpans(query, *zone, dayStarts, *from, *to);
   if (line.format == OutputFormat::json) {
     JsonWriter json;
     for (const calendar::ClockSpan& span : spans) {
@@ -53,17 +66,26 @@ ExitStatus FindPillars(const CommandLine& line, std::ostream& out, std::ostream&
       json.BeginObject();
       json.PlainStringMember("from", calendar::IsoClockTime(span.first));
       json.PlainStringMember("to", calendar::IsoClockTime(span.last));
+      // A named zone's clocks change; the offset tells a clock time shown twice.
+      if (named) json.PlainStringMember("offset", OffsetText(span.offsetSeconds));
       json.EndObject();
       out << json.Text() << '\n';
     }
     return kDone;
   }
-  out << spans.size() << (spans.size() == 1 ? " span" : " spans") << " of clock time in UTC"
-      << (zoneText.starts_with('-') ? "" : "+") << zoneText << ", " << *from << " to " << *to
-      << ", with these pillars by the precise method (the day starting at "
-      << (dayStarts == DayStarts::at23 ? "23:00" : "midnight") << "):\n";
-  for (const calendar::ClockSpan& span : spans)
-    out << calendar::IsoClockTime(span.first) << " to " << calendar::IsoClockTime(span.last) << '\n';
+  out << spans.size() << (spans.size() == 1 ? " span" : " spans") << " of clock time in ";
+  if (named)
+    out << named->Name();
+  else
+    out << "UTC" << (zoneText.starts_with('-') ? "" : "+") << zoneText;
+  out << ", " << *from << " to " << *to << ", with these pillars by the precise method (the day starting at "
+      << (dayStarts == DayStarts::at23 ? "23:00" : "midnight")
+      << (dayStarts == DayStarts::midnightOwnRat ? ", 23:00 keeping its own Rat stem" : "") << "):\n";
+  for (const calendar::ClockSpan& span : spans) {
+    out << calendar::IsoClockTime(span.first) << " to " << calendar::IsoClockTime(span.last);
+    if (named) out << ", UTC" << (span.offsetSeconds == 0 ? "" : OffsetText(span.offsetSeconds));
+    out << '\n';
+  }
   return kDone;
 }
 

@@ -4,37 +4,80 @@
 
 #include <random>
 
+#include "birth/entered_birth.h"
 #include "engine/birth_moment.h"
 #include "engine/chart.h"
+#include "place/zone_history.h"
 
 namespace tavrin::calendar {
 namespace {
 
 constexpr long long kDaySeconds = 86400;
 
-// The precise chart of a clock second in a zone at the zone's meridian.
-std::array<Pillar, 4> PillarsAt(long long second, double zoneHours, DayStarts dayStarts) {
+// The clock's date and time of a clock second.
+place::LocalDateTime ClockTimeOf(long long second) {
   const long long dayNumber = (second + kDaySeconds / 2) / kDaySeconds;
   const long long intoDay = second - (dayNumber * kDaySeconds - kDaySeconds / 2);
-  int year = 0, month = 0, day = 0;
-  for (year = 1599; JulianDay0(year + 1, 1, 1) + 0.5 <= static_cast<double>(dayNumber); ++year) {
+  place::LocalDateTime clock;
+  for (clock.year = 1599; JulianDay0(clock.year + 1, 1, 1) + 0.5 <= static_cast<double>(dayNumber); ++clock.year) {
   }
-  for (month = 1; month < 12 && JulianDay0(year, month + 1, 1) + 0.5 <= static_cast<double>(dayNumber); ++month) {
+  for (clock.month = 1;
+       clock.month < 12 && JulianDay0(clock.year, clock.month + 1, 1) + 0.5 <= static_cast<double>(dayNumber);
+       ++clock.month) {
   }
-  day = static_cast<int>(dayNumber - static_cast<long long>(JulianDay0(year, month, 1) + 0.5)) + 1;
+  clock.day = static_cast<int>(dayNumber - static_cast<long long>(JulianDay0(clock.year, clock.month, 1) + 0.5)) + 1;
+  clock.hour = static_cast<int>(intoDay / 3600);
+  clock.minute = static_cast<int>(intoDay / 60 % 60);
+  clock.second = static_cast<int>(intoDay % 60);
+  return clock;
+}
+
+// The precise chart of a clock second in a zone at the zone's meridian.
+std::array<Pillar, 4> PillarsAt(long long second, double zoneHours, DayStarts dayStarts) {
+  const place::LocalDateTime clock = ClockTimeOf(second);
   Birth birth;
-  birth.year = year;
-  birth.month = month;
-  birth.day = day;
-  birth.hour = static_cast<int>(intoDay / 3600);
-  birth.minute = static_cast<int>(intoDay / 60 % 60);
-  birth.second = static_cast<int>(intoDay % 60);
+  birth.year = clock.year;
+  birth.month = clock.month;
+  birth.day = clock.day;
+  birth.hour = clock.hour;
+  birth.minute = clock.minute;
+  birth.second = clock.second;
   birth.zoneSecondsEast = static_cast<int>(zoneHours * 3600);
   birth.longitude = zoneHours * 15;
   birth.genderSign = 1;
   Chart chart;
   EXPECT_EQ(ComputeChart(birth, {Method::precise, SolarTime::mean, dayStarts}, chart), CastError::none);
   return chart.pillars;
+}
+
+// The precise chart of a clock second in a named zone, cast as a birth with
+// no longitude is, and the clocks' offset then: the one given, of a clock
+// time shown twice. Nothing for a clock time skipped.
+std::optional<std::pair<std::array<Pillar, 4>, int>> PillarsIn(const place::ZoneHistory& zone, long long second,
+                                                               DayStarts dayStarts,
+                                                               std::optional<int> offsetSeconds = {}) {
+  const place::LocalDateTime clock = ClockTimeOf(second);
+  BirthEntry entry;
+  entry.name = "A";
+  entry.year = clock.year;
+  entry.month = clock.month;
+  entry.day = clock.day;
+  entry.hour = clock.hour;
+  entry.minute = clock.minute;
+  entry.second = clock.second;
+  entry.zone = &zone;
+  entry.options = {Method::precise, SolarTime::mean, dayStarts};
+  for (const place::Fold fold : {place::Fold::earlier, place::Fold::later}) {
+    entry.placeChoices.fold = fold;
+    const auto built = BuildBirth(entry);
+    if (built.index() != 0) return std::nullopt;
+    const EnteredBirth& birth = std::get<EnteredBirth>(built);
+    if (fold == place::Fold::earlier && offsetSeconds && birth.zone->offset.seconds != *offsetSeconds) continue;
+    Chart chart;
+    EXPECT_EQ(ComputeChart(BirthOf(birth), entry.options, chart), CastError::none);
+    return std::pair{chart.pillars, birth.zone->offset.seconds};
+  }
+  return std::nullopt;
 }
 
 // Random precise charts in several zones and both day starts: a span of
@@ -47,7 +90,7 @@ TEST(PillarSearchTest, TheSpansOfARandomChartsPillarsHoldItsBirthAndCastThosePil
   const long long last = static_cast<long long>(JulianDay0(2199, 12, 31) + 0.5) * kDaySeconds;
   for (int n = 0; n < 1000; ++n) {
     const double zone = kZones[n % 5];
-    const DayStarts dayStarts = n % 4 == 3 ? DayStarts::at23 : DayStarts::midnight;
+    const DayStarts dayStarts = n % 4 == 3 ? DayStarts::at23 : n % 4 == 2 ? DayStarts::midnightOwnRat : DayStarts::midnight;
     const long long birth = std::uniform_int_distribution<long long>(first, last)(random);
     const std::array<Pillar, 4> pillars = PillarsAt(birth, zone, dayStarts);
     PillarQuery query{pillars[0], pillars[1], pillars[2], pillars[3]};
@@ -65,6 +108,52 @@ TEST(PillarSearchTest, TheSpansOfARandomChartsPillarsHoldItsBirthAndCastThosePil
       }
     }
     EXPECT_TRUE(held) << IsoClockTime(birth) << " zone " << zone << ", " << spans.size() << " spans";
+  }
+}
+
+// Random births in named zones, half of them within three hours of a change
+// of the clocks, on each day start: a span of their pillars holds each birth
+// at its offset, and every span found casts those pillars at its first
+// second, its middle and its last.
+TEST(PillarSearchTest, InANamedZoneTheSpansFollowEachChangeOfTheClocks) {
+  const char* const kZones[] = {"Asia/Shanghai", "America/New_York", "Europe/London",
+                                "Australia/Sydney", "Europe/Dublin", "Asia/Kolkata"};
+  const DayStarts kDayStarts[] = {DayStarts::midnight, DayStarts::at23, DayStarts::midnightOwnRat};
+  std::mt19937_64 random(1988);
+  const long long first = static_cast<long long>(JulianDay0(1600, 1, 1) + 0.5) * kDaySeconds;
+  const long long last = static_cast<long long>(JulianDay0(2199, 12, 31) + 0.5) * kDaySeconds;
+  const long long changesFrom = static_cast<long long>(JulianDay0(1850, 1, 1) + 0.5) * kDaySeconds;
+  const long long changesTo = static_cast<long long>(JulianDay0(2040, 1, 1) + 0.5) * kDaySeconds;
+  for (int n = 0; n < 240; ++n) {
+    const std::optional<place::ZoneHistory> zone = place::ZoneHistory::Find(kZones[n % 6]);
+    ASSERT_TRUE(zone) << kZones[n % 6];
+    const DayStarts dayStarts = kDayStarts[n / 6 % 3];
+    long long birth = std::uniform_int_distribution<long long>(first, last)(random);
+    if (n % 2 == 0) {
+      const std::vector<place::ZoneStretch> stretches = zone->StretchesOver(changesFrom, changesTo);
+      const place::ZoneStretch& change =
+          stretches[std::uniform_int_distribution<std::size_t>(1, stretches.size() - 1)(random)];
+      birth = change.firstSecond + change.offset.seconds +
+              std::uniform_int_distribution<long long>(-3 * 3600, 3 * 3600)(random);
+    }
+    const auto cast = PillarsIn(*zone, birth, dayStarts);
+    if (!cast) continue;  // the clocks skipped it
+    const auto& [pillars, offset] = *cast;
+    PillarQuery query{pillars[0], pillars[1], pillars[2], pillars[3]};
+    if (n % 10 == 9) query.hour.reset();
+    ASSERT_EQ(ProblemWithPillars(query, dayStarts), "") << IsoClockTime(birth);
+    bool held = false;
+    for (const ClockSpan& span : FindSpans(query, *zone, dayStarts, 1600, 2199)) {
+      held = held || (span.first <= birth && birth <= span.last && span.offsetSeconds == offset);
+      for (const long long second : {span.first, (span.first + span.last) / 2, span.last}) {
+        const auto at = PillarsIn(*zone, second, dayStarts, span.offsetSeconds);
+        ASSERT_TRUE(at && at->second == span.offsetSeconds) << IsoClockTime(second) << " in " << zone->Name();
+        ASSERT_TRUE(at->first[0] == query.year && at->first[1] == query.month && at->first[2] == query.day &&
+                    (!query.hour || at->first[3] == *query.hour))
+            << IsoClockTime(second) << " in a span for the birth " << IsoClockTime(birth) << " in " << zone->Name();
+      }
+    }
+    EXPECT_TRUE(held) << IsoClockTime(birth) << " in " << zone->Name();
   }
 }
 
@@ -93,6 +182,7 @@ TEST(PillarSearchTest, PillarsAreReadInEveryWritingAndRefusedWithTheReason) {
   const PillarQuery lateRat = std::get<PillarQuery>(ParsePillars("甲子 丙寅 甲子 丙子"));
   EXPECT_EQ(ProblemWithPillars(lateRat, DayStarts::midnight), "");
   EXPECT_NE(ProblemWithPillars(lateRat, DayStarts::at23), "");
+  EXPECT_NE(ProblemWithPillars(lateRat, DayStarts::midnightOwnRat), "");
 }
 
 }  // namespace

@@ -226,6 +226,16 @@ TEST(CastOne, FindPillarsListsTheSpansOfClockTimeWithThosePillars) {
       {{"--find-pillars", "庚辰 戊寅 壬辰", "--from", "2000", "--to", "2000", "--day-starts", "23"},
        "1 span of clock time in UTC+8, 2000 to 2000, with these pillars by the precise method (the day starting "
        "at 23:00):\n2000-02-04T20:40:23 to 2000-02-04T22:59:59\n"},
+      // Shanghai's summer time of 1988 put the clocks an hour ahead of the
+      // standard time the day and hour are read in: 30 June's late Rat hour
+      // was 00:00 to 01:00 on the clock, and its early one 01:00 to 02:00.
+      {{"--find-pillars", "戊辰 戊午 丙辰 庚子", "--from", "1988", "--to", "1988", "--tz", "asia/shanghai"},
+       "1 span of clock time in Asia/Shanghai, 1988 to 1988, with these pillars by the precise method (the day "
+       "starting at midnight):\n1988-07-01T00:00:00 to 1988-07-01T00:59:59, UTC+9\n"},
+      {{"--find-pillars", "戊辰 戊午 丙辰 戊子", "--from", "1988", "--to", "1988", "--tz", "Asia/Shanghai",
+        "--day-starts", "own-rat", "--json"},
+       "{\"from\":\"1988-06-30T01:00:00\",\"to\":\"1988-06-30T01:59:59\",\"offset\":\"+9\"}\n"
+       "{\"from\":\"1988-07-01T00:00:00\",\"to\":\"1988-07-01T00:59:59\",\"offset\":\"+9\"}\n"},
   };
   for (const auto& c : kCases) {
     const auto run = Cast(c.args);
@@ -236,6 +246,9 @@ TEST(CastOne, FindPillarsListsTheSpansOfClockTimeWithThosePillars) {
        {std::vector<std::string>{"--find-pillars", "庚辰 丙寅 壬辰 庚戌"},
         {"--find-pillars", "庚辰 戊寅 壬辰", "--from", "1599"},
         {"--find-pillars", "庚辰 戊寅 壬辰", "--name", "A"},
+        {"--find-pillars", "庚辰 戊寅 壬辰", "--tz", "Asia/Shangai"},
+        {"--find-pillars", "庚辰 戊寅 壬辰", "--tz", "Asia/Shanghai", "--zone", "8"},
+        {"--find-pillars", "甲子 丙寅 甲子 丙子", "--day-starts", "own-rat"},
         {"--from", "1900", "--name", "A"}})
     EXPECT_EQ(Cast(refused).status, 2) << refused[1];
 }
