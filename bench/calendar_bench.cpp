@@ -37,5 +37,17 @@ void FindAllSpansOfFourPillars(benchmark::State& state) {
 }
 BENCHMARK(FindAllSpansOfFourPillars)->Unit(benchmark::kMillisecond);
 
+// The same in a zone whose clocks changed some three hundred times.
+void FindAllSpansOfFourPillarsInANamedZone(benchmark::State& state) {
+  const PillarQuery query = std::get<PillarQuery>(ParsePillars("庚辰 戊寅 壬辰 庚戌"));
+  const std::optional<place::ZoneHistory> zone = place::ZoneHistory::Find("America/New_York");
+  if (!zone) {
+    state.SkipWithError("no America/New_York in the tz database");
+    return;
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(FindSpans(query, *zone, DayStarts::midnight, 1600, 2199));
+}
+BENCHMARK(FindAllSpansOfFourPillarsInANamedZone)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace tavrin::calendar

@@ -106,7 +106,7 @@ void AddSpans(const PillarQuery& query, DayStarts dayStarts, const Stretch& stre
     if (first <= last) spans.push_back({first + summer, last + summer, stretch.offsetSeconds});
   };
   // The chart year counts from Spring Beginning, so its last two months fall in the next civil year.
-  for (int year = CivilYearOf(meanFirst) - 1; year <= CivilYearOf(meanLast); ++year) {
+  for (int year = CivilYearOf(meanFirst) - 1, lastYear = CivilYearOf(meanLast); year <= lastYear; ++year) {
     if (YearPillar(year) != query.year) continue;
     const double guess = JulianDay0(year, 2, 4) + 30.44 * sector;
     if ((guess + 35) * kDaySeconds < meanFirst || (guess - 35) * kDaySeconds > meanLast) continue;
