@@ -217,6 +217,8 @@ std::vector<ClockSpan> FindSpans(const PillarQuery& query, const place::ZoneHist
   // No clock is a day away from Greenwich.
   for (const place::ZoneStretch& stretch : zone.StretchesOver(first - kDaySeconds, last + kDaySeconds)) {
     const int offset = stretch.offset.seconds;
+    // No birth is cast on a clock this far from Greenwich (Manila's before 1845).
+    if (std::abs(offset) > SecondsOfOffset(kWidestZoneHours)) continue;
     const long long clockFirst = std::max(stretch.firstSecond + offset, first);
     const long long clockLast = std::min(stretch.lastSecond + offset, last);
     if (clockFirst <= clockLast)
