@@ -22,10 +22,16 @@ MoonMotion ApparentMoon(double ttJulianDay, const EclipticOfDate& frame);
 inline constexpr double kMeanNewMoon0 = 2451550.09766;  // its mean instant, TT
 inline constexpr double kSynodicMonth = 29.530588861;   // days
 
+// The instant (Julian Date, TT) of new moon `number` as Meeus published it
+// (Astronomical Algorithms, 2nd ed., chapter 49: the mean lunation with its
+// 25 periodic and 14 planetary terms), within some 30 seconds of the full
+// lunar theory.
+double PublishedNewMoon(int number);
+
 // The instant (Julian Date, UT) of new moon `number`: when ApparentMoon's
 // longitude equals ApparentSun's (in the abridged frame of date), solved on
-// both theories to within a millisecond; two evaluations of the Sun, about
-// 0.2 ms. For the years delta T covers, 1600 to 2200.
+// both theories to within a millisecond from the published instant; one
+// evaluation of the Sun, about 0.1 ms. For the years delta T covers, 1600 to 2200.
 double NewMoon(int number);
 
 // The instant (Julian Date, UT) near `utGuess` (within a few days) when

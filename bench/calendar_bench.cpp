@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "astro/moon.h"
 #include "calendar/lunar_calendar.h"
 #include "calendar/pillar_search.h"
 #include "engine/birth_moment.h"
@@ -51,3 +52,16 @@ BENCHMARK(FindAllSpansOfFourPillarsInANamedZone)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tavrin::calendar
+
+namespace tavrin::astro {
+namespace {
+
+// One new moon solved from its published instant, a different one each time.
+void SolveANewMoon(benchmark::State& state) {
+  int number = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(NewMoon(number++ % 1000));
+}
+BENCHMARK(SolveANewMoon)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tavrin::astro

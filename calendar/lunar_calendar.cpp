@@ -34,14 +34,19 @@ void Solve(Sui& sui, int year) {
   const double solstice = WinterSolstice(year);
   const long long solsticeDay = ChinaDay(solstice), nextSolsticeDay = ChinaDay(WinterSolstice(year + 1));
 
-  // The first days of new moons from just before the mean one of the solstice on.
+  // The first days of new moons from just before the mean one of the
+  // solstice on, each solved when first looked at.
   const int base = astro::MeanNewMoonNumber(solstice) - 1;
   std::array<long long, 18> newMoonDays{};
-  for (int i = 0; i < 18; ++i) newMoonDays[i] = ChinaDay(astro::NewMoon(base + i));
+  int solved = 0;
+  const auto newMoonDay = [&](int i) {
+    for (; solved <= i; ++solved) newMoonDays[solved] = ChinaDay(astro::NewMoon(base + solved));
+    return newMoonDays[i];
+  };
   int first = 0;
-  while (newMoonDays[first + 1] <= solsticeDay) ++first;
+  while (newMoonDay(first + 1) <= solsticeDay) ++first;
   int last = first;
-  while (newMoonDays[last + 1] <= nextSolsticeDay) ++last;
+  while (newMoonDay(last + 1) <= nextSolsticeDay) ++last;
   sui.count = last - first;
   for (int i = 0; i <= sui.count; ++i) sui.starts[i] = newMoonDays[first + i];
   if (sui.count == 12) return;
