@@ -83,27 +83,27 @@ long long FirstSecondOf(int year) { return DayStart(static_cast<long long>(Julia
 
 int CivilYearOf(long long second) { return astro::CivilTimeOf(static_cast<double>(second) / kDaySeconds).year; }
 
-// Clock seconds over which the clocks kept one offset, and the offset of
-// their standard time, whose meridian the day and hour are read at.
+// Clock seconds over which the clocks kept one offset, and the offset of the
+// mean time the day and hour are read in.
 struct Stretch {
   long long first, last;
-  int offsetSeconds, standardSeconds;
+  int offsetSeconds, meanSeconds;
 };
 
 // Adds the spans of `query`'s pillars within `stretch`, in the order found.
-// The search runs in mean time at the standard meridian: the clock time less
-// any summer time. The year and month change at the Jie's instants, the day
-// and hour with the mean time.
+// The search runs in the mean time: the clock time less any summer time.
+// The year and month change at the Jie's instants, the day and hour with the
+// mean time.
 void AddSpans(const PillarQuery& query, DayStarts dayStarts, const Stretch& stretch, std::vector<ClockSpan>& spans) {
-  const long long summer = stretch.offsetSeconds - stretch.standardSeconds;
+  const long long summer = stretch.offsetSeconds - stretch.meanSeconds;
   const long long meanFirst = stretch.first - summer, meanLast = stretch.last - summer;
-  const double meridian = stretch.standardSeconds / static_cast<double>(kDaySeconds);
+  const double meridian = stretch.meanSeconds / static_cast<double>(kDaySeconds);
   const int sector = Modulo(query.month.branch - 2, kBranchCount);
   const int hourPeriod = query.hour ? PeriodOf(*query.hour, query.day.stem) : -1;
   const auto add = [&](long long first, long long last, long long monthFirst, long long monthLast) {
     first = std::max(first, monthFirst);
     last = std::min(last, monthLast);
-    if (first <= last) spans.push_back({first + summer, last + summer, stretch.offsetSeconds});
+    if (first <= last) spans.push_back({first + summer, last + summer, stretch.offsetSeconds, stretch.meanSeconds});
   };
   // The chart year counts from Spring Beginning, so its last two months fall in the next civil year.
   for (int year = CivilYearOf(meanFirst) - 1, lastYear = CivilYearOf(meanLast); year <= lastYear; ++year) {
@@ -221,8 +221,10 @@ std::vector<ClockSpan> FindSpans(const PillarQuery& query, const place::ZoneHist
     if (std::abs(offset) > SecondsOfOffset(kWidestZoneHours)) continue;
     const long long clockFirst = std::max(stretch.firstSecond + offset, first);
     const long long clockLast = std::min(stretch.lastSecond + offset, last);
-    if (clockFirst <= clockLast)
-      AddSpans(query, dayStarts, {clockFirst, clockLast, offset, stretch.offset.standardSeconds}, spans);
+    // The longitude a birth in the zone is cast at, and the mean time there.
+    const double longitude = ZoneMeridian(HoursOfOffset(stretch.offset.standardSeconds));
+    const int mean = offset + static_cast<int>(std::lround(LocalHours(0, 0, HoursOfOffset(offset), longitude) * 3600));
+    if (clockFirst <= clockLast) AddSpans(query, dayStarts, {clockFirst, clockLast, offset, mean}, spans);
   }
   std::stable_sort(spans.begin(), spans.end(), [](const ClockSpan& a, const ClockSpan& b) {
     return a.first - a.offsetSeconds < b.first - b.offsetSeconds;
@@ -230,7 +232,8 @@ std::vector<ClockSpan> FindSpans(const PillarQuery& query, const place::ZoneHist
   // Where only the clocks' record changed, not their time, a span goes on.
   std::vector<ClockSpan> joined;
   for (const ClockSpan& span : spans) {
-    if (!joined.empty() && joined.back().offsetSeconds == span.offsetSeconds && joined.back().last + 1 == span.first)
+    if (!joined.empty() && joined.back().offsetSeconds == span.offsetSeconds &&
+        joined.back().meanSeconds == span.meanSeconds && joined.back().last + 1 == span.first)
       joined.back().last = span.last;
     else
       joined.push_back(span);

@@ -34,11 +34,14 @@ std::string ProblemWithPillars(const PillarQuery& query, DayStarts dayStarts);
 
 // A span of clock time, whole seconds counted from Julian Date 0 in the
 // zone's clock: every second from `first` to `last`, both included, all
-// while the clocks kept `offsetSeconds` (east of Greenwich).
+// while the clocks kept `offsetSeconds` (east of Greenwich) and the day and
+// hour were read in the mean time of `meanSeconds` east: its meridian is the
+// longitude the span's births are cast at.
 struct ClockSpan {
   long long first;
   long long last;
   int offsetSeconds;
+  int meanSeconds;
 };
 
 // Every span of clock time in a zone (hours east, its meridian taken as the
@@ -49,7 +52,8 @@ std::vector<ClockSpan> FindSpans(const PillarQuery& query, double zoneHoursEast,
                                  int toYear);
 
 // The same in a named zone, cast as a birth with no longitude is: at the
-// meridian of the standard time in force. A span ends where the clocks
+// meridian of the standard time in force (the clock time as it is where
+// that meridian lies past 180 degrees). A span ends where the clocks
 // change; clock times skipped are in none, and those shown twice may be in
 // two, told apart by their offsets. Earliest first, by the instant.
 std::vector<ClockSpan> FindSpans(const PillarQuery& query, const place::ZoneHistory& zone, DayStarts dayStarts,

@@ -1,13 +1,16 @@
 #include "entry/frmFindPillars.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "birth/zone.h"
 #include "engine/pillars.h"
 #include "engine/vocabulary.h"
 #include "entry/frmMain.h"
@@ -61,6 +64,15 @@ frmFindPillars::frmFindPillars(frmMain& form) : QDialog(&form), form_(form) {
   spnZone->setDecimals(2);
   spnZone->setSingleStep(0.25);
   spnZone->setValue(8);
+  txtZoneName = new QLineEdit(this);
+  txtZoneName->setObjectName(QStringLiteral("txtZoneName"));
+  txtZoneName->setPlaceholderText(QStringLiteral("optional, e.g. Asia/Shanghai"));
+  QStringList zoneNames;
+  for (const std::string& name : tavrin::place::ZoneNames()) zoneNames << QString::fromStdString(name);
+  auto* completer = new QCompleter(zoneNames, txtZoneName);
+  completer->setCaseSensitivity(Qt::CaseInsensitive);
+  completer->setFilterMode(Qt::MatchContains);
+  txtZoneName->setCompleter(completer);
   cboDayStarts = make("cboDayStarts");
   cboDayStarts->addItems(
       {QStringLiteral("Day from midnight"), QStringLiteral("Day from 23:00"), QStringLiteral("Midnight, own Rat")});
@@ -69,6 +81,7 @@ frmFindPillars::frmFindPillars(frmMain& form) : QDialog(&form), form_(form) {
   fields->addRow(QStringLiteral("&Day pillar"), cboDayPillar);
   fields->addRow(QStringLiteral("&Hour pillar"), cboHourPillar);
   fields->addRow(QStringLiteral("&Zone, hours east"), spnZone);
+  fields->addRow(QStringLiteral("Or zone &name"), txtZoneName);
   fields->addRow(QStringLiteral("Day &starts"), cboDayStarts);
   cmdFind = new QPushButton(QStringLiteral("&Find"), this);
   cmdFind->setObjectName(QStringLiteral("cmdFind"));
@@ -88,6 +101,8 @@ frmFindPillars::frmFindPillars(frmMain& form) : QDialog(&form), form_(form) {
   connect(cboYearPillar, &QComboBox::currentIndexChanged, this, &frmFindPillars::ShowMonths);
   connect(cboDayPillar, &QComboBox::currentIndexChanged, this, &frmFindPillars::ShowHours);
   connect(cboDayStarts, &QComboBox::currentIndexChanged, this, &frmFindPillars::ShowHours);
+  connect(txtZoneName, &QLineEdit::textChanged, this,
+          [this](const QString& name) { spnZone->setEnabled(name.trimmed().isEmpty()); });
   connect(cmdFind, &QPushButton::clicked, this, &frmFindPillars::cmdFind_Click);
   connect(lstSpans, &QListWidget::itemActivated, this, &frmFindPillars::lstSpans_Activated);
 }
@@ -131,11 +146,26 @@ tavrin::calendar::PillarQuery frmFindPillars::Query() const {
 }
 
 void frmFindPillars::cmdFind_Click() {
-  spans_ = tavrin::calendar::FindSpans(Query(), spnZone->value(), DayStarts(), 1600, 2199);
+  spans_.clear();
   lstSpans->clear();
-  for (const tavrin::calendar::ClockSpan& span : spans_)
-    lstSpans->addItem(QString::fromStdString(tavrin::calendar::IsoClockTime(span.first) + "  to  " +
-                                             tavrin::calendar::IsoClockTime(span.last)));
+  const std::string name = txtZoneName->text().trimmed().toStdString();
+  if (name.empty()) {
+    spans_ = tavrin::calendar::FindSpans(Query(), spnZone->value(), DayStarts(), 1600, 2199);
+  } else {
+    const auto zone = tavrin::place::ZoneHistory::Lookup(name);
+    if (const auto* unknown = std::get_if<tavrin::place::ZoneNotFound>(&zone)) {
+      lstSpans->addItem(QString::fromStdString(name + ": " + unknown->message));
+      txtZoneName->setFocus();
+      return;
+    }
+    spans_ = tavrin::calendar::FindSpans(Query(), std::get<tavrin::place::ZoneHistory>(zone), DayStarts(), 1600, 2199);
+  }
+  for (const tavrin::calendar::ClockSpan& span : spans_) {
+    std::string text = tavrin::calendar::IsoClockTime(span.first) + "  to  " + tavrin::calendar::IsoClockTime(span.last);
+    // A named zone's clocks change; the offset tells a clock time shown twice.
+    if (!name.empty()) text += "  UTC" + (span.offsetSeconds == 0 ? "" : tavrin::OffsetText(span.offsetSeconds));
+    lstSpans->addItem(QString::fromStdString(text));
+  }
   if (spans_.empty()) lstSpans->addItem(QStringLiteral("No span of 1600-2199 has these pillars."));
   lstSpans->setCurrentRow(0);
   lstSpans->setFocus();
@@ -144,11 +174,17 @@ void frmFindPillars::cmdFind_Click() {
 void frmFindPillars::lstSpans_Activated() {
   const int row = lstSpans->currentRow();
   if (row < 0 || row >= static_cast<int>(spans_.size())) return;
-  const std::string first = tavrin::calendar::IsoClockTime(spans_[static_cast<std::size_t>(row)].first);
+  const tavrin::calendar::ClockSpan& span = spans_[static_cast<std::size_t>(row)];
+  const std::string first = tavrin::calendar::IsoClockTime(span.first);
   const auto number = [&first](std::size_t at, std::size_t length) {
     return std::stoi(first.substr(at, length));
   };
+  // Under summer time the day and hour were read at the standard time's meridian.
+  const std::optional<double> longitude =
+      span.offsetSeconds == span.meanSeconds
+          ? std::nullopt
+          : std::optional(tavrin::ZoneMeridian(tavrin::HoursOfOffset(span.meanSeconds)));
   form_.ShowBirthMoment({number(0, 4), number(5, 2), number(8, 2)}, number(11, 2), number(14, 2), number(17, 2),
-                        spnZone->value(), DayStarts());
+                        tavrin::HoursOfOffset(span.offsetSeconds), DayStarts(), longitude);
   accept();
 }

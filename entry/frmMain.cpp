@@ -773,11 +773,12 @@ void frmMain::mnuFindPillars_Click() {
 }
 
 void frmMain::ShowBirthMoment(ChosenDay day, int hour, int minute, int second, double zoneHoursEast,
-                              tavrin::DayStarts dayStarts) {
+                              tavrin::DayStarts dayStarts, std::optional<double> longitude) {
   ShowCalendar(false);
   ShowOptions({tavrin::Method::precise, tavrin::SolarTime::mean, dayStarts});
   txtPlace->clear();
   txtLongitude->clear();
+  if (longitude) txtLongitude->setText(QString::fromStdString(tavrin::LongitudeFieldText(*longitude)));
   const auto choose = [](QComboBox* list, int number) {
     const int index = list->findText(QString::number(number));
     if (index >= 0) list->setCurrentIndex(index);

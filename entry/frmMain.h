@@ -112,9 +112,10 @@ class frmMain : public tavrin::MainForm {
   };
   ChosenDay GregorianChosen() const;
   // A birth moment found from the pillars: the Gregorian date and clock time,
-  // the zone's offset (its meridian the longitude) and the precise method.
+  // the zone's offset, the longitude (the offset's meridian when none is
+  // given) and the precise method.
   void ShowBirthMoment(ChosenDay day, int hour, int minute, int second, double zoneHoursEast,
-                       tavrin::DayStarts dayStarts);
+                       tavrin::DayStarts dayStarts, std::optional<double> longitude = std::nullopt);
   void ShowOptions(const tavrin::CastOptions& options);
 
   void cboMethod_Change();

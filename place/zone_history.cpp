@@ -278,6 +278,14 @@ std::vector<ZoneStretch> ZoneHistory::StretchesOver(long long first, long long l
   return stretches;
 }
 
+std::vector<std::string> ZoneNames() {
+  std::vector<std::string> names;
+  if (const date::tzdb* database = ZoneDatabase())
+    for (const date::time_zone& zone : database->zones)
+      if (!IsMachineZone(zone.name())) names.push_back(zone.name());
+  return names;
+}
+
 std::string ZoneDatabaseVersion() {
   // Debian's tzdata names its version on the first line of tzdata.zi ("# version 2025b").
   std::ifstream file(std::filesystem::path(kZoneDataFolder) / "tzdata.zi");

@@ -101,6 +101,10 @@ class ZoneHistory {
   const date::time_zone* zone_;
 };
 
+// The names of the installed tz database's zones, in its order; none when it
+// cannot be read.
+std::vector<std::string> ZoneNames();
+
 // The version of the installed tz database ("2025b"), or empty when it does not say.
 std::string ZoneDatabaseVersion();
 

@@ -113,22 +113,23 @@ TEST(PillarSearchTest, TheSpansOfARandomChartsPillarsHoldItsBirthAndCastThosePil
 
 // Random births in named zones, half of them within three hours of a change
 // of the clocks, on each day start (Manila's clocks kept a day behind until
-// 1845, beyond the widest zone a birth is cast in): a span of their pillars holds each birth
+// 1845, beyond the widest zone a birth is cast in; Samoa's summer time of
+// +14 has the meridian of +13 past 180 degrees): a span of their pillars holds each birth
 // at its offset, and every span found casts those pillars at its first
 // second, its middle and its last.
 TEST(PillarSearchTest, InANamedZoneTheSpansFollowEachChangeOfTheClocks) {
   const char* const kZones[] = {"Asia/Shanghai", "America/New_York", "Europe/London", "Australia/Sydney",
-                                "Europe/Dublin",  "Asia/Kolkata",     "Asia/Manila"};
+                                "Europe/Dublin",  "Asia/Kolkata",     "Asia/Manila",   "Pacific/Apia"};
   const DayStarts kDayStarts[] = {DayStarts::midnight, DayStarts::at23, DayStarts::midnightOwnRat};
   std::mt19937_64 random(1988);
   const long long first = static_cast<long long>(JulianDay0(1600, 1, 1) + 0.5) * kDaySeconds;
   const long long last = static_cast<long long>(JulianDay0(2199, 12, 31) + 0.5) * kDaySeconds;
   const long long changesFrom = static_cast<long long>(JulianDay0(1850, 1, 1) + 0.5) * kDaySeconds;
   const long long changesTo = static_cast<long long>(JulianDay0(2040, 1, 1) + 0.5) * kDaySeconds;
-  for (int n = 0; n < 280; ++n) {
-    const std::optional<place::ZoneHistory> zone = place::ZoneHistory::Find(kZones[n % 7]);
-    ASSERT_TRUE(zone) << kZones[n % 7];
-    const DayStarts dayStarts = kDayStarts[n / 7 % 3];
+  for (int n = 0; n < 320; ++n) {
+    const std::optional<place::ZoneHistory> zone = place::ZoneHistory::Find(kZones[n % 8]);
+    ASSERT_TRUE(zone) << kZones[n % 8];
+    const DayStarts dayStarts = kDayStarts[n / 8 % 3];
     long long birth = std::uniform_int_distribution<long long>(first, last)(random);
     if (n % 2 == 0) {
       const std::vector<place::ZoneStretch> stretches = zone->StretchesOver(changesFrom, changesTo);

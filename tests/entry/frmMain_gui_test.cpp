@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include <QInputMethodEvent>
@@ -212,6 +214,42 @@ TEST_F(EntryFormTest, TheFinderOffersLegalPillarsAndFillsTheFormWithASpansStart)
                 .join(' ')
                 .toStdString(),
             "2000 February 4 20 40 23 -8 Precise");
+}
+
+// In a named zone the spans follow its clocks: Shanghai's summer time of 1988
+// put 30 June's late Rat hour at 00:00-01:00 on 1 July, and the form is
+// filled with the clocks' offset and the standard time's meridian, where the
+// day and hour were read. An unknown name says what it may have meant.
+TEST_F(EntryFormTest, TheFinderSearchesANamedZoneAndFillsTheFormWithItsOffsetAndMeridian) {
+  QStringList spans;
+  tavrin::testing::WhenModal<frmFindPillars> onFinder([&](frmFindPillars& finder) {
+    Choose(finder.cboYearPillar, "戊辰  wù chén");
+    Choose(finder.cboMonthPillar, "戊午  wù wǔ");
+    Choose(finder.cboDayPillar, "丙辰  bǐng chén");
+    Choose(finder.cboHourPillar, "庚子  gēng zǐ (23:00)");
+    QTest::keyClicks(finder.txtZoneName, "Asia/Shangai");
+    EXPECT_FALSE(finder.spnZone->isEnabled());
+    QTest::mouseClick(finder.cmdFind, Qt::LeftButton);
+    spans << finder.lstSpans->item(0)->text();
+    finder.txtZoneName->setText(QStringLiteral("asia/shanghai"));
+    QTest::mouseClick(finder.cmdFind, Qt::LeftButton);
+    for (int i = 0; i < finder.lstSpans->count(); ++i)
+      if (finder.lstSpans->item(i)->text().startsWith(QStringLiteral("1988"))) {
+        spans << finder.lstSpans->item(i)->text();
+        finder.lstSpans->setCurrentRow(i);
+      }
+    QTest::keyClick(finder.lstSpans, Qt::Key_Return);
+  });
+  form().mnuFindPillars->trigger();
+  ASSERT_EQ(onFinder.seen(), 1);
+  ASSERT_EQ(spans.size(), 2);
+  EXPECT_TRUE(spans[0].endsWith(QStringLiteral("did you mean Asia/Shanghai?"))) << spans[0].toStdString();
+  EXPECT_EQ(spans[1].toStdString(), "1988-07-01T00:00:00  to  1988-07-01T00:59:59  UTC+9");
+  EXPECT_EQ((QStringList{form().cboYear->currentText(), form().cboMonth->currentText(), form().cboDate->currentText(),
+                         form().cboHH->currentText(), form().lblZoneHour->text(), form().txtLongitude->text()})
+                .join(' ')
+                .toStdString(),
+            "1988 July 1 0 -9 120 E");
 }
 
 // Five minutes before Spring Beginning in Beijing: the chart window opens with
