@@ -13,7 +13,7 @@ namespace tavrin {
 
 double EnteredBirth::Longitude() const {
   if (typedLongitude) return *typedLongitude;
-  return ZoneMeridian(zone ? HoursOfOffset(zone->offset.standardSeconds) : zoneHoursEast);
+  return zone ? zone->offset.StandardMeridian() : ZoneMeridian(zoneHoursEast);
 }
 
 BirthDetails DetailsOf(const EnteredBirth& birth) {

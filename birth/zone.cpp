@@ -28,6 +28,8 @@ std::string OffsetText(int secondsEast) {
   return text;
 }
 
+std::string UtcOffsetText(int secondsEast) { return secondsEast == 0 ? "UTC" : "UTC" + OffsetText(secondsEast); }
+
 ZoneCaptions ZoneCaptionsFor(double hoursEast) {
   const long long minutesWest = std::llround(-hoursEast * 60);
   return {std::to_string(minutesWest / 60), std::to_string(minutesWest % 60)};

@@ -23,6 +23,8 @@ inline int SecondsOfOffset(double hoursEast) { return static_cast<int>(std::lrou
 
 // An offset as people write it: "+8", "-3:30", "+8:05:43", "0".
 std::string OffsetText(int secondsEast);
+// The same after "UTC": "UTC+8", "UTC-4:56:02", "UTC".
+std::string UtcOffsetText(int secondsEast);
 
 // The zone's standard meridian, degrees east: the longitude a birth is cast
 // at when none was given, where local mean time is the clock time.

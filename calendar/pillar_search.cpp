@@ -221,9 +221,9 @@ std::vector<ClockSpan> FindSpans(const PillarQuery& query, const place::ZoneHist
     if (std::abs(offset) > SecondsOfOffset(kWidestZoneHours)) continue;
     const long long clockFirst = std::max(stretch.firstSecond + offset, first);
     const long long clockLast = std::min(stretch.lastSecond + offset, last);
-    // The longitude a birth in the zone is cast at, and the mean time there.
-    const double longitude = ZoneMeridian(HoursOfOffset(stretch.offset.standardSeconds));
-    const int mean = offset + static_cast<int>(std::lround(LocalHours(0, 0, HoursOfOffset(offset), longitude) * 3600));
+    // The mean time at the longitude a birth in the zone is cast at.
+    const double meanHours = LocalHours(0, 0, HoursOfOffset(offset), stretch.offset.StandardMeridian());
+    const int mean = offset + static_cast<int>(std::lround(meanHours * 3600));
     if (clockFirst <= clockLast) AddSpans(query, dayStarts, {clockFirst, clockLast, offset, mean}, spans);
   }
   std::stable_sort(spans.begin(), spans.end(), [](const ClockSpan& a, const ClockSpan& b) {
@@ -241,13 +241,18 @@ std::vector<ClockSpan> FindSpans(const PillarQuery& query, const place::ZoneHist
   return joined;
 }
 
-std::string IsoClockTime(long long second) {
+astro::CivilTime ClockTimeOf(long long second) {
   const long long dayNumber = (second + kDaySeconds / 2) / kDaySeconds;
   const long long intoDay = second - DayStart(dayNumber);
   astro::CivilTime time = astro::CivilTimeOf(static_cast<double>(dayNumber) - 0.5);
   time.hour = static_cast<int>(intoDay / 3600);
   time.minute = static_cast<int>(intoDay / 60 % 60);
   time.second = static_cast<int>(intoDay % 60);
+  return time;
+}
+
+std::string IsoClockTime(long long second) {
+  const astro::CivilTime time = ClockTimeOf(second);
   char text[32];
   std::snprintf(text, sizeof text, "%sT%02d:%02d:%02d", astro::IsoDate(time).c_str(), time.hour, time.minute,
                 time.second);

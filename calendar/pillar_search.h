@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "astro/civil_time.h"
 #include "engine/cast_options.h"
 #include "engine/cycle.h"
 #include "place/zone_history.h"
@@ -58,6 +59,9 @@ std::vector<ClockSpan> FindSpans(const PillarQuery& query, double zoneHoursEast,
 // two, told apart by their offsets. Earliest first, by the instant.
 std::vector<ClockSpan> FindSpans(const PillarQuery& query, const place::ZoneHistory& zone, DayStarts dayStarts,
                                  int fromYear, int toYear);
+
+// A clock second's date and time on that clock.
+astro::CivilTime ClockTimeOf(long long second);
 
 // "2000-02-04T20:40:24": a clock second as ISO 8601 local time.
 std::string IsoClockTime(long long second);

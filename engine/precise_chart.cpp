@@ -78,7 +78,7 @@ std::string ClockTimeText(double ut, int zoneSecondsEast) {
   const astro::CivilTime clock = astro::CivilTimeOf(ut + zoneSecondsEast / 86400.0);
   char time[16];
   std::snprintf(time, sizeof time, "%02d:%02d:%02d", clock.hour, clock.minute, clock.second);
-  return std::string(time) + " UTC" + (zoneSecondsEast == 0 ? "" : OffsetText(zoneSecondsEast));
+  return std::string(time) + " " + UtcOffsetText(zoneSecondsEast);
 }
 
 void WarnNearJie(const Birth& birth, const Moment& moment, const Pillars& pillars, DayStarts dayStarts,

@@ -163,7 +163,7 @@ void frmFindPillars::cmdFind_Click() {
   for (const tavrin::calendar::ClockSpan& span : spans_) {
     std::string text = tavrin::calendar::IsoClockTime(span.first) + "  to  " + tavrin::calendar::IsoClockTime(span.last);
     // A named zone's clocks change; the offset tells a clock time shown twice.
-    if (!name.empty()) text += "  UTC" + (span.offsetSeconds == 0 ? "" : tavrin::OffsetText(span.offsetSeconds));
+    if (!name.empty()) text += "  " + tavrin::UtcOffsetText(span.offsetSeconds);
     lstSpans->addItem(QString::fromStdString(text));
   }
   if (spans_.empty()) lstSpans->addItem(QStringLiteral("No span of 1600-2199 has these pillars."));
@@ -175,16 +175,13 @@ void frmFindPillars::lstSpans_Activated() {
   const int row = lstSpans->currentRow();
   if (row < 0 || row >= static_cast<int>(spans_.size())) return;
   const tavrin::calendar::ClockSpan& span = spans_[static_cast<std::size_t>(row)];
-  const std::string first = tavrin::calendar::IsoClockTime(span.first);
-  const auto number = [&first](std::size_t at, std::size_t length) {
-    return std::stoi(first.substr(at, length));
-  };
+  const tavrin::astro::CivilTime first = tavrin::calendar::ClockTimeOf(span.first);
   // Under summer time the day and hour were read at the standard time's meridian.
   const std::optional<double> longitude =
       span.offsetSeconds == span.meanSeconds
           ? std::nullopt
           : std::optional(tavrin::ZoneMeridian(tavrin::HoursOfOffset(span.meanSeconds)));
-  form_.ShowBirthMoment({number(0, 4), number(5, 2), number(8, 2)}, number(11, 2), number(14, 2), number(17, 2),
+  form_.ShowBirthMoment({first.year, first.month, first.day}, first.hour, first.minute, first.second,
                         tavrin::HoursOfOffset(span.offsetSeconds), DayStarts(), longitude);
   accept();
 }

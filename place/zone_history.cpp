@@ -286,6 +286,8 @@ std::vector<std::string> ZoneNames() {
   return names;
 }
 
+double ZoneOffsetInForce::StandardMeridian() const { return ZoneMeridian(HoursOfOffset(standardSeconds)); }
+
 std::string ZoneDatabaseVersion() {
   // Debian's tzdata names its version on the first line of tzdata.zi ("# version 2025b").
   std::ifstream file(std::filesystem::path(kZoneDataFolder) / "tzdata.zi");

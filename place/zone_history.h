@@ -31,6 +31,10 @@ struct ZoneOffsetInForce {
   // meridian a birth with no longitude is cast at. A winter time behind the
   // standard time (as the tz database gives Ireland's) is kept.
   int standardSeconds = 0;
+
+  // The standard time's meridian, degrees east: the longitude a birth in the
+  // zone with none given is cast at.
+  double StandardMeridian() const;
 };
 
 // A stretch of time over which a zone's clocks kept one offset: its first and

@@ -93,12 +93,9 @@ std::optional<BirthFields> PlaceFields(const CommandLine& line, std::ostream& er
     }
   }
   if (line.timeZone) {
-    const auto zone = place::ZoneHistory::Lookup(*line.timeZone);
-    if (const auto* unknown = std::get_if<place::ZoneNotFound>(&zone)) {
-      WriteErrorLine(err, "--tz " + std::string(*line.timeZone) + ": " + unknown->message);
-      return std::nullopt;
-    }
-    fields.zone = std::get<place::ZoneHistory>(zone).Name();
+    const std::optional<place::ZoneHistory> zone = ZoneOfTzOption(*line.timeZone, err);
+    if (!zone) return std::nullopt;
+    fields.zone = zone->Name();
     fields.zoneField = "tz";
     fields.zoneFieldValue = {};
   }

@@ -8,6 +8,7 @@
 #include "tools/error_line.h"
 #include "tools/field_checks.h"
 #include "tools/json_writer.h"
+#include "tools/place_lookup.h"
 
 namespace tavrin::cast {
 namespace {
@@ -38,12 +39,8 @@ ExitStatus FindPillars(const CommandLine& line, std::ostream& out, std::ostream&
   std::optional<double> zone;
   const std::string_view zoneText = line.birth.zone.empty() ? "8" : line.birth.zone;
   if (line.timeZone) {
-    auto found = place::ZoneHistory::Lookup(*line.timeZone);
-    if (const auto* unknown = std::get_if<place::ZoneNotFound>(&found)) {
-      WriteErrorLine(err, "--tz " + std::string(*line.timeZone) + ": " + unknown->message);
-      return kBadInput;
-    }
-    named = std::get<place::ZoneHistory>(found);
+    named = ZoneOfTzOption(*line.timeZone, err);
+    if (!named) return kBadInput;
   } else {
     zone = ParseDecimal(zoneText);
     if (!zone || *zone < -kWidestZoneHours || *zone > kWidestZoneHours) {
@@ -83,7 +80,7 @@ ExitStatus FindPillars(const CommandLine& line, std::ostream& out, std::ostream&
       << (dayStarts == DayStarts::midnightOwnRat ? ", 23:00 keeping its own Rat stem" : "") << "):\n";
   for (const calendar::ClockSpan& span : spans) {
     out << calendar::IsoClockTime(span.first) << " to " << calendar::IsoClockTime(span.last);
-    if (named) out << ", UTC" << (span.offsetSeconds == 0 ? "" : OffsetText(span.offsetSeconds));
+    if (named) out << ", " << UtcOffsetText(span.offsetSeconds);
     out << '\n';
   }
   return kDone;

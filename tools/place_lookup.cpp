@@ -4,6 +4,7 @@
 
 #include "engine/number_text.h"
 #include "place/place_search.h"
+#include "tools/error_line.h"
 #include "tools/printable_text.h"
 
 namespace tavrin::cast {
@@ -61,6 +62,15 @@ std::variant<std::string, std::string> ListPlaces(std::string_view text) {
   if (matches.total > matches.places.size())
     lines += "... and " + std::to_string(matches.total - matches.places.size()) + " more\n";
   return Result(std::in_place_index<0>, lines);
+}
+
+std::optional<place::ZoneHistory> ZoneOfTzOption(std::string_view name, std::ostream& err) {
+  auto found = place::ZoneHistory::Lookup(name);
+  if (const auto* unknown = std::get_if<place::ZoneNotFound>(&found)) {
+    WriteErrorLine(err, "--tz " + std::string(name) + ": " + unknown->message);
+    return std::nullopt;
+  }
+  return std::get<place::ZoneHistory>(found);
 }
 
 }  // namespace tavrin::cast

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
 #include "place/place_catalogue.h"
+#include "place/zone_history.h"
 
 namespace tavrin::cast {
 
@@ -22,6 +25,9 @@ struct PlaceRefusal {
 
 // The place `text` names: the best match when it dominates (see SearchPlaces).
 std::variant<const place::Place*, PlaceRefusal> ChoosePlace(std::string_view text);
+
+// The zone `--tz NAME` names, or nothing once the error line says why.
+std::optional<place::ZoneHistory> ZoneOfTzOption(std::string_view name, std::ostream& err);
 
 // One line per place matching `text`, best first:
 // "Lhasa, Tibet Autonomous Region, China  29.65 N 91.1 E  Asia/Shanghai".

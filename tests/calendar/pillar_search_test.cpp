@@ -14,49 +14,9 @@ namespace {
 
 constexpr long long kDaySeconds = 86400;
 
-// The clock's date and time of a clock second.
-place::LocalDateTime ClockTimeOf(long long second) {
-  const long long dayNumber = (second + kDaySeconds / 2) / kDaySeconds;
-  const long long intoDay = second - (dayNumber * kDaySeconds - kDaySeconds / 2);
-  place::LocalDateTime clock;
-  for (clock.year = 1599; JulianDay0(clock.year + 1, 1, 1) + 0.5 <= static_cast<double>(dayNumber); ++clock.year) {
-  }
-  for (clock.month = 1;
-       clock.month < 12 && JulianDay0(clock.year, clock.month + 1, 1) + 0.5 <= static_cast<double>(dayNumber);
-       ++clock.month) {
-  }
-  clock.day = static_cast<int>(dayNumber - static_cast<long long>(JulianDay0(clock.year, clock.month, 1) + 0.5)) + 1;
-  clock.hour = static_cast<int>(intoDay / 3600);
-  clock.minute = static_cast<int>(intoDay / 60 % 60);
-  clock.second = static_cast<int>(intoDay % 60);
-  return clock;
-}
-
-// The precise chart of a clock second in a zone at the zone's meridian.
-std::array<Pillar, 4> PillarsAt(long long second, double zoneHours, DayStarts dayStarts) {
-  const place::LocalDateTime clock = ClockTimeOf(second);
-  Birth birth;
-  birth.year = clock.year;
-  birth.month = clock.month;
-  birth.day = clock.day;
-  birth.hour = clock.hour;
-  birth.minute = clock.minute;
-  birth.second = clock.second;
-  birth.zoneSecondsEast = static_cast<int>(zoneHours * 3600);
-  birth.longitude = zoneHours * 15;
-  birth.genderSign = 1;
-  Chart chart;
-  EXPECT_EQ(ComputeChart(birth, {Method::precise, SolarTime::mean, dayStarts}, chart), CastError::none);
-  return chart.pillars;
-}
-
-// The precise chart of a clock second in a named zone, cast as a birth with
-// no longitude is, and the clocks' offset then: the one given, of a clock
-// time shown twice. Nothing for a clock time skipped.
-std::optional<std::pair<std::array<Pillar, 4>, int>> PillarsIn(const place::ZoneHistory& zone, long long second,
-                                                               DayStarts dayStarts,
-                                                               std::optional<int> offsetSeconds = {}) {
-  const place::LocalDateTime clock = ClockTimeOf(second);
+// A birth at a clock second, cast by the precise method.
+BirthEntry EntryAt(long long second, DayStarts dayStarts) {
+  const astro::CivilTime clock = ClockTimeOf(second);
   BirthEntry entry;
   entry.name = "A";
   entry.year = clock.year;
@@ -65,17 +25,38 @@ std::optional<std::pair<std::array<Pillar, 4>, int>> PillarsIn(const place::Zone
   entry.hour = clock.hour;
   entry.minute = clock.minute;
   entry.second = clock.second;
-  entry.zone = &zone;
   entry.options = {Method::precise, SolarTime::mean, dayStarts};
+  return entry;
+}
+
+std::array<Pillar, 4> PillarsOf(const EnteredBirth& birth) {
+  Chart chart;
+  EXPECT_EQ(ComputeChart(BirthOf(birth), birth.options, chart), CastError::none);
+  return chart.pillars;
+}
+
+// The precise chart of a clock second in a zone at the zone's meridian.
+std::array<Pillar, 4> PillarsAt(long long second, double zoneHours, DayStarts dayStarts) {
+  BirthEntry entry = EntryAt(second, dayStarts);
+  entry.zoneHoursEast = zoneHours;
+  return PillarsOf(std::get<EnteredBirth>(BuildBirth(entry)));
+}
+
+// The precise chart of a clock second in a named zone, cast as a birth with
+// no longitude is, and the clocks' offset then: the one given, of a clock
+// time shown twice. Nothing for a clock time skipped.
+std::optional<std::pair<std::array<Pillar, 4>, int>> PillarsIn(const place::ZoneHistory& zone, long long second,
+                                                               DayStarts dayStarts,
+                                                               std::optional<int> offsetSeconds = {}) {
+  BirthEntry entry = EntryAt(second, dayStarts);
+  entry.zone = &zone;
   for (const place::Fold fold : {place::Fold::earlier, place::Fold::later}) {
     entry.placeChoices.fold = fold;
     const auto built = BuildBirth(entry);
     if (built.index() != 0) return std::nullopt;
     const EnteredBirth& birth = std::get<EnteredBirth>(built);
     if (fold == place::Fold::earlier && offsetSeconds && birth.zone->offset.seconds != *offsetSeconds) continue;
-    Chart chart;
-    EXPECT_EQ(ComputeChart(BirthOf(birth), entry.options, chart), CastError::none);
-    return std::pair{chart.pillars, birth.zone->offset.seconds};
+    return std::pair{PillarsOf(birth), birth.zone->offset.seconds};
   }
   return std::nullopt;
 }
